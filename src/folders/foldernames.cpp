@@ -1,0 +1,28 @@
+#include "foldernames.h"
+
+#include "folders/folderstore.h"
+#include "platform/settingsstore.h"
+
+namespace atoz {
+
+FolderNames::FolderNames(SettingsStore& settings, QObject* parent) : QObject(parent), settings_(settings)
+{
+    for (int i = 0; i < FolderCount; ++i)
+        names_.append(DefaultName());
+}
+
+void FolderNames::LoadFolderNames()
+{
+    for (int i = 0; i < FolderCount; ++i)
+        names_[i] = settings_.GetSetting(Section, SettingsKey(i), DefaultName());
+    emit namesChanged();
+}
+
+void FolderNames::StoreFolderNames(const QStringList& names)
+{
+    for (int i = 0; i < FolderCount; ++i)
+        settings_.SaveSetting(Section, SettingsKey(i), names.value(i));
+    LoadFolderNames();
+}
+
+}  // namespace atoz

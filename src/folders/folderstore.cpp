@@ -1,0 +1,69 @@
+#include "folderstore.h"
+
+#include "pages/pagelibrary.h"
+#include "platform/picture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <array>
+
+namespace atoz {
+
+namespace {
+
+constexpr std::array<Colour, FolderCount> FolderColours = {
+    16744703,  // pink
+    16777088,  // light cyan
+    8454016,   // light green
+    8454143,   // light yellow
+    8438015,   // light orange
+    8421631,   // salmon
+    16761024,  // lavender
+    14737632,  // light grey
+};
+
+}  // namespace
+
+Colour FolderColour(int folder)
+{
+    return IsFolderIndex(folder) ? FolderColours[size_t(folder)] : White;
+}
+
+FolderStore::FolderStore(QString directory) : directory_(std::move(directory)) {}
+
+QString FolderStore::FolderPageFileName(int folder, int page) const
+{
+    return directory_ + QDir::separator() + QStringLiteral("b%1f%2p%3.BMP").arg(BookNumber).arg(folder).arg(page);
+}
+
+bool FolderStore::FolderPageExists(int folder, int page) const
+{
+    return QFileInfo::exists(FolderPageFileName(folder, page));
+}
+
+bool FolderStore::StorePage(int folder, int page, const QImage& image)
+{
+    const QString file = FolderPageFileName(folder, page);
+    if (SavePicture(image, file)) {
+        unsaved_.remove(file);
+        return true;
+    }
+    unsaved_.insert(file, image.copy());
+    return false;
+}
+
+QImage FolderStore::LoadFolderPage(int folder, int page) const
+{
+    const QString file = FolderPageFileName(folder, page);
+    if (const auto kept = unsaved_.constFind(file); kept != unsaved_.constEnd())
+        return *kept;
+    if (FolderPageExists(folder, page)) {
+        QImage stored = LoadPicture(file);
+        if (!stored.isNull())
+            return stored;
+    }
+    return LoadPagePicture(page);
+}
+
+}  // namespace atoz

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/colour.h"
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+namespace atoz {
+
+// The book keeps 8 copies of its 26 pages, one for each child; the program
+// calls a copy a folder. A coloured page is one 24-bit BMP file a page, named
+// "b2f<folder>p<page>.BMP" in the store's directory.
+inline constexpr int FolderCount = 8;
+inline constexpr int BookNumber = 2;
+
+constexpr bool IsFolderIndex(int index) { return index >= 0 && index < FolderCount; }
+
+// The colour of a folder's home tile, its contents tab and its number in the
+// names window. White for an index that is no folder.
+Colour FolderColour(int folder);
+
+class FolderStore
+{
+public:
+    explicit FolderStore(QString directory);
+
+    QString directory() const { return directory_; }
+
+    // The full path of the page's file, whether or not it exists. Pure string
+    // building, with the system's separator.
+    QString FolderPageFileName(int folder, int page) const;
+
+    // True for any existing file of that name, whatever it holds. Never throws.
+    bool FolderPageExists(int folder, int page) const;
+
+    // Writes a coloured page, replacing its file atomically. When the write
+    // fails the page is kept in memory for the rest of the run, so that the
+    // folder goes on showing it; false tells the caller to report the failure.
+    bool StorePage(int folder, int page, const QImage& image);
+
+    // The page as the folder holds it: a page kept after a failed write, else
+    // the stored file when it loads as a picture, else the library page. A file
+    // that does not load is left on disk untouched.
+    QImage LoadFolderPage(int folder, int page) const;
+
+    bool HasUnsavedPages() const { return !unsaved_.isEmpty(); }
+
+private:
+    QString directory_;
+    QHash<QString, QImage> unsaved_;  // by file name
+};
+
+}  // namespace atoz

@@ -1,0 +1,93 @@
+#include "progresswindow.h"
+
+#include "platform/controls.h"
+#include "platform/twips.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace atoz {
+
+namespace {
+
+// Lets the window system show what was just drawn, while clicks and keys wait
+// in the queue until loading is over.
+void showNow(QWidget* window)
+{
+    window->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
+
+frmProgressForm::frmProgressForm(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmProgressForm"));
+    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(TwipsSize(6105, 870));
+    SetBackground(this, Black);
+
+    header_ = new QLabel(this);
+    header_->setObjectName(QStringLiteral("HeaderText"));
+    header_->setGeometry(TwipsRect(60, 60, 5985, 405));
+    header_->setAlignment(Qt::AlignCenter);
+    QFont bold = header_->font();
+    bold.setPointSize(12);
+    bold.setBold(true);
+    header_->setFont(bold);
+    header_->setStyleSheet(QStringLiteral("color: white; background: black;"));
+
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName(QStringLiteral("Bar"));
+    bar_->setGeometry(TwipsRect(60, 420, 6015, 375));
+    bar_->setTextVisible(false);
+}
+
+Progress::Progress() = default;
+Progress::~Progress() = default;
+
+void Progress::ShowProgress(QWidget* owner, int minimum, int maximum, const QString& header)
+{
+    window_ = std::make_unique<frmProgressForm>(owner);
+    if (owner) {
+        const QRect outer = owner->window()->frameGeometry();
+        window_->move((outer.width() - window_->width()) / 2 + outer.left(),
+                      (outer.height() - window_->height()) / 2 + outer.top());
+    }
+    window_->HeaderText()->setText(header);
+    window_->Bar()->setRange(minimum, maximum);
+    window_->Bar()->setValue(minimum);
+    MakeTopMost(window_.get());
+    window_->show();
+    showNow(window_.get());
+}
+
+void Progress::StepProgress(int n)
+{
+    if (!window_)
+        return;
+    QProgressBar* bar = window_->Bar();
+    const qint64 next = qint64(bar->value()) + n;
+    bar->setValue(int(std::clamp<qint64>(next, bar->minimum(), bar->maximum())));
+    showNow(window_.get());
+}
+
+void Progress::CloseProgress()
+{
+    window_.reset();
+}
+
+void MakeTopMost(QWidget* window)
+{
+    const QRect geometry = window->geometry();
+    const bool visible = window->isVisible();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);  // hides a visible window
+    window->setGeometry(geometry);
+    if (visible)
+        window->show();
+}
+
+}  // namespace atoz

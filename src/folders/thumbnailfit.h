@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/twips.h"
+
+#include <QRect>
+#include <QSize>
+
+namespace atoz {
+
+// Every thumbnail sits in a cell of 2120 x 1766 twips on the contents sheet.
+inline constexpr int ThumbnailCellWidth = 2120;
+inline constexpr int ThumbnailCellHeight = 1766;
+inline constexpr QSize ThumbnailCell = TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight);
+
+// Where a picture of the given size shows inside its cell, in pixels, keeping
+// its proportions: a picture taller than wide fills the cell's height and is
+// centred across; any other fills the width and is centred down.
+QRect FitThumbnail(QSize picture);
+
+}  // namespace atoz

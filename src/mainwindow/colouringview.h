@@ -1,0 +1,62 @@
+#pragma once
+
+#include "colouring/colouring.h"
+
+#include <QWidget>
+
+namespace atoz {
+
+class ClickLabel;
+class PageSurface;
+class PaintSwatches;
+class Palette;
+class PictureButton;
+class UndoRecord;
+
+// The colouring view: the command bar `CmdBar_2` with OK, save, print, the
+// 42 paint swatches, undo, palette editor and information, and the page being
+// coloured, `Page_2`, right of it. A press anywhere inside an outlined area
+// fills the whole area with the current paint; the last fill can be undone.
+//
+// The buttons whose windows belong to the main window (OK, save, print,
+// palette editor, information) are announced as signals.
+class ColouringView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int BarWidth = 1995;   // twips
+    static constexpr int BarHeight = 6015;
+
+    ColouringView(Palette& palette, UndoRecord& undo, QWidget* parent = nullptr);
+
+    // Puts a page on the surface for colouring; no fill can be undone yet.
+    void OpenPage(const QImage& picture);
+    // The page with every fill, as storing, saving and printing read it.
+    const QImage& PageImage() const;
+
+    QWidget* CmdBar() const { return bar_; }
+    PageSurface* Page() const { return page_; }
+
+    // Every mouse button colours; only the colouring page (index 2) colours.
+    void Page_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void UserCmdUndo_Click();
+
+signals:
+    void doneClicked();
+    void saveClicked();
+    void printClicked();
+    void colourClicked();
+    void infoClicked();
+
+private:
+    Palette& palette_;
+    UndoRecord& undo_;
+    Colouring colouring_;
+    QWidget* bar_;
+    PageSurface* page_;
+    PaintSwatches* swatches_;
+    PictureButton* undoButton_;
+};
+
+}  // namespace atoz

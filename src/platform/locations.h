@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace atoz {
+
+// Where the book keeps the coloured pages of its 8 copies:
+//   1. the directory given with --data-dir, when there is one;
+//   2. otherwise the program's own directory, when the user may write there;
+//   3. otherwise the per-user data location (created when missing).
+// The same directory serves every write and every read of a run.
+QString PageStoreDirectory(const QString& dataDirOption, const QString& programDirectory);
+
+// The --data-dir value of a command line, empty when not given.
+QString DataDirOption(const QStringList& arguments);
+
+}  // namespace atoz

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QByteArray;
+
+namespace atoz {
+
+// Pictures as the book reads and writes them. Every picture that is loaded is
+// handed out as QImage::Format_RGB32 (transparent parts laid on white), so that
+// each pixel is exactly one Colour; "no picture" is a null QImage.
+
+// The largest picture accepted from outside. A page is 480 x 400; anything near
+// these limits is not a page, and a header that claims more is refused before
+// a single pixel is allocated.
+inline constexpr int MaxPictureSide = 8192;
+inline constexpr qint64 MaxPicturePixels = qint64(4096) * 4096;
+
+// Any format Qt reads. Null on any failure: missing, empty, truncated, not a
+// picture, or larger than the limits above.
+QImage LoadPicture(const QString& path);
+
+// The same from memory. Also takes a device-independent bitmap without its
+// 14-byte file header, the form in which the book's own pages are kept.
+QImage LoadPictureData(const QByteArray& data);
+
+// Writes a 24-bit BMP. The file is replaced atomically: when anything fails
+// the earlier file at `path` is left whole. True when the file was written.
+bool SavePicture(const QImage& image, const QString& path);
+
+}  // namespace atoz
