@@ -1,6 +1,5 @@
 #include "locations.h"
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -20,17 +19,6 @@ QString PageStoreDirectory(const QString& dataDirOption, const QString& programD
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(perUser);
     return perUser;
-}
-
-QString DataDirOption(const QStringList& arguments)
-{
-    QCommandLineParser parser;
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep the coloured pages in <directory>."),
-                                     QStringLiteral("directory"));
-    parser.addOption(dataDir);
-    parser.parse(arguments);  // unknown options belong to Qt or to others
-    return parser.value(dataDir);
 }
 
 }  // namespace atoz

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace atoz {
 
@@ -11,8 +10,5 @@ namespace atoz {
 //   3. otherwise the per-user data location (created when missing).
 // The same directory serves every write and every read of a run.
 QString PageStoreDirectory(const QString& dataDirOption, const QString& programDirectory);
-
-// The --data-dir value of a command line, empty when not given.
-QString DataDirOption(const QStringList& arguments);
 
 }  // namespace atoz

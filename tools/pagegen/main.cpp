@@ -93,6 +93,41 @@ QPainterPath waves(const QRectF& letterBox, const Layout& layout)
     return path;
 }
 
+// Keeps only the black pixels that lie in some 3 x 3 block of black (a
+// morphological opening): the spurs a clipped line leaves at the outline go,
+// and every line stays at least 3 pixels thick.
+void removeSpurs(QImage& page)
+{
+    const int w = page.width();
+    const int h = page.height();
+    auto black = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && (page.pixel(x, y) & 0xFFFFFF) == 0;
+    };
+    std::vector<char> core(size_t(w) * h);  // centres of all-black 3 x 3 blocks
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            bool all = true;
+            for (int dy = -1; dy <= 1 && all; ++dy)
+                for (int dx = -1; dx <= 1 && all; ++dx)
+                    all = black(x + dx, y + dy);
+            core[size_t(y) * w + x] = all;
+        }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!black(x, y))
+                continue;
+            bool covered = false;
+            for (int dy = -1; dy <= 1 && !covered; ++dy)
+                for (int dx = -1; dx <= 1 && !covered; ++dx) {
+                    const int cx = x + dx;
+                    const int cy = y + dy;
+                    covered = cx >= 0 && cy >= 0 && cx < w && cy < h && core[size_t(cy) * w + cx];
+                }
+            if (!covered)
+                page.setPixel(x, y, 0xFFFFFFFF);
+        }
+}
+
 QImage drawPage(const QPainterPath& letter, const Layout& layout)
 {
     QImage page(PageWidth, PageHeight, QImage::Format_RGB32);
@@ -106,6 +141,8 @@ QImage drawPage(const QPainterPath& letter, const Layout& layout)
     painter.setClipping(false);
     painter.setPen(QPen(Qt::black, OutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(letter);
+    painter.end();
+    removeSpurs(page);
     return page;
 }
 

@@ -1,0 +1,53 @@
+# Shared by run.sh and test.sh: installs the Debian packages the book needs
+# and builds it. Safe to run again: it installs only what is missing and
+# builds only what changed.
+#
+#   ATOZ_BUILD_DIR    build directory (default: build)
+#   ATOZ_CMAKE_ARGS   extra arguments for the first configure
+
+ATOZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ATOZ_BUILD_DIR=${ATOZ_BUILD_DIR:-$ATOZ_ROOT/build}
+
+# What building and running the book needs.
+ATOZ_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-qpa-plugins libqt6svg6 fonts-comic-neue
+)
+# What the tests and benchmarks need besides.
+ATOZ_TEST_PACKAGES=(libbenchmark-dev)
+
+atoz_install_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Installing ${missing[*]} needs root or sudo." >&2; return 1; }
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+atoz_build() {
+    if [ ! -f "$ATOZ_BUILD_DIR/CMakeCache.txt" ]; then
+        # shellcheck disable=SC2086 # ATOZ_CMAKE_ARGS is a list of arguments
+        cmake -S "$ATOZ_ROOT" -B "$ATOZ_BUILD_DIR" -G Ninja ${ATOZ_CMAKE_ARGS:-}
+    fi
+    cmake --build "$ATOZ_BUILD_DIR"
+}
+
+# Qt wants a private runtime directory; a missing one only makes it noisy.
+atoz_runtime_dir() {
+    if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "$XDG_RUNTIME_DIR" ] || [ ! -w "$XDG_RUNTIME_DIR" ]; then
+        XDG_RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/atoz-runtime.XXXXXX")
+        export XDG_RUNTIME_DIR
+    fi
+    chmod 700 "$XDG_RUNTIME_DIR" 2>/dev/null || true
+}

@@ -1,0 +1,57 @@
+#include "support/testsupport.h"
+
+#include "platform/colour.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace atoz::test {
+
+namespace {
+
+constexpr struct
+{
+    char symbol;
+    Colour colour;
+} Legend[] = {{'#', Black}, {'.', White}, {'r', 255}, {'n', NearBlack}, {'b', 16711680}};
+
+}  // namespace
+
+QImage PageFromRows(const QStringList& rows)
+{
+    QImage page(int(rows.value(0).size()), int(rows.size()), QImage::Format_RGB32);
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            for (const auto& entry : Legend)
+                if (rows[y][x] == QLatin1Char(entry.symbol))
+                    page.setPixel(x, y, ToQRgb(entry.colour));
+    return page;
+}
+
+QStringList RowsOf(const QImage& page)
+{
+    QStringList rows;
+    for (int y = 0; y < page.height(); ++y) {
+        QString row;
+        for (int x = 0; x < page.width(); ++x) {
+            QChar symbol = u'?';
+            for (const auto& entry : Legend)
+                if (FromQRgb(page.pixel(x, y)) == entry.colour)
+                    symbol = QLatin1Char(entry.symbol);
+            row += symbol;
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+QString UnwritablePath(const QString& directory, const QString& fileName)
+{
+    const QString blocker = QDir(directory).filePath(QStringLiteral("not-a-directory"));
+    QFile file(blocker);
+    file.open(QIODevice::WriteOnly);
+    file.write("x");
+    return blocker + u'/' + fileName;
+}
+
+}  // namespace atoz::test
