@@ -193,7 +193,8 @@ private slots:
         for (char& c : noise)
             c = char(rng.bounded(256));
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("truncated") << good.left(30);
+        QTest::newRow("truncated header") << good.left(30);
+        QTest::newRow("truncated pixels") << good.left(good.size() - 4);
         QTest::newRow("random bytes") << noise;
         QTest::newRow("text") << QByteArray("not a picture at all\n");
         QTest::newRow("claims 100000 x 100000") << bmpClaiming(100000, 100000);

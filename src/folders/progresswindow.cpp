@@ -46,12 +46,10 @@ frmProgressForm::frmProgressForm(QWidget* owner)
     bar_->setTextVisible(false);
 }
 
-Progress::Progress() = default;
-Progress::~Progress() = default;
-
 void Progress::ShowProgress(QWidget* owner, int minimum, int maximum, const QString& header)
 {
-    window_ = std::make_unique<frmProgressForm>(owner);
+    CloseProgress();
+    window_ = new frmProgressForm(owner);
     if (owner) {
         const QRect outer = owner->window()->frameGeometry();
         window_->move((outer.width() - window_->width()) / 2 + outer.left(),
@@ -60,9 +58,9 @@ void Progress::ShowProgress(QWidget* owner, int minimum, int maximum, const QStr
     window_->HeaderText()->setText(header);
     window_->Bar()->setRange(minimum, maximum);
     window_->Bar()->setValue(minimum);
-    MakeTopMost(window_.get());
+    MakeTopMost(window_);
     window_->show();
-    showNow(window_.get());
+    showNow(window_);
 }
 
 void Progress::StepProgress(int n)
@@ -72,12 +70,12 @@ void Progress::StepProgress(int n)
     QProgressBar* bar = window_->Bar();
     const qint64 next = qint64(bar->value()) + n;
     bar->setValue(int(std::clamp<qint64>(next, bar->minimum(), bar->maximum())));
-    showNow(window_.get());
+    showNow(window_);
 }
 
 void Progress::CloseProgress()
 {
-    window_.reset();
+    delete window_.data();
 }
 
 void MakeTopMost(QWidget* window)

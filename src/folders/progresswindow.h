@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
-
-#include <memory>
 
 class QLabel;
 class QProgressBar;
@@ -33,8 +32,10 @@ private:
 class Progress
 {
 public:
-    Progress();
-    ~Progress();
+    Progress() = default;
+    ~Progress() { CloseProgress(); }
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
 
     // Creates a progress window centred over `owner`, sets its header and its
     // range (the bar starts at `minimum`) and shows it at once.
@@ -43,10 +44,11 @@ public:
     void StepProgress(int n);
     void CloseProgress();
 
-    frmProgressForm* Current() const { return window_.get(); }
+    frmProgressForm* Current() const { return window_; }
 
 private:
-    std::unique_ptr<frmProgressForm> window_;
+    // A child of its owner, which may go first and take the window with it.
+    QPointer<frmProgressForm> window_;
 };
 
 // Keeps a window above all ordinary windows, without moving or resizing it.

@@ -59,6 +59,37 @@ QByteArray withFileHeader(const QByteArray& dib)
     return file + dib;
 }
 
+// Qt's BMP reader returns whatever rows it got from a truncated file. An
+// uncompressed bitmap says how many bytes its pixels take: refuse one that
+// holds fewer, so that a half-written page is not mistaken for a page.
+bool bitmapComplete(const QByteArray& file)
+{
+    if (!file.startsWith("BM") || file.size() < FileHeaderSize + 16)
+        return true;  // not a BMP, or too short for the reader to accept anyway
+    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
+    const quint32 pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
+    const quint32 infoSize = qFromLittleEndian<quint32>(bytes + FileHeaderSize);
+    qint64 width = 0;
+    qint64 height = 0;
+    quint32 bitCount = 0;
+    quint32 compression = 0;
+    if (infoSize == 12) {
+        width = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 4);
+        height = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 6);
+        bitCount = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 10);
+    } else if (file.size() >= FileHeaderSize + 20) {
+        width = qFromLittleEndian<qint32>(bytes + FileHeaderSize + 4);
+        height = qAbs(qint64(qFromLittleEndian<qint32>(bytes + FileHeaderSize + 8)));
+        bitCount = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 14);
+        compression = qFromLittleEndian<quint32>(bytes + FileHeaderSize + 16);
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (!uncompressed || width <= 0 || height <= 0 || bitCount == 0 || bitCount > 32)
+        return true;  // compressed rows have no fixed size; the reader judges the rest
+    const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
+    return qint64(pixelOffset) + rowBytes * height <= file.size();
+}
+
 QImage read(QIODevice* device)
 {
     QImageReader reader(device);
@@ -83,14 +114,18 @@ QImage read(QIODevice* device)
 QImage LoadPicture(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A picture within the limits takes at most 4 bytes a pixel; allow room
+    // for headers and generous encodings, and never read a giant file whole.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 5 * MaxPicturePixels + 65536)
         return {};
-    return read(&file);
+    return LoadPictureData(file.readAll());
 }
 
 QImage LoadPictureData(const QByteArray& data)
 {
     QByteArray bytes = withFileHeader(data);
+    if (!bitmapComplete(bytes))
+        return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     return read(&buffer);

@@ -1,0 +1,294 @@
+#include "colouring/colouring.h"
+#include "colouring/undorecord.h"
+#include "palette/palette.h"
+#include "platform/settingsstore.h"
+#include "support/testsupport.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace atoz;
+using test::PageFromRows;
+using test::RowsOf;
+
+namespace {
+
+// Four white areas around a black cross: top-left, top-right, bottom-left,
+// bottom-right. Pixel (2, 4) is in the bottom-left area; (3, 4) and (2, 3)
+// are outline.
+const QStringList Quadrants = {"...#..", "...#..", "...#..", "######", "...#..", "...#.."};
+const QPointF Inside[] = {{1, 1}, {5, 1}, {1, 5}, {5, 5}};  // by quadrant 0..3
+
+struct Book
+{
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath("settings.ini")};
+    Palette palette{settings};
+    UndoRecord undo;
+    Colouring colouring{palette, undo};
+    QImage page = PageFromRows(Quadrants);
+
+    Book() { palette.LoadPalette(); }
+
+    // Selects a swatch that has the colour, giving it the colour if need be.
+    void paintWith(Colour colour)
+    {
+        palette.SelectSwatch(0);
+        palette.SetPaintColor(colour);
+    }
+    bool click(QPointF at) { return colouring.FillArea(page, float(at.x()), float(at.y()), palette.CurrentPaint()); }
+};
+
+}  // namespace
+
+class ColouringTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void halfPixelsRoundToEven()
+    {
+        Book book;
+        book.paintWith(255);
+        QVERIFY(book.colouring.FillArea(book.page, 2.5f, 3.5f, 255));  // pixel (2, 4), not (3, 4) or (2, 3)
+        QCOMPARE(RowsOf(book.page), (QStringList{"...#..", "...#..", "...#..", "######", "rrr#..", "rrr#.."}));
+        QCOMPARE(book.undo.UndoX(), 2.5f);  // kept as given
+        QCOMPARE(book.undo.UndoY(), 3.5f);
+        QCOMPARE(book.undo.UndoColor(), White);
+    }
+
+    void refusedClicksLeaveTheRecord_data()
+    {
+        QTest::addColumn<QPointF>("at");
+        QTest::newRow("outline") << QPointF(3, 0);
+        QTest::newRow("rounds onto outline") << QPointF(2.6, 0);
+        QTest::newRow("left of page") << QPointF(-0.6, 1);
+        QTest::newRow("below page") << QPointF(1, 5.6);
+        QTest::newRow("not a number") << QPointF(std::nan(""), 1);
+        QTest::newRow("far away") << QPointF(1e30, 1);
+    }
+    void refusedClicksLeaveTheRecord()
+    {
+        QFETCH(QPointF, at);
+        Book book;
+        book.paintWith(255);
+        QVERIFY(book.click(Inside[0]));
+        QSignalSpy announced(&book.undo, &UndoRecord::undoAvailableChanged);
+        const QImage before = book.page;
+        QVERIFY(!book.click(at));
+        QCOMPARE(book.page, before);
+        QCOMPARE(announced.count(), 0);
+        QVERIFY(book.undo.UndoAvailable());
+        QCOMPARE(book.undo.UndoX(), 1.0f);
+    }
+
+    void blackPaintBecomesNearBlack()
+    {
+        Book book;
+        book.palette.SelectSwatch(0);
+        book.palette.SetCurrentPaint(Black);  // as a swatch stored as "0" leaves it
+        QVERIFY(book.click(Inside[0]));
+        QCOMPARE(book.palette.CurrentPaint(), NearBlack);
+        QCOMPARE(FromQRgb(book.page.pixel(0, 0)), NearBlack);
+        // The near-black area is still an area: it can be coloured again.
+        book.paintWith(255);
+        QVERIFY(book.click(Inside[0]));
+        QCOMPARE(FromQRgb(book.page.pixel(0, 0)), Colour(255));
+    }
+
+    void fillWithSameColourIsTheUndoPoint()
+    {
+        Book book;
+        book.paintWith(255);
+        QVERIFY(book.click(Inside[0]));
+        QVERIFY(book.click(Inside[0]));  // nothing changes, but it is a fill
+        QCOMPARE(book.undo.UndoColor(), Colour(255));
+        QVERIFY(book.colouring.UndoLastFill(book.page));
+        QCOMPARE(FromQRgb(book.page.pixel(0, 0)), Colour(255));
+    }
+
+    // Steps: "0r" fills area 0 with red (colours r, b, n as in the page rows),
+    // "#" clicks the outline, "U" undoes, "S7" selects swatch 7.
+    void undoSequences_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("areas");  // the colour symbol of areas 0..3 afterwards
+        QTest::addColumn<bool>("undoable");
+
+        QTest::newRow("undo a fill") << QStringList{"0r", "U"} << "...." << false;
+        QTest::newRow("second undo offers nothing") << QStringList{"0r", "U", "U"} << "...." << false;
+        QTest::newRow("only the last fill") << QStringList{"0r", "1b", "U"} << "r..." << false;
+        QTest::newRow("refused click in between") << QStringList{"0r", "#", "U"} << "...." << false;
+        QTest::newRow("new swatch in between") << QStringList{"0r", "S7", "U"} << "...." << false;
+        QTest::newRow("two colours, one undo") << QStringList{"0r", "0b", "U"} << "r..." << false;
+        QTest::newRow("near black undone") << QStringList{"2n", "U"} << "...." << false;
+        QTest::newRow("nothing to undo") << QStringList{"U"} << "...." << false;
+        QTest::newRow("fill after undo") << QStringList{"0r", "U", "3b"} << "...b" << true;
+    }
+    void undoSequences()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, areas);
+        QFETCH(bool, undoable);
+        Book book;
+        const QMap<QChar, Colour> colours = {{u'r', 255}, {u'b', 16711680}, {u'n', NearBlack}};
+        for (const QString& step : steps) {
+            if (step == "U") {
+                book.colouring.UndoLastFill(book.page);
+            } else if (step == "#") {
+                book.click({3, 3});
+            } else if (step.startsWith(u'S')) {
+                book.palette.SelectSwatch(step.mid(1).toInt());
+            } else {
+                book.paintWith(colours[step[1]]);
+                book.click(Inside[step[0].digitValue()]);
+            }
+        }
+        QString seen;
+        for (const QPointF& at : Inside)
+            seen += RowsOf(book.page)[int(at.y())][int(at.x())];
+        QCOMPARE(seen, areas);
+        QCOMPARE(book.undo.UndoAvailable(), undoable);
+    }
+
+    void undoKeepsTheNewPaint()
+    {
+        Book book;
+        book.paintWith(255);
+        book.click(Inside[0]);
+        book.palette.SelectSwatch(7);
+        book.palette.SetPaintColor(123456);
+        book.colouring.UndoLastFill(book.page);
+        QCOMPARE(book.palette.CurrentPaint(), Colour(123456));
+    }
+
+    void freshPaletteShowsTheTable()
+    {
+        // Red, green, blue of swatches 0..41, row by row, right to left.
+        const int rgb[42][3] = {
+            {153, 153, 51}, {255, 255, 0},   {255, 255, 204}, {204, 102, 0},   {255, 153, 51},  {255, 204, 153},
+            {153, 51, 51},  {255, 0, 0},     {255, 204, 204}, {204, 0, 102},   {255, 51, 153},  {255, 153, 204},
+            {153, 51, 153}, {255, 0, 255},   {255, 204, 255}, {102, 0, 204},   {153, 51, 255},  {204, 153, 255},
+            {51, 51, 153},  {0, 0, 255},     {204, 204, 255}, {0, 102, 204},   {51, 153, 255},  {153, 204, 255},
+            {51, 153, 153}, {0, 255, 255},   {204, 255, 255}, {51, 153, 51},   {0, 255, 0},     {204, 255, 204},
+            {102, 204, 0},  {153, 204, 153}, {204, 255, 153}, {1, 1, 1},       {136, 136, 136}, {255, 255, 255},
+            {102, 153, 204}, {102, 204, 153}, {153, 204, 102}, {153, 102, 204}, {204, 102, 153}, {204, 153, 102}};
+        Book book;
+        for (int i = 0; i < SwatchCount; ++i) {
+            const Colour expected = ColourFromRgb(rgb[i][0], rgb[i][1], rgb[i][2]);
+            QCOMPARE(book.palette.SwatchColour(i), expected);
+            QCOMPARE(DefaultPaintColor(i), QString::number(expected));
+            QVERIFY(expected != Black);
+        }
+        QCOMPARE(DefaultPaintColor(42), QString("16777215"));
+        QCOMPARE(DefaultPaintColor(-1), QString("16777215"));
+        QCOMPARE(book.palette.CurrentSwatch(), 2);
+        QCOMPARE(book.palette.CurrentPaint(), Colour(13434879));
+        QCOMPARE(book.palette.SwatchBackground(2), White);
+        QCOMPARE(book.palette.MarkerFill(), Colour(13434879));
+    }
+
+    void selectingASwatch()
+    {
+        Book book;
+        book.palette.SelectSwatch(7);
+        QCOMPARE(book.palette.SwatchBackground(2), Colour(13434879));
+        QCOMPARE(book.palette.SwatchBackground(7), White);
+        QCOMPARE(book.palette.MarkerFill(), Colour(255));
+        QCOMPARE(book.palette.CurrentPaint(), Colour(255));
+        QCOMPARE(book.palette.CurrentSwatch(), 7);
+        book.palette.SelectSwatch(7);  // again: nothing changes
+        QCOMPARE(book.palette.SwatchBackground(7), White);
+        QCOMPARE(book.palette.CurrentPaint(), Colour(255));
+        book.palette.SelectSwatch(42);  // no such swatch
+        QCOMPARE(book.palette.CurrentSwatch(), 7);
+    }
+
+    void customColourPersists()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("settings.ini");
+        {
+            SettingsStore settings(file);
+            Palette palette(settings);
+            palette.LoadPalette();
+            palette.SelectSwatch(12);
+            palette.SetPaintColor(123456);
+            QCOMPARE(settings.GetSetting("Paints", "Color12", ""), QString("123456"));
+            palette.SelectSwatch(7);
+            palette.SetPaintColor(0);  // black paint is near black
+            QCOMPARE(palette.CurrentPaint(), NearBlack);
+            QCOMPARE(settings.GetSetting("Paints", "Color7", ""), QString("65793"));
+        }
+        SettingsStore settings(file);
+        Palette palette(settings);
+        palette.LoadPalette();
+        QCOMPARE(palette.SwatchColour(12), Colour(123456));
+        QCOMPARE(palette.SwatchColour(7), NearBlack);
+        QCOMPARE(palette.CurrentSwatch(), 2);  // the selection is not kept
+    }
+
+    void restoringDefaults()
+    {
+        Book book;
+        book.palette.SelectSwatch(12);
+        book.palette.SetPaintColor(123456);
+        book.palette.RestoreDefaultPaint();
+        QCOMPARE(book.palette.CurrentPaint(), Colour(10040217));
+        QCOMPARE(book.settings.GetSetting("Paints", "Color12", ""), QString("10040217"));
+
+        book.palette.SetPaintColor(5);
+        book.palette.SelectSwatch(3);
+        book.palette.SetPaintColor(6);
+        book.palette.SelectSwatch(12);
+        book.palette.RestoreAllDefaultPaints();
+        for (int i = 0; i < SwatchCount; ++i)
+            QCOMPARE(book.settings.GetSetting("Paints", Palette::SettingsKey(i), "missing"), DefaultPaintColor(i));
+        QCOMPARE(book.palette.CurrentSwatch(), 12);
+        QCOMPARE(book.palette.CurrentPaint(), Colour(10040217));
+        QCOMPARE(book.palette.SwatchBackground(12), White);
+    }
+
+    void storedValues_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<Colour>("colour");
+        QTest::newRow("a colour") << "123456" << Colour(123456);
+        QTest::newRow("white") << "16777215" << White;
+        QTest::newRow("zero is kept") << "0" << Black;
+        QTest::newRow("padded") << " 255 " << Colour(255);
+        QTest::newRow("too big") << "16777216" << DefaultPaint(5);
+        QTest::newRow("negative") << "-1" << DefaultPaint(5);
+        QTest::newRow("words") << "red" << DefaultPaint(5);
+        QTest::newRow("fraction") << "12.5" << DefaultPaint(5);
+        QTest::newRow("empty") << "" << DefaultPaint(5);
+    }
+    void storedValues()
+    {
+        QFETCH(QString, stored);
+        QFETCH(Colour, colour);
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath("settings.ini"));
+        settings.SaveSetting("Paints", "Color5", stored);
+        Palette palette(settings);
+        palette.LoadPalette();
+        QCOMPARE(palette.SwatchColour(5), colour);
+        palette.SelectSwatch(5);
+        QCOMPARE(palette.CurrentPaint(), colour);
+    }
+
+    void selectedSwatchStoresItsRealColour()
+    {
+        Book book;
+        book.palette.SelectSwatch(9);
+        book.palette.SetPaintColor(777);
+        book.palette.RestoreAllDefaultPaints();
+        QCOMPARE(book.settings.GetSetting("Paints", "Color9", ""), QString::number(DefaultPaint(9)));
+    }
+};
+
+QTEST_GUILESS_MAIN(ColouringTest)
+#include "tst_colouring.moc"

@@ -1,0 +1,240 @@
+#include "folders/foldernames.h"
+#include "folders/folderstore.h"
+#include "folders/thumbnailfit.h"
+#include "mainwindow/contentsgrid.h"
+#include "pages/pagelibrary.h"
+#include "platform/picture.h"
+#include "platform/settingsstore.h"
+#include "support/testsupport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace atoz;
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A page coloured in every Colour a child could pick, outline kept.
+QImage colouredPage(int page)
+{
+    QImage image = LoadPagePicture(page);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (FromQRgb(image.pixel(x, y)) != Black)
+                image.setPixel(x, y, ToQRgb(Colour((x * 40503u + y * 2654435u) & MaxColour) | 1));
+    return image;
+}
+
+}  // namespace
+
+class FoldersTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fileNames_data()
+    {
+        QTest::addColumn<int>("folder");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("first") << 0 << 0 << "b2f0p0.BMP";
+        QTest::newRow("J") << 0 << 9 << "b2f0p9.BMP";
+        QTest::newRow("K") << 3 << 10 << "b2f3p10.BMP";
+        QTest::newRow("last") << 7 << 25 << "b2f7p25.BMP";
+        QTest::newRow("9 and 10 apart") << 2 << 9 << "b2f2p9.BMP";
+        QTest::newRow("10 and 9 apart") << 2 << 10 << "b2f2p10.BMP";
+    }
+    void fileNames()
+    {
+        QFETCH(int, folder);
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        const FolderStore store("/home/mia/book");
+        QCOMPARE(store.FolderPageFileName(folder, page), QString("/home/mia/book") + QDir::separator() + name);
+    }
+
+    void existenceIsAnyFile()
+    {
+        QTemporaryDir dir;
+        FolderStore store(dir.path());
+        QVERIFY(!store.FolderPageExists(1, 4));
+        writeBytes(store.FolderPageFileName(1, 4), QByteArray());  // empty, but there
+        QVERIFY(store.FolderPageExists(1, 4));
+        QVERIFY(!FolderStore(dir.filePath("missing")).FolderPageExists(1, 4));
+        QVERIFY(!FolderStore(test::UnwritablePath(dir.path(), "")).FolderPageExists(0, 0));
+    }
+
+    void storedPageComesBackExactly()
+    {
+        QTemporaryDir dir;
+        FolderStore store(dir.path());
+        const QImage page = colouredPage(4);
+        QVERIFY(store.StorePage(3, 4, page));
+        QVERIFY(store.FolderPageExists(3, 4));
+        // Another run: a new store on the same directory.
+        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 4), page);
+        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 5), LoadPagePicture(5));
+        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(2, 4), LoadPagePicture(4));  // folders are apart
+    }
+
+    void damagedFileFallsBackToTheLibrary_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray bmp;
+        {
+            QBuffer buffer(&bmp);
+            buffer.open(QIODevice::WriteOnly);
+            colouredPage(2).save(&buffer, "BMP");
+        }
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("truncated") << bmp.left(bmp.size() / 3);
+        QTest::newRow("header only") << bmp.left(54);
+        QTest::newRow("not a picture") << QByteArray("my homework\n");
+        QByteArray huge = bmp.left(54);
+        qToLittleEndian<qint32>(200000, huge.data() + 18);
+        qToLittleEndian<qint32>(200000, huge.data() + 22);
+        QTest::newRow("claims enormous size") << huge;
+    }
+    void damagedFileFallsBackToTheLibrary()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        FolderStore store(dir.path());
+        writeBytes(store.FolderPageFileName(6, 2), bytes);
+        QCOMPARE(store.LoadFolderPage(6, 2), LoadPagePicture(2));
+        QCOMPARE(QFileInfo(store.FolderPageFileName(6, 2)).size(), qint64(bytes.size()));  // left alone
+    }
+
+    void failedWriteKeepsThePageForTheRun()
+    {
+        QTemporaryDir dir;
+        FolderStore store(test::UnwritablePath(dir.path(), "pages"));
+        const QImage page = colouredPage(7);
+        QVERIFY(!store.StorePage(0, 7, page));
+        QVERIFY(store.HasUnsavedPages());
+        QCOMPARE(store.LoadFolderPage(0, 7), page);
+        QCOMPARE(store.LoadFolderPage(1, 7), LoadPagePicture(7));
+    }
+
+    void laterWriteReplacesTheKeptPage()
+    {
+        QTemporaryDir dir;
+        const QString pages = dir.filePath("pages");
+        FolderStore store(pages);
+        QVERIFY(!store.StorePage(0, 0, colouredPage(0)));  // the directory is not there yet
+        QVERIFY(QDir().mkpath(pages));
+        const QImage newer = LoadPagePicture(0);
+        QVERIFY(store.StorePage(0, 0, newer));
+        QVERIFY(!store.HasUnsavedPages());
+        QCOMPARE(store.LoadFolderPage(0, 0), newer);
+    }
+
+    void folderColours()
+    {
+        QCOMPARE(FolderColour(0), Colour(16744703));
+        QCOMPARE(FolderColour(5), Colour(8421631));
+        QCOMPARE(FolderColour(7), Colour(14737632));
+        QCOMPARE(FolderColour(8), White);
+    }
+
+    void thumbnailFit_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("page") << QSize(480, 400) << QRect(0, 0, 141, 118);
+        QTest::newRow("portrait") << QSize(400, 480) << QRect(21, 0, 98, 118);
+        QTest::newRow("larger") << QSize(960, 800) << QRect(0, 0, 141, 118);
+        QTest::newRow("smaller wide") << QSize(240, 100) << QRect(0, 29, 141, 59);
+        QTest::newRow("square") << QSize(50, 50) << QRect(0, -11, 141, 141);
+        QTest::newRow("one pixel tall") << QSize(1, 2) << QRect(41, 0, 59, 118);
+        QTest::newRow("no picture") << QSize() << QRect(0, 0, 141, 118);
+    }
+    void thumbnailFit()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QRect, placed);
+        QCOMPARE(FitThumbnail(picture), placed);
+    }
+
+    void contentsGrid_data()
+    {
+        QTest::addColumn<int>("sheetWidth");
+        QTest::addColumn<int>("pageHeight");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("sheetHeight");
+        QTest::addColumn<int>("scrollMax");
+        QTest::newRow("three columns") << 6765 << 6065 << 3 << 9 << 16894 << 6;
+        QTest::newRow("just under three") << 6660 << 6065 << 2 << 13 << 24358 << 10;
+        QTest::newRow("narrow") << 2000 << 6065 << 1 << 26 << 48616 << 23;
+        QTest::newRow("no width") << 0 << 6065 << 1 << 26 << 48616 << 23;
+        QTest::newRow("26 columns") << 57820 << 6065 << 26 << 1 << 1966 << DisabledScrollMax;
+        QTest::newRow("all rows fit") << 6765 << 17000 << 3 << 9 << 16894 << DisabledScrollMax;
+        QTest::newRow("no height") << 6765 << 0 << 3 << 9 << 16894 << 10;  // visible rows: -1
+    }
+    void contentsGrid()
+    {
+        QFETCH(int, sheetWidth);
+        QFETCH(int, pageHeight);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, sheetHeight);
+        QFETCH(int, scrollMax);
+        const ContentsGrid grid = ShowContentsGrid(sheetWidth, pageHeight, 26);
+        QCOMPARE(grid.columns, columns);
+        QCOMPARE(grid.rows, rows);
+        QCOMPARE(grid.sheetHeight, sheetHeight);
+        QCOMPARE(grid.scrollMax, scrollMax);
+        QCOMPARE(grid.scrollEnabled, scrollMax != DisabledScrollMax);
+        QCOMPARE(int(grid.boxes.size()), 26);
+        QCOMPARE(grid.boxes.front(), QPoint(100, 100));
+        QCOMPARE(grid.boxes.back().y(), 100 + (rows - 1) * GridRowPitch);
+    }
+
+    void contentsGridPlacesBoxesRowByRow()
+    {
+        const ContentsGrid grid = ShowContentsGrid(6765, 6065, 26);
+        QCOMPARE(grid.boxes[1], QPoint(2320, 100));
+        QCOMPARE(grid.boxes[2], QPoint(4540, 100));
+        QCOMPARE(grid.boxes[3], QPoint(100, 1966));
+        QCOMPARE(grid.boxes[25], QPoint(2320, 15028));
+        // Scrolled to the end, the sheet stands 6 rows up.
+        QCOMPARE(-grid.scrollMax * GridRowPitch, -11196);
+    }
+
+    void folderNames()
+    {
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath("settings.ini"));
+        FolderNames names(settings);
+        QSignalSpy announced(&names, &FolderNames::namesChanged);
+        names.LoadFolderNames();
+        QCOMPARE(announced.count(), 1);
+        for (int i = 0; i < FolderCount; ++i)
+            QCOMPARE(names.Name(i), QString("Your Name"));
+
+        names.StoreFolderNames({"Mia", "", "Tom, Ann", " Leo ", "Your Name", "Zoë", "1234567890", "Sam"});
+        QCOMPARE(announced.count(), 2);
+        QCOMPARE(settings.GetSetting("Book2", "Name1", "missing"), QString(""));  // empty stays empty
+        FolderNames again(settings);
+        again.LoadFolderNames();
+        QCOMPARE(again.Name(0), QString("Mia"));
+        QCOMPARE(again.Name(1), QString(""));
+        QCOMPARE(again.Name(2), QString("Tom, Ann"));
+        QCOMPARE(again.Name(3), QString(" Leo "));
+        QCOMPARE(again.Name(6), QString("1234567890"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FoldersTest)
+#include "tst_folders.moc"
