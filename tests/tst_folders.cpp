@@ -7,7 +7,6 @@
 #include "platform/settingsstore.h"
 #include "support/testsupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,27 +14,8 @@
 
 using namespace atoz;
 
-namespace {
+using test::WriteFile;
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// A page coloured in every Colour a child could pick, outline kept.
-QImage colouredPage(int page)
-{
-    QImage image = LoadPagePicture(page);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (FromQRgb(image.pixel(x, y)) != Black)
-                image.setPixel(x, y, ToQRgb(Colour((x * 40503u + y * 2654435u) & MaxColour) | 1));
-    return image;
-}
-
-}  // namespace
 
 class FoldersTest : public QObject
 {
@@ -48,7 +28,6 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("name");
         QTest::newRow("first") << 0 << 0 << "b2f0p0.BMP";
-        QTest::newRow("J") << 0 << 9 << "b2f0p9.BMP";
         QTest::newRow("K") << 3 << 10 << "b2f3p10.BMP";
         QTest::newRow("last") << 7 << 25 << "b2f7p25.BMP";
         QTest::newRow("9 and 10 apart") << 2 << 9 << "b2f2p9.BMP";
@@ -68,7 +47,7 @@ private slots:
         QTemporaryDir dir;
         FolderStore store(dir.path());
         QVERIFY(!store.FolderPageExists(1, 4));
-        writeBytes(store.FolderPageFileName(1, 4), QByteArray());  // empty, but there
+        WriteFile(store.FolderPageFileName(1, 4), QByteArray());  // empty, but there
         QVERIFY(store.FolderPageExists(1, 4));
         QVERIFY(!FolderStore(dir.filePath("missing")).FolderPageExists(1, 4));
         QVERIFY(!FolderStore(test::UnwritablePath(dir.path(), "")).FolderPageExists(0, 0));
@@ -78,7 +57,7 @@ private slots:
     {
         QTemporaryDir dir;
         FolderStore store(dir.path());
-        const QImage page = colouredPage(4);
+        const QImage page = test::ColouredPage(4, 0x123456);
         QVERIFY(store.StorePage(3, 4, page));
         QVERIFY(store.FolderPageExists(3, 4));
         // Another run: a new store on the same directory.
@@ -87,64 +66,27 @@ private slots:
         QCOMPARE(FolderStore(dir.path()).LoadFolderPage(2, 4), LoadPagePicture(4));  // folders are apart
     }
 
-    void damagedFileFallsBackToTheLibrary_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QByteArray bmp;
-        {
-            QBuffer buffer(&bmp);
-            buffer.open(QIODevice::WriteOnly);
-            colouredPage(2).save(&buffer, "BMP");
-        }
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("truncated") << bmp.left(bmp.size() / 3);
-        QTest::newRow("header only") << bmp.left(54);
-        QTest::newRow("not a picture") << QByteArray("my homework\n");
-        QByteArray huge = bmp.left(54);
-        qToLittleEndian<qint32>(200000, huge.data() + 18);
-        qToLittleEndian<qint32>(200000, huge.data() + 22);
-        QTest::newRow("claims enormous size") << huge;
-    }
     void damagedFileFallsBackToTheLibrary()
     {
-        QFETCH(QByteArray, bytes);
+        // Every kind of unreadable picture is a case of the picture loader's
+        // tests; here, that the folder falls back and leaves the file alone.
         QTemporaryDir dir;
         FolderStore store(dir.path());
-        writeBytes(store.FolderPageFileName(6, 2), bytes);
+        WriteFile(store.FolderPageFileName(6, 2), "BM but not a bitmap");
         QCOMPARE(store.LoadFolderPage(6, 2), LoadPagePicture(2));
-        QCOMPARE(QFileInfo(store.FolderPageFileName(6, 2)).size(), qint64(bytes.size()));  // left alone
+        QCOMPARE(QFileInfo(store.FolderPageFileName(6, 2)).size(), qint64(19));
     }
 
     void failedWriteKeepsThePageForTheRun()
     {
         QTemporaryDir dir;
         FolderStore store(test::UnwritablePath(dir.path(), "pages"));
-        const QImage page = colouredPage(7);
+        const QImage page = test::ColouredPage(7, NearBlack);
         QVERIFY(!store.StorePage(0, 7, page));
         QVERIFY(store.HasUnsavedPages());
         QCOMPARE(store.LoadFolderPage(0, 7), page);
         QCOMPARE(store.LoadFolderPage(1, 7), LoadPagePicture(7));
-    }
-
-    void laterWriteReplacesTheKeptPage()
-    {
-        QTemporaryDir dir;
-        const QString pages = dir.filePath("pages");
-        FolderStore store(pages);
-        QVERIFY(!store.StorePage(0, 0, colouredPage(0)));  // the directory is not there yet
-        QVERIFY(QDir().mkpath(pages));
-        const QImage newer = LoadPagePicture(0);
-        QVERIFY(store.StorePage(0, 0, newer));
-        QVERIFY(!store.HasUnsavedPages());
-        QCOMPARE(store.LoadFolderPage(0, 0), newer);
-    }
-
-    void folderColours()
-    {
-        QCOMPARE(FolderColour(0), Colour(16744703));
-        QCOMPARE(FolderColour(5), Colour(8421631));
-        QCOMPARE(FolderColour(7), Colour(14737632));
-        QCOMPARE(FolderColour(8), White);
+        QVERIFY(!FolderStore(dir.filePath("missing")).StorePage(0, 7, page));
     }
 
     void thumbnailFit_data()
@@ -153,10 +95,8 @@ private slots:
         QTest::addColumn<QRect>("placed");
         QTest::newRow("page") << QSize(480, 400) << QRect(0, 0, 141, 118);
         QTest::newRow("portrait") << QSize(400, 480) << QRect(21, 0, 98, 118);
-        QTest::newRow("larger") << QSize(960, 800) << QRect(0, 0, 141, 118);
         QTest::newRow("smaller wide") << QSize(240, 100) << QRect(0, 29, 141, 59);
         QTest::newRow("square") << QSize(50, 50) << QRect(0, -11, 141, 141);
-        QTest::newRow("one pixel tall") << QSize(1, 2) << QRect(41, 0, 59, 118);
         QTest::newRow("no picture") << QSize() << QRect(0, 0, 141, 118);
     }
     void thumbnailFit()
@@ -177,7 +117,6 @@ private slots:
         QTest::newRow("three columns") << 6765 << 6065 << 3 << 9 << 16894 << 6;
         QTest::newRow("just under three") << 6660 << 6065 << 2 << 13 << 24358 << 10;
         QTest::newRow("narrow") << 2000 << 6065 << 1 << 26 << 48616 << 23;
-        QTest::newRow("no width") << 0 << 6065 << 1 << 26 << 48616 << 23;
         QTest::newRow("26 columns") << 57820 << 6065 << 26 << 1 << 1966 << DisabledScrollMax;
         QTest::newRow("all rows fit") << 6765 << 17000 << 3 << 9 << 16894 << DisabledScrollMax;
         QTest::newRow("no height") << 6765 << 0 << 3 << 9 << 16894 << 10;  // visible rows: -1
@@ -219,20 +158,12 @@ private slots:
         FolderNames names(settings);
         QSignalSpy announced(&names, &FolderNames::namesChanged);
         names.LoadFolderNames();
-        QCOMPARE(announced.count(), 1);
-        for (int i = 0; i < FolderCount; ++i)
-            QCOMPARE(names.Name(i), QString("Your Name"));
-
-        names.StoreFolderNames({"Mia", "", "Tom, Ann", " Leo ", "Your Name", "Zoë", "1234567890", "Sam"});
+        QCOMPARE(names.Name(7), QString("Your Name"));
+        names.StoreFolderNames({"Mia", ""});
         QCOMPARE(announced.count(), 2);
-        QCOMPARE(settings.GetSetting("Book2", "Name1", "missing"), QString(""));  // empty stays empty
-        FolderNames again(settings);
-        again.LoadFolderNames();
-        QCOMPARE(again.Name(0), QString("Mia"));
-        QCOMPARE(again.Name(1), QString(""));
-        QCOMPARE(again.Name(2), QString("Tom, Ann"));
-        QCOMPARE(again.Name(3), QString(" Leo "));
-        QCOMPARE(again.Name(6), QString("1234567890"));
+        QCOMPARE(settings.GetSetting("Book2", "Name1", "missing"), QString(""));  // an empty name stays empty
+        QCOMPARE(settings.GetSetting("Book2", "Name7", "missing"), QString(""));
+        QCOMPARE(names.Name(0), QString("Mia"));
     }
 };
 

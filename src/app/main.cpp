@@ -1,3 +1,4 @@
+#include "folders/namewindow.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/locations.h"
@@ -26,7 +27,8 @@ int main(int argc, char* argv[])
                                      QStringLiteral("directory"));
     const QCommandLineOption view(QStringLiteral("view"),
                                   QStringLiteral("For developers: open straight on the contents of folder 1 "
-                                                 "(\"contents\") or on its page A (\"colouring\")."),
+                                                 "(\"contents\"), on its page A (\"colouring\") or on the "
+                                                 "names window (\"names\")."),
                                   QStringLiteral("view"));
     parser.addOptions({dataDir, view});
     parser.process(app);
@@ -44,6 +46,10 @@ int main(int argc, char* argv[])
         window.contents()->OpenFolder(0);
         if (start == QLatin1String("colouring"))
             emit window.contents()->pageChosen(0);
+    }
+    if (start == QLatin1String("names")) {
+        atoz::frmName names(window.names(), &window);
+        names.exec();
     }
     return app.exec();
 }

@@ -1,24 +1,76 @@
 #include "floodfill.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// One bit a pixel: set once a pixel has been painted. Painting alone cannot
-// mark a pixel as done, because the region may already hold the fill colour.
-class VisitedPixels
+using Word = std::uint64_t;
+constexpr int WordBits = 64;
+
+// One row of the flood: its pixels and one bit a pixel, set once the pixel has
+// been painted. Painting alone cannot mark a pixel as done, because the region
+// may already hold the fill colour.
+struct Row
 {
-public:
-    VisitedPixels(int width, int height)
-        : wordsPerRow_((std::size_t(width) + 63) / 64), bits_(wordsPerRow_ * std::size_t(height))
+    std::uint32_t* pixels;
+    Word* visited;
+    std::uint32_t border;
+
+    bool seen(int x) const { return visited[x / WordBits] >> (x % WordBits) & 1u; }
+    bool inside(int x) const { return pixels[x] != border && !seen(x); }
+
+    // The first x at or after `from` that is not inside (at most `width`).
+    // A word of untouched bits needs only the pixel test.
+    int runEnd(int from, int width) const
     {
+        int x = from;
+        while (x < width) {
+            if (x % WordBits == 0 && visited[x / WordBits] == 0) {
+                const int stop = std::min(width, x + WordBits);
+                while (x < stop && pixels[x] != border)
+                    ++x;
+                if (x < stop)
+                    return x;
+            } else {
+                if (!inside(x))
+                    return x;
+                ++x;
+            }
+        }
+        return width;
     }
 
-    std::uint64_t* row(int y) { return bits_.data() + wordsPerRow_ * std::size_t(y); }
+    // The first x at or after `from`, and not after `last`, that is inside;
+    // last + 1 when there is none. Words already fully visited are skipped whole.
+    int nextInside(int from, int last) const
+    {
+        int x = from;
+        while (x <= last) {
+            if (x % WordBits == 0 && visited[x / WordBits] == ~Word(0)) {
+                x += WordBits;
+                continue;
+            }
+            if (inside(x))
+                return x;
+            ++x;
+        }
+        return last + 1;
+    }
 
-private:
-    std::size_t wordsPerRow_;
-    std::vector<std::uint64_t> bits_;
+    // Paints pixels first..last-1 and marks them visited.
+    void paint(int first, int last, std::uint32_t fill)
+    {
+        std::fill(pixels + first, pixels + last, fill);
+        int x = first;
+        while (x < last) {
+            const int bit = x % WordBits;
+            const int count = std::min(WordBits - bit, last - x);
+            const Word mask = count == WordBits ? ~Word(0) : ((Word(1) << count) - 1) << bit;
+            visited[x / WordBits] |= mask;
+            x += count;
+        }
+    }
 };
 
 // A run of pixels x1..x2 on row y that has been painted, and the direction
@@ -41,7 +93,8 @@ bool FloodFill(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stri
     if (pixels[std::ptrdiff_t(y) * stride + x] == border)
         return false;
 
-    VisitedPixels visited(width, height);
+    const std::size_t wordsPerRow = (std::size_t(width) + WordBits - 1) / WordBits;
+    std::vector<Word> visited(wordsPerRow * std::size_t(height));
     std::vector<Span> stack;
     stack.reserve(256);
     auto push = [&](int row, int x1, int x2, int dy) {
@@ -56,39 +109,33 @@ bool FloodFill(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stri
     while (!stack.empty()) {
         const Span s = stack.back();
         stack.pop_back();
-        const int row = s.y + s.dy;
-        std::uint32_t* line = pixels + std::ptrdiff_t(row) * stride;
-        std::uint64_t* seen = visited.row(row);
-        auto inside = [&](int px) { return line[px] != border && !(seen[px >> 6] >> (px & 63) & 1u); };
-        auto paint = [&](int px) {
-            line[px] = fill;
-            seen[px >> 6] |= std::uint64_t(1) << (px & 63);
-        };
+        const int y = s.y + s.dy;
+        Row row{pixels + std::ptrdiff_t(y) * stride, visited.data() + wordsPerRow * std::size_t(y), border};
 
-        // Row `row` is explored below the span s.x1..s.x2 of the row it came from.
+        // Row y is explored below the span s.x1..s.x2 of the row it came from.
         int px = s.x1;
-        while (px >= 0 && inside(px))
-            paint(px--);
-        int left = -1;  // start of the run being painted, -1 while outside one
-        if (px < s.x1) {
-            left = px + 1;
+        if (row.inside(px)) {
+            int left = px;
+            while (left > 0 && row.inside(left - 1))
+                --left;
+            px = row.runEnd(px, width);
+            row.paint(left, px, fill);
             if (left < s.x1)
-                push(row, left, s.x1 - 1, -s.dy);  // leaks back round the left end
-            px = s.x1 + 1;
+                push(y, left, s.x1 - 1, -s.dy);  // leaks back round the left end
+            push(y, left, px - 1, s.dy);
+            if (px > s.x2 + 1)
+                push(y, s.x2 + 1, px - 1, -s.dy);  // leaks back round the right end
         }
         for (;;) {
-            if (left >= 0) {
-                while (px < width && inside(px))
-                    paint(px++);
-                push(row, left, px - 1, s.dy);
-                if (px > s.x2 + 1)
-                    push(row, s.x2 + 1, px - 1, -s.dy);  // leaks back round the right end
-            }
-            for (++px; px <= s.x2 && !inside(px); ++px) {
-            }
+            px = row.nextInside(px + 1, s.x2);
             if (px > s.x2)
                 break;
-            left = px;
+            const int left = px;
+            px = row.runEnd(px, width);
+            row.paint(left, px, fill);
+            push(y, left, px - 1, s.dy);
+            if (px > s.x2 + 1)
+                push(y, s.x2 + 1, px - 1, -s.dy);
         }
     }
     return true;

@@ -22,7 +22,7 @@ void showNow(QWidget* window)
 }  // namespace
 
 frmProgressForm::frmProgressForm(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
+    : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmProgressForm"));
     setWindowTitle(QStringLiteral("Vorlane Coloring Books"));

@@ -32,6 +32,7 @@ public:
     void ShowView(View view);
 
     Palette& palette() { return palette_; }
+    FolderNames& names() { return names_; }
     ContentsView* contents() const { return contents_; }
     ColouringView* colouring() const { return colouring_; }
 

@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 
+#include "pages/pagelibrary.h"
 #include "platform/colour.h"
 
 #include <QDir>
@@ -45,12 +46,33 @@ QStringList RowsOf(const QImage& page)
     return rows;
 }
 
+QImage ColouredPage(int page, quint32 colour)
+{
+    QImage image = LoadPagePicture(page);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (FromQRgb(image.pixel(x, y)) == White)
+                image.setPixel(x, y, ToQRgb(colour));
+    return image;
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
 QString UnwritablePath(const QString& directory, const QString& fileName)
 {
     const QString blocker = QDir(directory).filePath(QStringLiteral("not-a-directory"));
-    QFile file(blocker);
-    file.open(QIODevice::WriteOnly);
-    file.write("x");
+    WriteFile(blocker, "x");
     return blocker + u'/' + fileName;
 }
 

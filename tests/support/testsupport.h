@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QWidget>
 
 namespace atoz::test {
 
@@ -22,6 +23,23 @@ public:
 QImage PageFromRows(const QStringList& rows);
 // The rows of a page back as text, for readable comparisons.
 QStringList RowsOf(const QImage& page);
+
+// The descendant of `parent` with that objectName; fails the test run loudly
+// when there is none, since every control is found by its name.
+template <typename T = QWidget>
+T* Find(const QObject* parent, const QString& name)
+{
+    T* child = parent->findChild<T*>(name);
+    if (!child)
+        qFatal("no control named %s", qPrintable(name));
+    return child;
+}
+
+// The library page with every white pixel painted `colour`: a coloured page.
+QImage ColouredPage(int page, quint32 colour);
+
+QByteArray ReadFile(const QString& path);
+void WriteFile(const QString& path, const QByteArray& bytes);
 
 // A path below `directory` that nobody can write, not even root: its parent
 // is a regular file.
