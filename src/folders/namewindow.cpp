@@ -46,21 +46,19 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
         previous = box;
     }
 
-    auto* hint = new QLabel(QStringLiteral("There are 8 copies of the coloring pages.  Add your name to the ones that you color."), this);
-    hint->setObjectName(QStringLiteral("LabelInstruct2"));
-    hint->setGeometry(TwipsRect(3150, 180, 1275, 1965));
-    hint->setWordWrap(true);
-    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint->setStyleSheet(QStringLiteral("color: white;"));
-
-    auto* limit = new QLabel(QStringLiteral("Maximum of 10 Characters"), this);
-    limit->setObjectName(QStringLiteral("LabelInstruct"));
-    limit->setGeometry(TwipsRect(3150, 2370, 1245, 825));
-    limit->setWordWrap(true);
-    limit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    limit->setStyleSheet(QStringLiteral("color: white;"));
-    for (QLabel* text : {hint, limit})
-        text->setFont(ComicFont(9.75, false));
+    auto instruction = [this](const char* name, const QString& text, QRect place) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QLatin1String(name));
+        label->setGeometry(place);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(ComicFont(9.75, false));
+        label->setStyleSheet(QStringLiteral("color: white;"));
+    };
+    instruction("LabelInstruct2",
+                QStringLiteral("There are 8 copies of the coloring pages.  Add your name to the ones that you color."),
+                TwipsRect(3150, 180, 1275, 1965));
+    instruction("LabelInstruct", QStringLiteral("Maximum of 10 Characters"), TwipsRect(3150, 2370, 1245, 825));
 
     ok_->setFocus();
 }

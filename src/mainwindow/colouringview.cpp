@@ -32,34 +32,28 @@ ColouringView::ColouringView(Palette& palette, UndoRecord& undo, QWidget* parent
     done->setToolTip(tr("Keep this page in my book"));
     connect(done, &ClickLabel::clicked, this, &ColouringView::doneClicked);
 
-    auto* save = new PictureButton(QStringLiteral("UserCmdSave"), QStringLiteral(":/icons/save.svg"),
-                                   tr("Save the page as a picture file"), bar_);
-    save->setGeometry(TwipsRect(780, 150, 480, 480));
-    connect(save, &PictureButton::clicked, this, &ColouringView::saveClicked);
-
-    auto* print = new PictureButton(QStringLiteral("UserCmdPrint"), QStringLiteral(":/icons/print.svg"),
-                                    tr("Print the page"), bar_);
-    print->setGeometry(TwipsRect(1380, 90, 510, 555));
-    connect(print, &PictureButton::clicked, this, &ColouringView::printClicked);
+    // The picture buttons of the bar, each announcing its click.
+    auto button = [this](const char* name, const char* picture, const QString& tip, QRect place,
+                         void (ColouringView::*clicked)()) {
+        auto* b = new PictureButton(QLatin1String(name), QStringLiteral(":/icons/%1.svg").arg(QLatin1String(picture)),
+                                    tip, bar_);
+        b->setGeometry(place);
+        connect(b, &PictureButton::clicked, this, clicked);
+        return b;
+    };
+    button("UserCmdSave", "save", tr("Save the page as a picture file"), TwipsRect(780, 150, 480, 480),
+           &ColouringView::saveClicked);
+    button("UserCmdPrint", "print", tr("Print the page"), TwipsRect(1380, 90, 510, 555), &ColouringView::printClicked);
 
     swatches_ = new PaintSwatches(palette_, bar_);
 
-    undoButton_ = new PictureButton(QStringLiteral("UserCmdUndo"), QStringLiteral(":/icons/undo.svg"),
-                                    tr("Take back the last colour"), bar_);
-    undoButton_->setGeometry(TwipsRect(90, 5400, 495, 480));
+    undoButton_ = button("UserCmdUndo", "undo", tr("Take back the last colour"), TwipsRect(90, 5400, 495, 480),
+                         &ColouringView::UserCmdUndo_Click);
     undoButton_->setVisible(undo_.UndoAvailable());
-    connect(undoButton_, &PictureButton::clicked, this, &ColouringView::UserCmdUndo_Click);
     connect(&undo_, &UndoRecord::undoAvailableChanged, undoButton_, &QWidget::setVisible);
-
-    auto* colour = new PictureButton(QStringLiteral("UserCmdColor"), QStringLiteral(":/icons/colour.svg"),
-                                     tr("Change the colour of the chosen paint"), bar_);
-    colour->setGeometry(TwipsRect(720, 5400, 495, 480));
-    connect(colour, &PictureButton::clicked, this, &ColouringView::colourClicked);
-
-    auto* info = new PictureButton(QStringLiteral("UserCmdInfo"), QStringLiteral(":/icons/info.svg"),
-                                   tr("About this page"), bar_);
-    info->setGeometry(TwipsRect(1410, 5400, 480, 480));
-    connect(info, &PictureButton::clicked, this, &ColouringView::infoClicked);
+    button("UserCmdColor", "colour", tr("Change the colour of the chosen paint"), TwipsRect(720, 5400, 495, 480),
+           &ColouringView::colourClicked);
+    button("UserCmdInfo", "info", tr("About this page"), TwipsRect(1410, 5400, 480, 480), &ColouringView::infoClicked);
 
     page_ = new PageSurface(2, this);
     page_->move(bar_->width(), 0);
