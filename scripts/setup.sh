@@ -12,7 +12,7 @@ ATOZ_BUILD_DIR=${ATOZ_BUILD_DIR:-$ATOZ_ROOT/build}
 ATOZ_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
-    qt6-qpa-plugins libqt6svg6 fonts-comic-neue
+    qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core
 )
 # What the tests and benchmarks need besides.
 ATOZ_TEST_PACKAGES=(libbenchmark-dev)
