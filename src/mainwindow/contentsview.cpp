@@ -14,6 +14,8 @@
 #include "platform/twips.h"
 
 #include <QEvent>
+#include <QIcon>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -117,13 +119,11 @@ ContentsView::ContentsView(Bookmark& bookmark, FolderStore& store, FolderNames& 
     for (ClickLabel* tab : tabs_)
         tab->setAlignment(Qt::AlignCenter);
 
-    marker_ = new QWidget(bar_);
-    marker_->setObjectName(QStringLiteral("ImagePoint"));
-    auto* arrow = new PictureButton(QStringLiteral("ImagePointPicture"), QStringLiteral(":/icons/tabmarker.svg"),
-                                    QString(), marker_);
-    arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
-    arrow->setGeometry(QRect(QPoint(0, 0), TwipsSize(480, 480)));
-    marker_->setGeometry(TwipsRect(0, TabTops[0], 480, 480));
+    auto* marker = new QLabel(bar_);
+    marker->setObjectName(QStringLiteral("ImagePoint"));
+    marker->setGeometry(TwipsRect(0, TabTops[0], 480, 480));
+    marker->setPixmap(QIcon(QStringLiteral(":/icons/tabmarker.svg")).pixmap(marker->size(), devicePixelRatioF()));
+    marker_ = marker;
     marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
     marker_->raise();
 
