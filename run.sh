@@ -5,6 +5,14 @@ set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
 atoz_install_packages "${ATOZ_PACKAGES[@]}"
-atoz_build >/dev/null
+# Quiet unless something goes wrong: a child's parent needs no compiler chatter.
+log=$(mktemp "${TMPDIR:-/tmp}/atoz-build.XXXXXX")
+echo "Getting A to Z ready (the first time takes a few minutes) ..."
+if ! atoz_build >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "Building A to Z failed; the messages above say why." >&2
+    exit 1
+fi
+rm -f "$log"
 atoz_runtime_dir
 exec "$ATOZ_BUILD_DIR/bin/atoz" "$@"
