@@ -93,19 +93,19 @@ private slots:
 
     void damagedSettingsFileFallsBackAndRecovers()
     {
-        QByteArray content(4096, '\0');
+        QByteArray content = "[Paints\nColor0=12\n";  // a section never closed: Qt reports a format error
         QRandomGenerator rng(7);
-        for (char& c : content)
-            c = char(rng.bounded(256));
+        for (int i = 0; i < 4096; ++i)
+            content += char(rng.bounded(256));
         QTemporaryDir dir;
         const QString file = dir.filePath("settings.ini");
         WriteFile(file, content);
         {
             SettingsStore store(file);
-            QCOMPARE(store.GetSetting("Paints", "Color0", "3381657"), QString("3381657"));
-            store.SaveSetting("Paints", "Color0", "255");
+            QCOMPARE(store.GetSetting("Paints", "Color5", "10079487"), QString("10079487"));
+            store.SaveSetting("Paints", "Color5", "255");
         }
-        QCOMPARE(SettingsStore(file).GetSetting("Paints", "Color0", "3381657"), QString("255"));
+        QCOMPARE(SettingsStore(file).GetSetting("Paints", "Color5", "10079487"), QString("255"));
     }
 
     void loadRefusesBadPictures_data()

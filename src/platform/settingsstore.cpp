@@ -1,36 +1,20 @@
 #include "settingsstore.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QStringList>
 
 namespace atoz {
 
 SettingsStore::SettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, Organisation, Application))
 {
-    const QSettings locator(QSettings::IniFormat, QSettings::UserScope, Organisation, Application);
-    openFile(locator.fileName());
 }
 
-SettingsStore::SettingsStore(const QString& file)
+SettingsStore::SettingsStore(const QString& file) : settings_(std::make_unique<QSettings>(file, QSettings::IniFormat))
 {
-    openFile(file);
 }
 
 SettingsStore::~SettingsStore() = default;
-
-void SettingsStore::openFile(const QString& file)
-{
-    settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
-    if (settings_->status() == QSettings::FormatError) {
-        // QSettings never writes over a file it could not parse, which would
-        // leave the book unable to store anything. The damaged file holds
-        // nothing we can use, so start again from an empty one.
-        settings_.reset();
-        QFile::remove(file);
-        settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
-    }
-}
 
 QString SettingsStore::GetSetting(const QString& section, const QString& key, const QString& defaultValue) const
 {

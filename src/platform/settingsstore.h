@@ -14,9 +14,9 @@ namespace atoz {
 // "True" or "False". Every write goes to disk at once.
 //
 // A store is built either on the user's own settings file or on a given file,
-// so that tests never touch a child's real settings. A damaged file reads as
-// empty (every key falls back to its default) and is replaced by the first
-// write.
+// so that tests never touch a child's real settings. In a damaged file every
+// key that cannot be read falls back to its default, and writes still go
+// through.
 class SettingsStore
 {
 public:
@@ -42,8 +42,6 @@ public:
     static std::optional<qint64> ParseInteger(const QString& text, qint64 minimum, qint64 maximum);
 
 private:
-    void openFile(const QString& file);
-
     std::unique_ptr<QSettings> settings_;
 };
 
