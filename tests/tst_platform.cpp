@@ -154,6 +154,17 @@ private slots:
         QCOMPARE(back, image);
     }
 
+    void transparencyLoadsAsWhiteNotOutline()
+    {
+        QImage clear(4, 4, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        clear.save(&buffer, "PNG");
+        QCOMPARE(FromQRgb(LoadPictureData(png).pixel(2, 2)), White);
+    }
+
     void failedSaveReportsAndKeepsOldFile()
     {
         QTemporaryDir dir;
