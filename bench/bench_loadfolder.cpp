@@ -1,13 +1,11 @@
 // Opening a folder whose 26 pages are all stored coloured BMPs: reading,
 // decoding and placing every thumbnail, behind the progress window. Offscreen.
 
-#include "folders/bookmark.h"
+#include "folders/foldermodel.h"
 #include "folders/foldernames.h"
-#include "folders/folderstore.h"
 #include "folders/progresswindow.h"
 #include "mainwindow/contentsview.h"
 #include "pages/pagelibrary.h"
-#include "platform/messagebox.h"
 #include "platform/picture.h"
 #include "platform/settingsstore.h"
 
@@ -18,18 +16,13 @@
 
 namespace {
 
-class SilentMessages final : public atoz::MessageBox
-{
-public:
-    void Inform(QWidget*, const QString&, const QString&) override {}
-};
-
 void BM_LoadFolderPages(benchmark::State& state)
 {
     QTemporaryDir dir;
     atoz::SettingsStore settings(dir.filePath("settings.ini"));
     atoz::FolderNames names(settings);
-    atoz::FolderStore store(dir.path());
+    atoz::FolderModel folder(dir.path());
+    atoz::FolderStore& store = folder.store();
     for (int page = 0; page < atoz::PageCount; ++page) {
         QImage coloured = atoz::LoadPagePicture(page);
         for (int y = 0; y < coloured.height(); y += 2)
@@ -38,11 +31,9 @@ void BM_LoadFolderPages(benchmark::State& state)
                     coloured.setPixel(x, y, qRgb(x % 256, y % 256, page * 9));
         store.StorePage(0, page, coloured);
     }
-    atoz::Bookmark bookmark;
     atoz::Progress progress;
-    SilentMessages messages;
-    atoz::ContentsView view(bookmark, store, names, progress, messages);
-    view.resize(622, 429);
+    atoz::ContentsView view(folder, names, progress);
+    view.resize(616, 404);
     view.show();
 
     for (auto _ : state)

@@ -96,7 +96,9 @@ private slots:
         QTest::newRow("page") << QSize(480, 400) << QRect(0, 0, 141, 118);
         QTest::newRow("portrait") << QSize(400, 480) << QRect(21, 0, 98, 118);
         QTest::newRow("smaller wide") << QSize(240, 100) << QRect(0, 29, 141, 59);
-        QTest::newRow("square") << QSize(50, 50) << QRect(0, -11, 141, 141);
+        QTest::newRow("small square") << QSize(50, 50) << QRect(11, 0, 118, 118);
+        QTest::newRow("large square") << QSize(500, 500) << QRect(11, 0, 118, 118);
+        QTest::newRow("squarer than the cell") << QSize(480, 420) << QRect(3, 0, 135, 118);
         QTest::newRow("no picture") << QSize() << QRect(0, 0, 141, 118);
     }
     void thumbnailFit()

@@ -1,9 +1,7 @@
-#include "folders/namewindow.h"
-#include "mainwindow/contentsview.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/locations.h"
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/ui/dialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,31 +23,14 @@ int main(int argc, char* argv[])
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep the coloured pages in <directory>."),
                                      QStringLiteral("directory"));
-    const QCommandLineOption view(QStringLiteral("view"),
-                                  QStringLiteral("For developers: open straight on the contents of folder 1 "
-                                                 "(\"contents\"), on its page A (\"colouring\") or on the "
-                                                 "names window (\"names\")."),
-                                  QStringLiteral("view"));
-    parser.addOptions({dataDir, view});
+    parser.addOption(dataDir);
     parser.process(app);
 
     atoz::SettingsStore settings;
-    atoz::QtMessageBox messages;
+    atoz::QtDialogs dialogs;
     atoz::frmRezivIdod window(settings,
                               atoz::PageStoreDirectory(parser.value(dataDir), QApplication::applicationDirPath()),
-                              messages);
+                              dialogs.Bundle());
     window.show();
-
-    const QString start = parser.value(view);
-    if (start == QLatin1String("contents") || start == QLatin1String("colouring")) {
-        window.ShowView(atoz::frmRezivIdod::View::Contents);
-        window.contents()->OpenFolder(0);
-        if (start == QLatin1String("colouring"))
-            emit window.contents()->pageChosen(0);
-    }
-    if (start == QLatin1String("names")) {
-        atoz::frmName names(window.names(), &window);
-        names.exec();
-    }
     return app.exec();
 }

@@ -53,6 +53,17 @@ bool FolderStore::StorePage(int folder, int page, const QImage& image)
     return false;
 }
 
+int FolderStore::StoreUnsavedPages()
+{
+    for (auto kept = unsaved_.begin(); kept != unsaved_.end();) {
+        if (SavePicture(kept.value(), kept.key()))
+            kept = unsaved_.erase(kept);
+        else
+            ++kept;
+    }
+    return int(unsaved_.size());
+}
+
 QImage FolderStore::LoadFolderPage(int folder, int page) const
 {
     const QString file = FolderPageFileName(folder, page);

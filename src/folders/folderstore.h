@@ -44,6 +44,9 @@ public:
     // that does not load is left on disk untouched.
     QImage LoadFolderPage(int folder, int page) const;
 
+    // Tries once more to write every page kept after a failed write; pages
+    // written now are dropped from memory. The number still unwritten.
+    int StoreUnsavedPages();
     bool HasUnsavedPages() const { return !unsaved_.isEmpty(); }
 
 private:

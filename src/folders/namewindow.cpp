@@ -2,8 +2,8 @@
 
 #include "folders/foldernames.h"
 #include "folders/folderstore.h"
-#include "platform/controls.h"
-#include "platform/fonts.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/fonts.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -28,17 +28,13 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
 
     QWidget* previous = ok_;
     for (int i = 0; i < FolderCount; ++i) {
-        auto* number = new QLabel(QString::number(i + 1), this);
-        number->setObjectName(QStringLiteral("LabelNameId_%1").arg(i));
-        number->setGeometry(TwipsRect(210, 180 + 540 * i, 675, 495));
-        number->setAlignment(Qt::AlignCenter);
-        number->setFont(ComicFont(12, false));
-        SetBackground(number, FolderColour(i));
-        number->setStyleSheet(QStringLiteral("color: black;"));
+        const int top = 180 + 540 * i;
+        AddLabel(this, {Indexed("LabelNameId", i), {210, top, 675, 495}, QString::number(i + 1), Black, 12,
+                        Regular | Centred, FolderColour(i)});
 
         auto* box = new QLineEdit(names_.Name(i), this);
-        box->setObjectName(QStringLiteral("TextYourName_%1").arg(i));
-        box->setGeometry(TwipsRect(960, 180 + 540 * i, 1995, 495));
+        box->setObjectName(Indexed("TextYourName", i));
+        box->setGeometry(TwipsRect(960, top, 1995, 495));
         box->setMaxLength(FolderNames::MaxLength);
         box->setFont(ComicFont(12, false));
         boxes_[size_t(i)] = box;
@@ -46,19 +42,12 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
         previous = box;
     }
 
-    auto instruction = [this](const char* name, const QString& text, QRect place) {
-        auto* label = new QLabel(text, this);
-        label->setObjectName(QLatin1String(name));
-        label->setGeometry(place);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(ComicFont(9.75, false));
-        label->setStyleSheet(QStringLiteral("color: white;"));
+    const LabelRow instructions[] = {
+        {"LabelInstruct2", {3150, 180, 1275, 1965}, CopiesHint, White, 9.75, Regular | Wrapped},
+        {"LabelInstruct", {3150, 2370, 1245, 825}, "Maximum of 10 Characters", White, 9.75, Regular | Wrapped},
     };
-    instruction("LabelInstruct2",
-                QStringLiteral("There are 8 copies of the coloring pages.  Add your name to the ones that you color."),
-                TwipsRect(3150, 180, 1275, 1965));
-    instruction("LabelInstruct", QStringLiteral("Maximum of 10 Characters"), TwipsRect(3150, 2370, 1245, 825));
+    for (const LabelRow& row : instructions)
+        AddLabel(this, row);
 
     ok_->setFocus();
 }
@@ -67,10 +56,14 @@ void frmName::done(int result)
 {
     if (!stored_) {
         stored_ = true;
-        QStringList typed;
-        for (const QLineEdit* box : boxes_)
-            typed.append(box->text());
-        names_.StoreFolderNames(typed);
+        // A box the child did not touch keeps its name whole, even one longer
+        // than a box holds (only an edited settings file has those).
+        QStringList names;
+        for (int i = 0; i < FolderCount; ++i) {
+            const QLineEdit* box = boxes_[size_t(i)];
+            names.append(box->isModified() ? box->text() : names_.Name(i));
+        }
+        names_.StoreFolderNames(names);
     }
     QDialog::done(result);
 }

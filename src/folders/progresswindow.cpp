@@ -1,6 +1,6 @@
 #include "progresswindow.h"
 
-#include "platform/controls.h"
+#include "platform/ui/controls.h"
 #include "platform/twips.h"
 
 #include <QCoreApplication>
@@ -30,15 +30,7 @@ frmProgressForm::frmProgressForm(QWidget* owner)
     setFixedSize(TwipsSize(6105, 870));
     SetBackground(this, Black);
 
-    header_ = new QLabel(this);
-    header_->setObjectName(QStringLiteral("HeaderText"));
-    header_->setGeometry(TwipsRect(60, 60, 5985, 405));
-    header_->setAlignment(Qt::AlignCenter);
-    QFont bold = header_->font();
-    bold.setPointSize(12);
-    bold.setBold(true);
-    header_->setFont(bold);
-    header_->setStyleSheet(QStringLiteral("color: white; background: black;"));
+    header_ = AddLabel(this, {"HeaderText", {60, 60, 5985, 405}, QString(), White, 12, Bold | Centred, Black});
 
     bar_ = new QProgressBar(this);
     bar_->setObjectName(QStringLiteral("Bar"));

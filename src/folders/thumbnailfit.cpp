@@ -1,5 +1,6 @@
 #include "thumbnailfit.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace atoz {
@@ -10,14 +11,11 @@ QRect FitThumbnail(QSize picture)
     const int cellH = ThumbnailCell.height();
     if (picture.isEmpty())
         return {0, 0, cellW, cellH};
-    const double w = picture.width();
-    const double h = picture.height();
-    if (h > w) {
-        const int width = int(std::lround(cellH / h * w));
-        return {(cellW - width) / 2, 0, width, cellH};
-    }
-    const int height = int(std::lround(cellW / w * h));
-    return {0, (cellH - height) / 2, cellW, height};
+    // The smaller of the two scales keeps the whole picture inside the cell.
+    const double scale = std::min(double(cellW) / picture.width(), double(cellH) / picture.height());
+    const int width = std::clamp(int(std::lround(picture.width() * scale)), 1, cellW);
+    const int height = std::clamp(int(std::lround(picture.height() * scale)), 1, cellH);
+    return {(cellW - width) / 2, (cellH - height) / 2, width, height};
 }
 
 }  // namespace atoz

@@ -12,9 +12,8 @@ inline constexpr int ThumbnailCellWidth = 2120;
 inline constexpr int ThumbnailCellHeight = 1766;
 inline constexpr QSize ThumbnailCell = TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight);
 
-// Where a picture of the given size shows inside its cell, in pixels, keeping
-// its proportions: a picture taller than wide fills the cell's height and is
-// centred across; any other fills the width and is centred down.
+// Where a picture of the given size shows inside its cell, in pixels: as large
+// as fits, keeping its proportions, centred. A page fills the cell's width.
 QRect FitThumbnail(QSize picture);
 
 }  // namespace atoz

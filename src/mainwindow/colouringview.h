@@ -6,20 +6,19 @@
 
 namespace atoz {
 
-class ClickLabel;
 class PageSurface;
 class PaintSwatches;
 class Palette;
-class PictureButton;
 class UndoRecord;
 
 // The colouring view: the command bar `CmdBar_2` with OK, save, print, the
 // 42 paint swatches, undo, palette editor and information, and the page being
-// coloured, `Page_2`, right of it. A press anywhere inside an outlined area
-// fills the whole area with the current paint; the last fill can be undone.
+// coloured, `Page_2`, right of it on white. A press anywhere inside an
+// outlined area fills the whole area with the current paint; the last fill
+// can be undone.
 //
-// The buttons whose windows belong to the main window (OK, save, print,
-// palette editor, information) are announced as signals.
+// The buttons whose work lies outside this view (OK, save, print, palette
+// editor, information) are announced as signals.
 class ColouringView : public QWidget
 {
     Q_OBJECT
@@ -35,11 +34,8 @@ public:
     // The page with every fill, as storing, saving and printing read it.
     const QImage& PageImage() const;
 
-    QWidget* CmdBar() const { return bar_; }
-    PageSurface* Page() const { return page_; }
-
-    // Every mouse button colours; only the colouring page (index 2) colours.
-    void Page_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    // Every mouse button colours.
+    void Page_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void UserCmdUndo_Click();
 
 signals:
@@ -53,10 +49,7 @@ private:
     Palette& palette_;
     UndoRecord& undo_;
     Colouring colouring_;
-    QWidget* bar_;
     PageSurface* page_;
-    PaintSwatches* swatches_;
-    PictureButton* undoButton_;
 };
 
 }  // namespace atoz

@@ -1,27 +1,21 @@
 #include "contentsview.h"
 
-#include "folders/bookmark.h"
+#include "folders/foldermodel.h"
 #include "folders/foldernames.h"
-#include "folders/folderstore.h"
 #include "folders/progresswindow.h"
 #include "folders/thumbnailfit.h"
 #include "mainwindow/contentsgrid.h"
-#include "pages/pagelibrary.h"
-#include "platform/controls.h"
-#include "platform/cursors.h"
-#include "platform/fonts.h"
-#include "platform/messagebox.h"
 #include "platform/twips.h"
+#include "platform/ui/clickable.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/cursors.h"
 
 #include <QEvent>
 #include <QIcon>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
-
-#include <functional>
 
 namespace atoz {
 
@@ -30,102 +24,52 @@ namespace {
 constexpr Colour HomeGreen = 49152;
 constexpr Colour ExitRed = 255;
 
-// A white box of the sheet that opens its page when its margin is clicked.
-class ThumbnailBox : public QWidget
-{
-public:
-    ThumbnailBox(int index, QWidget* parent, std::function<void(int)> open)
-        : QWidget(parent), index_(index), open_(std::move(open))
-    {
-        setObjectName(QStringLiteral("Thumbnailbox_%1").arg(index));
-        SetBackground(this, White);
-        setCursor(PointingHandCursor());
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            open_(index_);
-    }
-
-private:
-    int index_;
-    std::function<void(int)> open_;
-};
-
 }  // namespace
 
-Thumbnail::Thumbnail(int index, QWidget* parent) : QWidget(parent), index_(index)
+PageThumbnail::PageThumbnail(int index, QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Thumbnail_%1").arg(index));
+    setObjectName(Indexed("Thumbnail", index));
     setAccessibleName(tr("Page %1").arg(PageLetter(index)));
 }
 
-void Thumbnail::SetPicture(const QImage& picture)
+void PageThumbnail::SetPicture(const QImage& picture)
 {
     picture_ = picture;
     update();
 }
 
-void Thumbnail::paintEvent(QPaintEvent*)
+void PageThumbnail::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), picture_);
 }
 
-void Thumbnail::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked(index_);
-}
-
-ContentsView::ContentsView(Bookmark& bookmark, FolderStore& store, FolderNames& names, Progress& progress,
-                           MessageBox& messages, QWidget* parent)
-    : QWidget(parent), bookmark_(bookmark), store_(store), names_(names), progress_(progress), messages_(messages)
+ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& progress, QWidget* parent)
+    : QWidget(parent), folder_(folder), names_(names), progress_(progress)
 {
     setObjectName(QStringLiteral("ContentsView"));
     SetBackground(this, Black);
 
-    bar_ = new QWidget(this);
-    bar_->setObjectName(QStringLiteral("CmdBar_1"));
-    bar_->setGeometry(QRect(QPoint(0, 0), TwipsSize(BarWidth, BarHeight)));
-    SetBackground(bar_, Black);
-
-    auto* home = new ClickLabel(QStringLiteral("UserCmdHome"), QStringLiteral("Home"), bar_);
-    home->setGeometry(TwipsRect(150, 240, 1785, 585));
-    home->SetColours(White, HomeGreen);
-    connect(home, &ClickLabel::clicked, this, &ContentsView::homeClicked);
-
+    QWidget* bar = AddBox(this, "CmdBar_1", {0, 0, BarWidth, BarHeight}, Black);
+    QLabel* home = AddLabel(bar, {"UserCmdHome", {150, 240, 1785, 585}, "Home", White, 18, Bold | Centred, HomeGreen});
+    OnClick(home, this, [this] { emit homeClicked(); });
     for (int i = 0; i < FolderCount; ++i) {
-        auto* tab = new ClickLabel(QStringLiteral("UserCmdChangeFolder_%1").arg(i), QString(), bar_);
-        tab->setGeometry(TwipsRect(150, TabTops[i], 1785, 375));
-        tab->setFont(ComicFont(11));
-        tab->SetColours(Black, FolderColour(i));
-        connect(tab, &ClickLabel::clicked, this, [this, i] { UserCmdChangeFolder_Click(i); });
-        tabs_[size_t(i)] = tab;
+        // Each tab shows its folder's name.
+        tabs_[size_t(i)] = AddLabel(bar, {Indexed("UserCmdChangeFolder", i), {150, TabTops[i], 1785, 375}, QString(),
+                                          Black, 11, Bold | Centred, FolderColour(i)});
+        OnClick(tabs_[size_t(i)], this, [this, i] { UserCmdChangeFolder_Click(i); });
     }
+    QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, ExitRed});
+    OnClick(exit, this, [this] { emit exitClicked(); });
 
-    auto* exit = new ClickLabel(QStringLiteral("UserCmdExit_1"), QStringLiteral("Exit"), bar_);
-    exit->setGeometry(TwipsRect(150, 5190, 1785, 585));
-    exit->SetColours(White, ExitRed);
-    connect(exit, &ClickLabel::clicked, this, &ContentsView::exitClicked);
-
-    for (ClickLabel* command : {home, exit}) {
-        command->setAlignment(Qt::AlignCenter);
-        command->setFont(ComicFont(18));
-    }
-    for (ClickLabel* tab : tabs_)
-        tab->setAlignment(Qt::AlignCenter);
-
-    auto* marker = new QLabel(bar_);
+    auto* marker = new QLabel(bar);
     marker->setObjectName(QStringLiteral("ImagePoint"));
     marker->setGeometry(TwipsRect(0, TabTops[0], 480, 480));
     marker->setPixmap(QIcon(QStringLiteral(":/icons/tabmarker.svg")).pixmap(marker->size(), devicePixelRatioF()));
+    marker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    marker->raise();
     marker_ = marker;
-    marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    marker_->raise();
 
     page_ = new QWidget(this);
     page_->setObjectName(QStringLiteral("Page_1"));
@@ -145,16 +89,17 @@ ContentsView::ContentsView(Bookmark& bookmark, FolderStore& store, FolderNames& 
     connect(scroll_, &QScrollBar::valueChanged, this, &ContentsView::ContentsScroll_Change);
 
     for (int i = 0; i < PageCount; ++i) {
-        auto* box = new ThumbnailBox(i, sheet_, [this](int page) { emit pageChosen(page); });
-        box->resize(ThumbnailCell);
-        auto* thumbnail = new Thumbnail(i, box);
-        thumbnail->setCursor(PointingHandCursor());
+        // The white margin of a box opens its page as the thumbnail does.
+        QWidget* box = AddBox(sheet_, Indexed("Thumbnailbox", i), {0, 0, ThumbnailCellWidth, ThumbnailCellHeight}, White);
+        auto* thumbnail = new PageThumbnail(i, box);
         thumbnail->hide();  // until its page is loaded
-        connect(thumbnail, &Thumbnail::clicked, this, &ContentsView::pageChosen);
+        for (QWidget* control : {box, static_cast<QWidget*>(thumbnail)})
+            OnClick(control, this, [this, i] { emit pageChosen(i); });
         boxes_[size_t(i)] = box;
         thumbnails_[size_t(i)] = thumbnail;
     }
 
+    connect(&folder_, &FolderModel::pageChanged, this, &ContentsView::showPage);
     connect(&names_, &FolderNames::namesChanged, this, &ContentsView::showNames);
     showNames();
 }
@@ -163,6 +108,14 @@ void ContentsView::showNames()
 {
     for (int i = 0; i < FolderCount; ++i)
         tabs_[size_t(i)]->setText(names_.Name(i));
+}
+
+void ContentsView::showPage(int page)
+{
+    PageThumbnail* thumbnail = thumbnails_.at(size_t(page));
+    const QImage& picture = folder_.Page(page);
+    thumbnail->SetPicture(picture);
+    thumbnail->setGeometry(FitThumbnail(picture.size()));
 }
 
 bool ContentsView::eventFilter(QObject* watched, QEvent* event)
@@ -184,7 +137,8 @@ bool ContentsView::eventFilter(QObject* watched, QEvent* event)
 void ContentsView::resizeEvent(QResizeEvent*)
 {
     // The contents page takes the whole client area right of the bar.
-    page_->setGeometry(bar_->width(), 0, width() - bar_->width(), height());
+    const int barWidth = TwipsToPixels(BarWidth);
+    page_->setGeometry(barWidth, 0, width() - barWidth, height());
 }
 
 void ContentsView::Page_Resize()
@@ -216,7 +170,7 @@ void ContentsView::ContentsScroll_Change(int value)
 
 void ContentsView::OpenFolder(int folder)
 {
-    repaint();
+    repaint();  // the sheet is on screen before its pages start loading
     scroll_->setValue(0);
     ContentsScroll_Change(0);
     SelectFolder(folder);
@@ -225,7 +179,7 @@ void ContentsView::OpenFolder(int folder)
 
 void ContentsView::UserCmdChangeFolder_Click(int folder)
 {
-    if (folder == bookmark_.CurrentFolder())
+    if (folder == folder_.CurrentFolder())
         return;
     ReleaseFolderTab();
     OpenFolder(folder);
@@ -233,9 +187,10 @@ void ContentsView::UserCmdChangeFolder_Click(int folder)
 
 void ContentsView::SelectFolder(int folder)
 {
-    bookmark_.SetCurrentFolder(folder);
-    ClickLabel* tab = tabs_.at(size_t(folder));
-    tab->SetColours(White, Black);
+    folder_.SelectFolder(folder);
+    QLabel* tab = tabs_.at(size_t(folder));
+    SetBackground(tab, Black);
+    SetTextColour(tab, White);
     tab->setCursor(Qt::ArrowCursor);
     tab->repaint();
     marker_->move(marker_->x(), tab->y());
@@ -243,9 +198,10 @@ void ContentsView::SelectFolder(int folder)
 
 void ContentsView::ReleaseFolderTab()
 {
-    const int folder = bookmark_.CurrentFolder();
-    ClickLabel* tab = tabs_.at(size_t(folder));
-    tab->SetColours(Black, FolderColour(folder));
+    const int folder = folder_.CurrentFolder();
+    QLabel* tab = tabs_.at(size_t(folder));
+    SetBackground(tab, FolderColour(folder));
+    SetTextColour(tab, Black);
     tab->setCursor(PointingHandCursor());
     tab->repaint();
 }
@@ -253,32 +209,20 @@ void ContentsView::ReleaseFolderTab()
 void ContentsView::LoadFolderPages(int folder)
 {
     progress_.ShowProgress(window(), 0, PageCount, QStringLiteral("Loading Pages ..."));
-    for (int i = 0; i < PageCount; ++i) {
-        Thumbnail* thumbnail = thumbnails_[size_t(i)];
-        const QImage picture = store_.LoadFolderPage(folder, i);
-        thumbnail->SetPicture(picture);
-        thumbnail->setGeometry(FitThumbnail(picture.size()));
+    folder_.LoadFolderPages(folder, [this](int page) {
+        PageThumbnail* thumbnail = thumbnails_[size_t(page)];
         thumbnail->show();
         thumbnail->raise();
-        thumbnail->repaint();
+        thumbnail->repaint();  // each page shows as soon as it is in place
         progress_.StepProgress(1);
-    }
+    });
     progress_.CloseProgress();
 }
 
 void ContentsView::HideThumbnails()
 {
-    for (Thumbnail* thumbnail : thumbnails_)
+    for (PageThumbnail* thumbnail : thumbnails_)
         thumbnail->hide();
-}
-
-bool ContentsView::StoreColouredPage(int page, const QImage& image)
-{
-    const bool stored = store_.StorePage(bookmark_.CurrentFolder(), page, image);
-    thumbnails_.at(size_t(page))->SetPicture(image.copy());
-    if (!stored)
-        messages_.Inform(window(), SaveErrorTitle, SaveErrorText);
-    return stored;
 }
 
 }  // namespace atoz

@@ -1,49 +1,125 @@
 #include "mainwindow.h"
 
+#include "folders/namewindow.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
-#include "platform/controls.h"
+#include "mainwindow/homeview.h"
 #include "platform/twips.h"
+#include "platform/ui/controls.h"
+
+#include <QApplication>
+#include <QCloseEvent>
 
 namespace atoz {
 
-frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, MessageBox& messages,
-                           QWidget* parent)
-    : QWidget(parent), palette_(settings), names_(settings), store_(pageDirectory), messages_(messages)
+frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Dialogs dialogs, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), paints_(settings), names_(settings), folder_(pageDirectory)
 {
     setObjectName(QStringLiteral("frmRezivIdod"));
-    setWindowTitle(QStringLiteral("Book %1: A to Z").arg(BookNumber));
-    setFixedSize(TwipsSize(9330, 6440));
+    setFixedSize(TwipsSize(ClientWidth, ClientHeight));
     SetBackground(this, Black);
 
-    contents_ = new ContentsView(bookmark_, store_, names_, progress_, messages_, this);
-    colouring_ = new ColouringView(palette_, undo_, this);
-    for (QWidget* view : {static_cast<QWidget*>(contents_), static_cast<QWidget*>(colouring_)}) {
+    home_ = std::make_unique<HomeView>(names_, this);
+    contents_ = std::make_unique<ContentsView>(folder_, names_, progress_, this);
+    colouring_ = std::make_unique<ColouringView>(paints_, undo_, this);
+    for (QWidget* view : {static_cast<QWidget*>(home_.get()), static_cast<QWidget*>(contents_.get()),
+                          static_cast<QWidget*>(colouring_.get())})
         view->setGeometry(rect());
-        view->hide();
-    }
 
-    palette_.LoadPalette();
+    paints_.LoadPalette();
     names_.LoadFolderNames();
+    setWindowTitle(QStringLiteral("Book %1: A to Z").arg(BookNumber));
+    ShowView(View::Home);
 
-    connect(contents_, &ContentsView::pageChosen, this, [this](int page) {
-        colouring_->OpenPage(contents_->Thumb(page)->Picture());
-        bookmark_.SetCurrentPage(page);
-        ShowView(View::Colouring);
-    });
-    connect(colouring_, &ColouringView::doneClicked, this, [this] {
-        contents_->StoreColouredPage(bookmark_.CurrentPage(), colouring_->PageImage());
-        undo_.SetUndoAvailable(false);
-        ShowView(View::Contents);
-    });
-    connect(contents_, &ContentsView::exitClicked, this, &QWidget::close);
+    connect(home_.get(), &HomeView::folderChosen, this, &frmRezivIdod::OpenFolder_Click);
+    connect(home_.get(), &HomeView::namesClicked, this, &frmRezivIdod::UserCmdName_Click);
+    connect(home_.get(), &HomeView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(contents_.get(), &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
+    connect(contents_.get(), &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
+    connect(contents_.get(), &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(colouring_.get(), &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
 }
+
+frmRezivIdod::~frmRezivIdod() = default;
 
 void frmRezivIdod::ShowView(View view)
 {
-    contents_->setVisible(view == View::Contents);
-    colouring_->setVisible(view == View::Colouring);
+    // The new view first, then the old one away: no black flash between.
+    const std::pair<View, QWidget*> views[] = {
+        {View::Home, home_.get()}, {View::Contents, contents_.get()}, {View::Colouring, colouring_.get()}};
+    for (const auto& [which, widget] : views)
+        if (which == view)
+            widget->show();
+    for (const auto& [which, widget] : views)
+        if (which != view)
+            widget->hide();
     SetBackground(this, view == View::Colouring ? White : Black);
+    view_ = view;
+}
+
+void frmRezivIdod::OpenFolder_Click(int folder)
+{
+    ShowView(View::Contents);
+    contents_->OpenFolder(folder);
+}
+
+void frmRezivIdod::Thumbnail_Click(int page)
+{
+    colouring_->OpenPage(folder_.Page(page));
+    folder_.SetCurrentPage(page);
+    ShowView(View::Colouring);
+}
+
+void frmRezivIdod::UserCmdDone_Click()
+{
+    const bool stored = folder_.StorePage(colouring_->PageImage());
+    undo_.SetUndoAvailable(false);
+    ShowView(View::Contents);
+    if (!stored)
+        dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+}
+
+void frmRezivIdod::UserCmdHome_Click()
+{
+    ShowView(View::Home);
+    contents_->HideThumbnails();
+    contents_->ReleaseFolderTab();
+}
+
+void frmRezivIdod::UserCmdExit_Click()
+{
+    close();
+}
+
+void frmRezivIdod::UserCmdName_Click()
+{
+    frmName window(names_, this);
+    window.exec();
+}
+
+void frmRezivIdod::closeEvent(QCloseEvent* event)
+{
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmRezivIdod::Form_Unload()
+{
+    // Only the colouring view holds a page that is not stored yet. Pages an
+    // earlier write could not store get one more try; what still fails is
+    // said once, and the book closes anyway.
+    if (view_ == View::Colouring)
+        folder_.StorePage(colouring_->PageImage());
+    if (folder_.StoreUnsavedPages() > 0)
+        dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+
+    progress_.CloseProgress();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
 }
 
 }  // namespace atoz

@@ -1,24 +1,30 @@
 #pragma once
 
 #include "colouring/undorecord.h"
-#include "folders/bookmark.h"
+#include "folders/foldermodel.h"
 #include "folders/foldernames.h"
-#include "folders/folderstore.h"
 #include "folders/progresswindow.h"
 #include "palette/palette.h"
+#include "platform/ui/dialogs.h"
 
 #include <QWidget>
+
+#include <memory>
 
 namespace atoz {
 
 class ColouringView;
 class ContentsView;
-class MessageBox;
+class HomeView;
 class SettingsStore;
 
-// The main window, "Book 2: A to Z". It owns the book-wide state (the palette
-// with the current paint, the undo record, the folder names, the bookmark and
-// the folder store) and hands it to its views by reference.
+// The main window, "Book 2: A to Z": the program starts when it is built and
+// ends when it closes. It shows one of three views at a time, home, contents
+// and colouring, and moves between them as the child clicks.
+//
+// It owns the book-wide state (the palette with the current paint, the undo
+// record, the folder names, the open folder and the progress window) and
+// hands it to its views by reference.
 class frmRezivIdod : public QWidget
 {
     Q_OBJECT
@@ -26,27 +32,49 @@ class frmRezivIdod : public QWidget
 public:
     enum class View { Home, Contents, Colouring };
 
-    frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, MessageBox& messages,
-                 QWidget* parent = nullptr);
+    // The client area, fixed: room for the colouring bar and a whole page.
+    static constexpr int ClientWidth = 9240;  // twips
+    static constexpr int ClientHeight = 6065;
 
-    void ShowView(View view);
+    frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Dialogs dialogs, QWidget* parent = nullptr);
+    ~frmRezivIdod() override;
 
-    Palette& palette() { return palette_; }
-    FolderNames& names() { return names_; }
-    ContentsView* contents() const { return contents_; }
-    ColouringView* colouring() const { return colouring_; }
+    View CurrentView() const { return view_; }
+
+    // The moves of the book, as its controls make them.
+    void OpenFolder_Click(int folder);  // a home tile, or "Open" for folder 0
+    void Thumbnail_Click(int page);
+    void UserCmdDone_Click();
+    void UserCmdHome_Click();
+    void UserCmdExit_Click();
+    void UserCmdName_Click();
+
+    Palette& paints() { return paints_; }
+    FolderModel& folder() { return folder_; }
+    FolderNames& folderNames() { return names_; }
+
+protected:
+    // Shut-down, whatever closes the window: never refused.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    Palette palette_;
+    void ShowView(View view);
+    void Form_Unload();
+
+    Dialogs dialogs_;
+    Palette paints_;
     UndoRecord undo_;
     FolderNames names_;
-    Bookmark bookmark_;
-    FolderStore store_;
+    FolderModel folder_;
     Progress progress_;
-    MessageBox& messages_;
+    View view_ = View::Home;
+    bool unloaded_ = false;
 
-    ContentsView* contents_;
-    ColouringView* colouring_;
+    // The views refer to the state above, so they are declared after it and
+    // destroyed before it.
+    std::unique_ptr<HomeView> home_;
+    std::unique_ptr<ContentsView> contents_;
+    std::unique_ptr<ColouringView> colouring_;
 };
 
 }  // namespace atoz

@@ -1,14 +1,13 @@
 #include "pagesurface.h"
 
-
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace atoz {
 
-PageSurface::PageSurface(int index, QWidget* parent) : QWidget(parent), index_(index)
+PageSurface::PageSurface(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Page_%1").arg(index));
+    setObjectName(QStringLiteral("Page_2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -25,12 +24,6 @@ void PageSurface::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
     painter.drawImage(0, 0, image_);
-}
-
-void PageSurface::mousePressEvent(QMouseEvent* event)
-{
-    event->accept();
-    emit mouseDown(index_, event->button(), event->modifiers(), event->position());
 }
 
 }  // namespace atoz

@@ -1,24 +1,20 @@
 #pragma once
 
 #include <QImage>
-#include <QPointF>
 #include <QWidget>
 
 namespace atoz {
 
-// A page picture box of the main window. The colouring view's one (`Page_2`)
-// keeps the page being coloured: a full 24-bit image, the picture with every
-// fill on it, which storing, saving and printing read. It takes the size of
-// its picture and shows it 1:1 in logical pixels, so a click position is a
-// page position.
+// The colouring page `Page_2`: it keeps the page being coloured, a full 24-bit
+// image, the picture with every fill on it, which storing, saving and
+// printing read. It takes the size of its picture and shows it 1:1 in logical
+// pixels, so a click position is a page position.
 class PageSurface : public QWidget
 {
     Q_OBJECT
 
 public:
-    PageSurface(int index, QWidget* parent = nullptr);
-
-    int index() const { return index_; }
+    explicit PageSurface(QWidget* parent = nullptr);
 
     void SetPicture(const QImage& picture);
     const QImage& Image() const { return image_; }
@@ -29,15 +25,10 @@ public:
 
     QSize sizeHint() const override { return image_.size(); }
 
-signals:
-    void mouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    int index_;
     QImage image_;
 };
 

@@ -1,38 +1,20 @@
 #pragma once
 
+#include "palette/palette.h"
+
 #include <QObject>
 #include <QRect>
-#include <QWidget>
 
 #include <array>
 
+class QWidget;
+
 namespace atoz {
 
-class Palette;
-
-// One paint swatch, `Paint_<index>` on the colouring bar. Any mouse button
-// selects it.
-class Swatch : public QWidget
-{
-    Q_OBJECT
-
-public:
-    Swatch(int index, QWidget* parent);
-    int index() const { return index_; }
-
-signals:
-    void mouseDown(int index);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    int index_;
-};
-
-// The 42 swatches and the marker of the selected one, laid out on the
-// colouring bar in three columns of fourteen rows, and kept in step with the
-// palette.
+// The 42 paint swatches `Paint_0`..`Paint_41` and the marker of the selected
+// one, laid out on the colouring bar in three columns of fourteen rows and
+// kept in step with the palette. Any mouse button selects a swatch, at the
+// moment it goes down.
 class PaintSwatches : public QObject
 {
     Q_OBJECT
@@ -40,19 +22,19 @@ class PaintSwatches : public QObject
 public:
     PaintSwatches(Palette& palette, QWidget* bar);
 
-    // Where swatch `index` stands on the bar, in pixels.
-    static QRect SwatchGeometry(int index);
+    // Where swatch `index` stands on the bar, in twips.
+    static QRect SwatchPlace(int index);
 
     void Paint_MouseDown(int index);
 
-    Swatch* swatch(int index) const { return swatches_.at(size_t(index)); }
+    QWidget* swatch(int index) const { return swatches_.at(size_t(index)); }
     QWidget* marker() const { return marker_; }
 
 private:
     void refresh();
 
     Palette& palette_;
-    std::array<Swatch*, 42> swatches_{};
+    std::array<QWidget*, SwatchCount> swatches_{};
     QWidget* marker_;
 };
 

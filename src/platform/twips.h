@@ -26,5 +26,10 @@ constexpr QRect TwipsRect(int left, int top, int width, int height)
 {
     return {TwipsPoint(left, top), TwipsSize(width, height)};
 }
+// A rectangle whose left, top, width and height are twips.
+constexpr QRect TwipsRect(QRect twips)
+{
+    return TwipsRect(twips.left(), twips.top(), twips.width(), twips.height());
+}
 
 }  // namespace atoz

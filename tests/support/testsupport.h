@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/messagebox.h"
+#include "platform/ui/dialogs.h"
 
 #include <QImage>
 #include <QList>
@@ -16,6 +16,14 @@ class FakeMessageBox final : public MessageBox
 public:
     void Inform(QWidget*, const QString& title, const QString& text) override { shown.append({title, text}); }
     QList<QPair<QString, QString>> shown;
+};
+
+// The dialogs a window receives, scripted: what the child would see is
+// recorded, what the child would answer is set beforehand.
+struct FakeDialogs
+{
+    FakeMessageBox messages;
+    Dialogs Bundle() { return {messages}; }
 };
 
 // A small page drawn from text rows: '#' is an outline pixel (Colour 0), '.'

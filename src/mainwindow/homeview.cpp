@@ -1,0 +1,127 @@
+#include "homeview.h"
+
+#include "folders/foldernames.h"
+#include "folders/namewindow.h"
+#include "info/maker.h"
+#include "platform/twips.h"
+#include "platform/ui/clickable.h"
+#include "platform/ui/controls.h"
+
+#include <QLabel>
+
+#include <functional>
+#include <vector>
+
+namespace atoz {
+
+namespace {
+
+constexpr Colour Yellow = 65535;
+constexpr Colour Green = 65280;
+constexpr Colour LightGrey = 14737632;
+constexpr Colour Red = 255;
+constexpr Colour LightCyan = 16777088;
+constexpr Colour Magenta = 16711935;
+
+constexpr int TileWidth = 1365;
+constexpr int TileHeight = 1635;
+constexpr QPoint TilePlaces[FolderCount] = {
+    {1350, 2490}, {2790, 2490}, {4230, 2490}, {5670, 2490},  // folders 1 to 4
+    {1350, 4230}, {2805, 4230}, {4245, 4230}, {5670, 4230},  // folders 5 to 8
+};
+
+}  // namespace
+
+HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names_(names)
+{
+    setObjectName(QStringLiteral("HomeView"));
+    SetBackground(this, Black);
+
+    QWidget* bar = AddBox(this, "CmdBar_0", {0, 0, BarWidth, BarHeight}, Black);
+    page_ = AddBox(this, "Page_0", {BarWidth, 0, 0, 0}, Black);
+
+    const LabelRow texts[] = {
+        // name           left, top, width x height   text                   colour     size   look
+        {"TitleLabel_0", {120, 60, 3960, 765}, "The Vorlane", Yellow, 27.75},
+        {"TitleLabel_1", {180, 750, 3795, 765}, "Coloring Books", Yellow, 27.75},
+        {"BookNumLabel", {5400, 390, 960, 600}, "Book", Yellow, 21.75, Bold | Centred},
+        {"LabelBookNum", {5010, 960, 1845, 600}, QStringLiteral("# %1").arg(BookNumber), Yellow, 21.75, Bold | Centred},
+        {"byLabel", {1410, 1500, 405, 525}, "by", Green, 18},
+        {"lableZQ", {1920, 1500, 2775, 525}, MakerName, Green, 18},
+        {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18},
+        {"LabelStart", {120, 2520, 1245, 1185}, "Click your mouse button on a square to begin.", White, 9.75,
+         Regular | Wrapped, Black},
+        {"UserCmdName_1", {60, 3900, 1275, 1965}, CopiesHint, White, 9.75, Regular | Wrapped, Black},
+    };
+    for (const LabelRow& row : texts)
+        AddLabel(page_, row);
+    OnClick(page_->findChild<QLabel*>(QStringLiteral("wwwLabel")), this, [this] { emit webClicked(); });
+    OnClick(page_->findChild<QLabel*>(QStringLiteral("UserCmdName_1")), this, [this] { emit namesClicked(); });
+
+    for (int i = 0; i < FolderCount; ++i) {
+        const QPoint at = TilePlaces[i];
+        QWidget* tile = AddBox(page_, Indexed("OpenFolder", i), {at.x(), at.y(), TileWidth, TileHeight}, FolderColour(i));
+        tileNames_[size_t(i)] = AddLabel(
+            tile, {Indexed("OpenFolderNumber", i), {60, 120, 1245, 405}, QString(), Black, 12, Regular | Centred});
+        QLabel* number = AddLabel(tile, {Indexed("OpenFolderNumber2", i), {60, 660, 1245, 765}, QString::number(i + 1),
+                                         Black, 27.75, Regular | Centred});
+        for (QWidget* control : {tile, static_cast<QWidget*>(tileNames_[size_t(i)]), static_cast<QWidget*>(number)})
+            OnClick(control, this, [this, i] { emit folderChosen(i); });
+    }
+
+    // Each command of the bar is a picture with its label or labels beside it;
+    // all of them do the same.
+    const struct
+    {
+        PictureRow picture;
+        std::vector<LabelRow> labels;
+        std::function<void()> click;
+    } commands[] = {
+        {{"UserCmdExitPic", {-195, 210, 885, 720}, "exit", "Close the book"},
+         {{"UserCmdExit_0", {825, 270, 1035, 495}, "Exit", Red, 18, Bold | Centred, White}},
+         [this] { emit exitClicked(); }},
+        {{"UserCmdOpenPic", {30, 960, 750, 660}, "open", "Open the first copy of the book"},
+         {{"UserCmdOpen_0", {825, 1020, 1110, 495}, "Open", Green, 18}},
+         [this] { emit folderChosen(0); }},
+        {{"UserCmdNamePic", {180, 1920, 480, 480}, "name", "Write the children's names on the copies"},
+         {{"UserCmdName_2", {870, 1710, 1080, 420}, "Your", Yellow, 15.75},
+          {"UserCmdName_0", {870, 2100, 1080, 420}, "Name", Yellow, 15.75}},
+         [this] { emit namesClicked(); }},
+        {{"UserPrinterSetupPic", {210, 2880, 480, 465}, "print", "Choose the printer"},
+         {{"UserPrinterSetup_0", {825, 2610, 1125, 420}, "Printer", LightCyan, 15.75},
+          {"UserPrinterSetup_1", {825, 2970, 1125, 420}, "Setup", LightCyan, 15.75}},
+         [this] { emit printerSetupClicked(); }},
+        {{"UserBookAdPic", {210, 3720, 480, 480}, "books", "More coloring books"},
+         {{"UserBookAd_0", {870, 3510, 1080, 420}, "More", Magenta, 15.75},
+          {"UserBookAd_1", {870, 3900, 1080, 420}, "Books", Magenta, 15.75}},
+         [this] { emit booksClicked(); }},
+        {{"UserCmdAboutPic", {210, 4590, 480, 480}, "about", "About this book"},
+         {{"UserCmdAbout_0", {870, 4620, 1080, 420}, "About", LightGrey, 15.75}},
+         [this] { emit aboutClicked(); }},
+    };
+    for (const auto& command : commands) {
+        OnClick(AddPicture(bar, command.picture), this, command.click);
+        for (const LabelRow& row : command.labels)
+            OnClick(AddLabel(bar, row), this, command.click);
+    }
+
+    AddLabel(bar, {"CopyrightLabel", {120, 5460, 1830, 465}, CopyrightNotice(), White, 7.5, Regular});
+
+    connect(&names_, &FolderNames::namesChanged, this, &HomeView::showNames);
+    showNames();
+}
+
+void HomeView::resizeEvent(QResizeEvent*)
+{
+    // The home page takes the whole client area right of the bar.
+    const int barWidth = TwipsToPixels(BarWidth);
+    page_->setGeometry(barWidth, 0, width() - barWidth, height());
+}
+
+void HomeView::showNames()
+{
+    for (int i = 0; i < FolderCount; ++i)
+        tileNames_[size_t(i)]->setText(names_.Name(i));
+}
+
+}  // namespace atoz

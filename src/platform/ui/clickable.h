@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+
+class QWidget;
+
+namespace atoz {
+
+// The one way a control of the book answers the mouse. Young children
+// double-click everything and click faster than the screen changes, so a
+// control acts once per click:
+//   - Click (labels, pictures, thumbnails): the left button pressed and let go
+//     inside the control. The second press of a double-click, and the release
+//     after it, do nothing, so a double-click acts once and never reaches the
+//     control that appears under the pointer once the view has changed.
+//   - Press (the page and the paint swatches): any button, at the moment it
+//     goes down. The second press of a double-click does nothing, so a
+//     double-click on the page is one fill.
+// Mouse presses and releases stop at the control: they never reach the
+// widget under it.
+class Clickable : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class When { Click, Press };
+
+    // Makes `control` clickable; the returned object is its child and
+    // announces its clicks. A Click control shows the pointing hand.
+    // Attaching again returns the same object.
+    static Clickable* Attach(QWidget* control, When when = When::Click);
+
+signals:
+    void clicked();
+    void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Clickable(QWidget* control, When when);
+
+    When when_;
+    bool armed_ = false;  // a real press of the left button is down on the control
+};
+
+// Calls `action` on every click of `control`; `context` ends the connection.
+template <typename Action>
+void OnClick(QWidget* control, const QObject* context, Action action)
+{
+    QObject::connect(Clickable::Attach(control), &Clickable::clicked, context, std::move(action));
+}
+
+}  // namespace atoz

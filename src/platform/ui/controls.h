@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/colour.h"
+
+#include <QLabel>
+#include <QRect>
+#include <QWidget>
+
+#include <optional>
+
+class QSvgRenderer;
+
+namespace atoz {
+
+// The book's windows are drawn as tables of controls: a name, a place in
+// twips and a look. These helpers build one control from one row, so that a
+// window's layout in the code reads like its table.
+
+enum LabelStyle {
+    Bold = 0,
+    Regular = 1,   // not bold
+    Centred = 2,   // text centred both ways; otherwise left and top
+    Wrapped = 4,   // text wraps at the label's width
+};
+
+struct LabelRow
+{
+    QString name;       // objectName, e.g. "OpenFolderNumber_3"
+    QRect place;        // twips, relative to the parent: left, top, width, height
+    QString text;
+    Colour colour;      // of the text
+    qreal points;       // font size in the book's face
+    int style = Bold;   // LabelStyle flags
+    std::optional<Colour> background = std::nullopt;  // none: the parent shows through
+};
+
+struct PictureRow
+{
+    QString name;         // objectName, e.g. "UserCmdOpenPic"
+    QRect place;          // twips, relative to the parent
+    const char* picture;  // an SVG under :/icons, without ".svg"
+    const char* toolTip;  // what the picture does, for a parent's mouse
+};
+
+// A picture drawn from SVG to the control's size, crisp at any pixel ratio.
+class Picture : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Picture(const QString& svgResource, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QSvgRenderer* renderer_;
+};
+
+// An outline shape drawn under other controls: an oval or a rectangle.
+class OutlineShape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Oval, Rectangle };
+    OutlineShape(const QString& objectName, Kind kind, int borderWidth, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    int borderWidth_;
+};
+
+QLabel* AddLabel(QWidget* parent, const LabelRow& row);
+Picture* AddPicture(QWidget* parent, const PictureRow& row);
+// A plain box: a panel of one colour.
+QWidget* AddBox(QWidget* parent, const QString& name, QRect twips, Colour background);
+
+// The name of element `index` of a control array: "Paint_7", "Thumbnail_25".
+inline QString Indexed(const char* name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// Colours of a widget, painted by Qt from its palette.
+void SetBackground(QWidget* widget, Colour colour);
+void SetTextColour(QWidget* widget, Colour colour);
+
+}  // namespace atoz
