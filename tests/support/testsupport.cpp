@@ -56,6 +56,39 @@ QImage ColouredPage(int page, quint32 colour)
     return image;
 }
 
+QPoint PointInside(const QImage& page)
+{
+    const int w = page.width();
+    const int h = page.height();
+    auto white = [&](int x, int y) { return FromQRgb(page.pixel(x, y)) != Black; };
+    // Everything the edge reaches is outside the letter.
+    QList<bool> outside(qsizetype(w) * h, false);
+    QList<QPoint> todo;
+    for (int x = 0; x < w; ++x)
+        todo << QPoint(x, 0) << QPoint(x, h - 1);
+    for (int y = 0; y < h; ++y)
+        todo << QPoint(0, y) << QPoint(w - 1, y);
+    while (!todo.isEmpty()) {
+        const QPoint p = todo.takeLast();
+        if (!page.rect().contains(p) || outside[p.y() * w + p.x()] || !white(p.x(), p.y()))
+            continue;
+        outside[p.y() * w + p.x()] = true;
+        todo << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
+    }
+    // The first inside pixel with white all around it.
+    constexpr int Margin = 4;
+    for (int y = Margin; y < h - Margin; ++y)
+        for (int x = Margin; x < w - Margin; ++x) {
+            bool clear = !outside[y * w + x];
+            for (int dy = -Margin; dy <= Margin && clear; ++dy)
+                for (int dx = -Margin; dx <= Margin && clear; ++dx)
+                    clear = white(x + dx, y + dy);
+            if (clear)
+                return {x, y};
+        }
+    qFatal("no area inside the page");
+}
+
 QByteArray ReadFile(const QString& path)
 {
     QFile file(path);

@@ -46,6 +46,10 @@ T* Find(const QObject* parent, const QString& name)
 // The library page with every white pixel painted `colour`: a coloured page.
 QImage ColouredPage(int page, quint32 colour);
 
+// A point well inside an area of `page` that does not reach the page's edge:
+// a click there colours part of the letter.
+QPoint PointInside(const QImage& page);
+
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& bytes);
 

@@ -1,0 +1,359 @@
+#include "folders/foldermodel.h"
+#include "folders/namewindow.h"
+#include "info/maker.h"
+#include "mainwindow/colouringview.h"
+#include "mainwindow/contentsview.h"
+#include "mainwindow/mainwindow.h"
+#include "pages/pagelibrary.h"
+#include "platform/picture.h"
+#include "platform/settingsstore.h"
+#include "platform/twips.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace atoz;
+using View = frmRezivIdod::View;
+
+// The real main window, driven through its controls as a child's mouse would:
+// every click goes through the window system's event path, double-clicks
+// included.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<SettingsStore> settings_;
+    test::FakeDialogs dialogs_;
+    std::unique_ptr<frmRezivIdod> window_;
+
+    void start(const QString& pageDirectory)
+    {
+        window_ = std::make_unique<frmRezivIdod>(*settings_, pageDirectory, dialogs_.Bundle());
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    QWidget* find(const QString& name) const { return test::Find(window_.get(), name); }
+    QPoint windowPoint(const QString& name, QPoint at = {-1, -1}) const
+    {
+        QWidget* control = find(name);
+        return control->mapTo(window_.get(), at.x() < 0 ? control->rect().center() : at);
+    }
+    // "Name" clicks the control's middle, "Name@x,y" a point of it; "close"
+    // closes the window as its close box does.
+    void click(const QString& step)
+    {
+        if (step == "close") {
+            window_->close();
+            return;
+        }
+        const QStringList parts = step.split('@');
+        QPoint at(-1, -1);
+        if (parts.size() == 2)
+            at = QPoint(parts[1].section(',', 0, 0).toInt(), parts[1].section(',', 1, 1).toInt());
+        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(parts[0], at));
+    }
+    void doubleClick(const QString& name)
+    {
+        QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(name));
+    }
+    QStringList storedPages() const
+    {
+        return QDir(dir_->path()).entryList({"b2f*"}, QDir::Files, QDir::Name);
+    }
+    QString pageFile(int folder, int page) const { return window_->folder().store().FolderPageFileName(folder, page); }
+    QColor background() const { return window_->palette().color(QPalette::Window); }
+    bool undoShown() const { return find("UserCmdUndo")->isVisible(); }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        settings_ = std::make_unique<SettingsStore>(dir_->filePath("settings.ini"));
+        dialogs_.messages.shown.clear();
+        start(dir_->path());
+    }
+    void cleanup() { window_.reset(); }
+
+    void startsOnTheHomeView()
+    {
+        QCOMPARE(window_->windowTitle(), QString("Book 2: A to Z"));
+        QCOMPARE(window_->size(), QSize(616, 404));
+        QCOMPARE(window_->CurrentView(), View::Home);
+        QVERIFY(find("CmdBar_0")->isVisible() && find("Page_0")->isVisible());
+        QVERIFY(!find("CmdBar_1")->isVisible() && !find("Page_2")->isVisible());
+        QCOMPARE(background(), QColor(Qt::black));
+        QCOMPARE(test::Find<QLabel>(window_.get(), "LabelBookNum")->text(), QString("# 2"));
+        QCOMPARE(test::Find<QLabel>(window_.get(), "CopyrightLabel")->text(), CopyrightNotice());
+        QCOMPARE(test::Find<QLabel>(window_.get(), "OpenFolderNumber_7")->text(), QString("Your Name"));
+        QCOMPARE(test::Find<QLabel>(window_.get(), "UserCmdChangeFolder_7")->text(), QString("Your Name"));
+        QCOMPARE(window_->findChildren<QWidget*>(QRegularExpression("^Thumbnailbox_\\d+$")).size(), PageCount);
+        QCOMPARE(window_->paints().CurrentSwatch(), 2);
+        // Every command of the home view shows the pointing hand.
+        for (const char* name : {"OpenFolder_4", "OpenFolderNumber2_4", "UserCmdExitPic", "UserPrinterSetup_1",
+                                 "UserBookAdPic", "UserCmdAbout_0", "wwwLabel", "UserCmdName_1"})
+            QCOMPARE(find(name)->cursor().hotSpot(), QPoint(12, 1));
+        // The page fits the colouring view with the bar beside it.
+        QVERIFY(window_->width() >= TwipsToPixels(ColouringView::BarWidth) + PageSize.width());
+        QVERIFY(window_->height() >= PageSize.height());
+    }
+
+    void moves_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("view");  // -1: the window closed
+        QTest::addColumn<int>("folder");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("stored");
+        const int closed = -1;
+        const int home = int(View::Home), contents = int(View::Contents), colouring = int(View::Colouring);
+        QTest::newRow("tile") << QStringList{"OpenFolder_3"} << contents << 3 << 0 << QStringList();
+        QTest::newRow("tile's name") << QStringList{"OpenFolderNumber_5"} << contents << 5 << 0 << QStringList();
+        QTest::newRow("tile's number") << QStringList{"OpenFolderNumber2_6"} << contents << 6 << 0 << QStringList();
+        QTest::newRow("Open is folder 1 whatever was open")
+            << QStringList{"OpenFolder_4", "UserCmdHome", "UserCmdOpen_0"} << contents << 0 << 0 << QStringList();
+        QTest::newRow("Open's picture") << QStringList{"OpenFolder_4", "UserCmdHome", "UserCmdOpenPic"} << contents
+                                        << 0 << 0 << QStringList();
+        QTest::newRow("another tab") << QStringList{"OpenFolder_2", "UserCmdChangeFolder_7"} << contents << 7 << 0
+                                     << QStringList();
+        QTest::newRow("thumbnail") << QStringList{"OpenFolder_1", "Thumbnail_4"} << colouring << 1 << 4
+                                   << QStringList();
+        QTest::newRow("OK stores, even uncoloured")
+            << QStringList{"OpenFolder_2", "Thumbnail_4", "UserCmdDone"} << contents << 2 << 4
+            << QStringList{"b2f2p4.BMP"};
+        QTest::newRow("home keeps the folder") << QStringList{"OpenFolder_2", "UserCmdHome"} << home << 2 << 0
+                                               << QStringList();
+        QTest::newRow("changing folder keeps the page")
+            << QStringList{"OpenFolder_2", "Thumbnail_8", "UserCmdDone", "UserCmdChangeFolder_0"} << contents << 0
+            << 8 << QStringList{"b2f2p8.BMP"};
+        QTest::newRow("exit at home") << QStringList{"UserCmdExit_0"} << closed << 0 << 0 << QStringList();
+        QTest::newRow("exit picture") << QStringList{"UserCmdExitPic"} << closed << 0 << 0 << QStringList();
+        QTest::newRow("exit on contents") << QStringList{"OpenFolder_6", "UserCmdExit_1"} << closed << 6 << 0
+                                          << QStringList();
+        QTest::newRow("closed at home") << QStringList{"close"} << closed << 0 << 0 << QStringList();
+        QTest::newRow("closed on contents") << QStringList{"OpenFolder_5", "close"} << closed << 5 << 0
+                                            << QStringList();
+        QTest::newRow("closed while colouring stores the page")
+            << QStringList{"OpenFolder_3", "Thumbnail_2", "close"} << closed << 3 << 2 << QStringList{"b2f3p2.BMP"};
+        QTest::newRow("closed after OK stores nothing more")
+            << QStringList{"OpenFolder_3", "Thumbnail_2", "UserCmdDone", "close"} << closed << 3 << 2
+            << QStringList{"b2f3p2.BMP"};
+    }
+    void moves()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(int, view);
+        QFETCH(int, folder);
+        QFETCH(int, page);
+        QFETCH(QStringList, stored);
+        for (const QString& step : clicks)
+            click(step);
+
+        QCOMPARE(window_->isVisible(), view >= 0);
+        if (view >= 0) {
+            QCOMPARE(int(window_->CurrentView()), view);
+            QCOMPARE(background(), view == int(View::Colouring) ? QColor(Qt::white) : QColor(Qt::black));
+            QCOMPARE(find("CmdBar_0")->isVisible(), view == int(View::Home));
+            QCOMPARE(find("CmdBar_1")->isVisible(), view == int(View::Contents));
+            QCOMPARE(find("CmdBar_2")->isVisible(), view == int(View::Colouring));
+        }
+        if (view == int(View::Colouring)) {
+            QCOMPARE(test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage(), LoadPagePicture(page));
+            QVERIFY(!undoShown());
+        }
+        QCOMPARE(window_->folder().CurrentFolder(), folder);
+        QCOMPARE(window_->folder().CurrentPage(), page);
+        QCOMPARE(storedPages(), stored);
+        QVERIFY(dialogs_.messages.shown.isEmpty());
+    }
+
+    void goingHomeReleasesTheFolder()
+    {
+        click("OpenFolder_5");
+        QVERIFY(find("Thumbnail_0")->isVisible());
+        QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), QColor(Qt::black));
+        click("UserCmdHome");
+        QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), ToQColor(FolderColour(5)));
+        QVERIFY(find("Thumbnailbox_0")->isVisibleTo(find("ContentsPage")));
+        QVERIFY(!find("Thumbnail_0")->isVisibleTo(find("ContentsPage")));
+        QCOMPARE(window_->folder().CurrentFolder(), 5);
+    }
+
+    // A page coloured and kept with OK shows in its thumbnail at once, comes
+    // back from its file when the folder opens again, and after a restart.
+    void colouringIsKept()
+    {
+        const QPoint inside = test::PointInside(LoadPagePicture(1));
+        click("OpenFolder_1");
+        click("Thumbnail_1");
+        click("Paint_7");  // red
+        click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
+        QVERIFY(undoShown());
+        const QImage coloured = test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage();
+        QCOMPARE(FromQRgb(coloured.pixel(inside)), Colour(255));
+
+        click("UserCmdDone");
+        QVERIFY(!undoShown());
+        QCOMPARE(test::Find<PageThumbnail>(window_.get(), "Thumbnail_1")->Picture(), coloured);
+        QCOMPARE(LoadPicture(pageFile(1, 1)), coloured);
+
+        click("UserCmdHome");
+        click("OpenFolder_1");
+        QCOMPARE(test::Find<PageThumbnail>(window_.get(), "Thumbnail_1")->Picture(), coloured);
+
+        click("UserCmdExit_1");
+        start(dir_->path());
+        click("OpenFolder_1");
+        click("Thumbnail_1");
+        QCOMPARE(test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage(), coloured);
+        QVERIFY(!undoShown());
+    }
+
+    // Where pages cannot be written the child is told once at OK, goes on
+    // colouring with nothing lost, and is told once more at shut-down unless
+    // the writes work by then.
+    void unwritablePages_data()
+    {
+        QTest::addColumn<bool>("writableByShutDown");
+        QTest::newRow("still unwritable") << false;
+        QTest::newRow("writable again") << true;
+    }
+    void unwritablePages()
+    {
+        QFETCH(bool, writableByShutDown);
+        const QString pages = test::UnwritablePath(dir_->path(), "pages");
+        start(pages);
+        const QPoint inside = test::PointInside(LoadPagePicture(7));
+        click("OpenFolder_2");
+        click("Thumbnail_7");
+        click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
+        const QImage coloured = test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage();
+        click("UserCmdDone");
+        QCOMPARE(dialogs_.messages.shown,
+                 (QList<QPair<QString, QString>>{{"File Save Error", "Your coloring page was not saved."}}));
+        QCOMPARE(window_->CurrentView(), View::Contents);
+
+        click("UserCmdHome");
+        click("OpenFolder_2");
+        QCOMPARE(test::Find<PageThumbnail>(window_.get(), "Thumbnail_7")->Picture(), coloured);
+
+        if (writableByShutDown) {
+            QVERIFY(QFile::remove(QFileInfo(pages).path()));
+            QVERIFY(QDir().mkpath(pages));
+        }
+        click("close");
+        QCOMPARE(dialogs_.messages.shown.size(), writableByShutDown ? 1 : 2);
+        QCOMPARE(LoadPicture(pageFile(2, 7)).isNull(), !writableByShutDown);
+        if (writableByShutDown)
+            QCOMPARE(LoadPicture(pageFile(2, 7)), coloured);
+    }
+
+    void shutDownClosesEveryOtherWindow()
+    {
+        QWidget other;
+        other.show();
+        bool namesWereOpen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* names = qobject_cast<frmName*>(QApplication::activeModalWidget());
+            namesWereOpen = names != nullptr;
+            if (names) {
+                QTest::keyClick(names->TextYourName(0), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(names->TextYourName(0), "Mia");
+                window_->close();
+            }
+        });
+        click("UserCmdNamePic");  // returns once the names window has gone
+        QVERIFY(namesWereOpen);
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!other.isVisible());
+        QCOMPARE(settings_->GetSetting("Book2", "Name0", ""), QString("Mia"));
+    }
+
+    void closingWhileAFolderLoads()
+    {
+        // The close arrives while the pages load (the loading lets the window
+        // system's events other than the child's input through).
+        QTimer::singleShot(0, window_.get(), &QWidget::close);
+        click("OpenFolder_4");
+        QVERIFY(!window_->isVisible());
+        QCOMPARE(window_->folder().CurrentFolder(), 4);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
+        QVERIFY(storedPages().isEmpty());
+    }
+
+    void namesWindowOpensFromHome_data()
+    {
+        QTest::addColumn<QString>("control");
+        for (const char* control : {"UserCmdNamePic", "UserCmdName_0", "UserCmdName_2", "UserCmdName_1"})
+            QTest::newRow(control) << control;
+    }
+    void namesWindowOpensFromHome()
+    {
+        QFETCH(QString, control);
+        QTimer::singleShot(0, this, [] {
+            auto* names = qobject_cast<frmName*>(QApplication::activeModalWidget());
+            QVERIFY(names);
+            QTest::keyClick(names->TextYourName(3), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(names->TextYourName(3), "Leo");
+            QTest::mouseClick(names->CmdOK(), Qt::LeftButton);
+        });
+        click(control);
+        QCOMPARE(test::Find<QLabel>(window_.get(), "OpenFolderNumber_3")->text(), QString("Leo"));
+        QCOMPARE(test::Find<QLabel>(window_.get(), "UserCmdChangeFolder_3")->text(), QString("Leo"));
+        QCOMPARE(window_->findChildren<frmName*>().size(), 0);  // a fresh window each time, gone after
+        QCOMPARE(window_->CurrentView(), View::Home);
+    }
+
+    // A double-click acts once. The second press must not reach the control
+    // that the first click put under the pointer.
+    void doubleClicks_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("under");  // what the second press falls on
+        QTest::addColumn<int>("view");
+        QTest::newRow("tile") << QStringList() << "OpenFolder_0" << "Thumbnail_" << int(View::Contents);
+        QTest::newRow("thumbnail") << QStringList{"OpenFolder_0"} << "Thumbnail_0" << "Page_2" << int(View::Colouring);
+        QTest::newRow("OK") << QStringList{"OpenFolder_0", "Thumbnail_0"} << "UserCmdDone" << "UserCmdHome"
+                            << int(View::Contents);
+        QTest::newRow("Home") << QStringList{"OpenFolder_0"} << "UserCmdHome" << "UserCmdExit" << int(View::Home);
+    }
+    void doubleClicks()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, control);
+        QFETCH(QString, under);
+        QFETCH(int, view);
+        for (const QString& step : before)
+            click(step);
+        const QPoint at = windowPoint(control);
+        doubleClick(control);
+        QVERIFY(window_->isVisible());
+        QCOMPARE(int(window_->CurrentView()), view);
+        QVERIFY2(window_->childAt(at)->objectName().startsWith(under), "the case tests nothing");
+        QVERIFY(!undoShown());
+    }
+
+    void doubleClickOnThePageIsOneFill()
+    {
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        click("OpenFolder_0");
+        click("Thumbnail_0");
+        click("Paint_7");
+        const QPoint at = find("Page_2")->mapTo(window_.get(), inside);
+        QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, at);
+        QVERIFY(undoShown());
+        click("UserCmdUndo");  // undoes the one fill: the area is white again
+        QCOMPARE(test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage(), LoadPagePicture(0));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
