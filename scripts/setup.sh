@@ -15,7 +15,8 @@ ATOZ_PACKAGES=(
     qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core
 )
 # What the tests and benchmarks need besides.
-ATOZ_TEST_PACKAGES=(libbenchmark-dev)
+# The real-window test runs the program under its own X server.
+ATOZ_TEST_PACKAGES=(libbenchmark-dev xvfb xdotool)
 
 atoz_install_packages() {
     local missing=() package

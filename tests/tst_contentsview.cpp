@@ -175,6 +175,8 @@ private slots:
     {
         QFETCH(QString, close);
         names_->StoreFolderNames({"Mia", "Leo", "Sam"});
+        settings_->SaveSetting("Book2", "Name3", "Maximilianus");  // longer than a box holds: edited by hand
+        names_->LoadFolderNames();
         frmName window(*names_, view_.get());
         window.show();
         QCOMPARE(window.TextYourName(1)->text(), QString("Leo"));
@@ -194,6 +196,7 @@ private slots:
         QCOMPARE(settings_->GetSetting("Book2", "Name0", ""), QString("Alexandrin"));
         QCOMPARE(settings_->GetSetting("Book2", "Name2", "missing"), QString(""));
         QCOMPARE(settings_->GetSetting("Book2", "Name7", "missing"), QString(""));  // all 8 rewritten
+        QCOMPARE(settings_->GetSetting("Book2", "Name3", ""), QString("Maximilianus"));  // untouched, kept whole
         QCOMPARE(Find<QLabel>(view_.get(), "UserCmdChangeFolder_0")->text(), QString("Alexandrin"));
     }
 

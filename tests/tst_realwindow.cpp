@@ -1,0 +1,151 @@
+#include "mainwindow/colouringview.h"
+#include "mainwindow/contentsview.h"
+#include "mainwindow/homeview.h"
+#include "palette/paintswatches.h"
+#include "pages/pagelibrary.h"
+#include "platform/picture.h"
+#include "platform/twips.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace atoz;
+
+namespace {
+
+// The middle of a control, in pixels of the main window's client area, from
+// its place in twips and the left edge of its view's part.
+QPoint middle(int leftPixels, QRect twips)
+{
+    return QPoint(leftPixels, 0) + TwipsRect(twips).center();
+}
+
+// A private X server for one test, stopped again by the process it started.
+class XServer
+{
+public:
+    XServer()
+    {
+        for (int attempt = 0; attempt < 20 && display_.isEmpty(); ++attempt) {
+            const int number = 100 + int(QRandomGenerator::global()->bounded(800));
+            if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
+                continue;
+            process_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), "-screen", "0", "1024x768x24",
+                                                    "-nolisten", "tcp"});
+            process_.waitForStarted();
+            for (int wait = 0; wait < 100 && process_.state() == QProcess::Running; ++wait) {
+                if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
+                    display_ = QStringLiteral(":%1").arg(number);
+                    break;
+                }
+                QTest::qWait(50);
+            }
+            if (display_.isEmpty())
+                stop();
+        }
+    }
+    ~XServer() { stop(); }
+    QString display() const { return display_; }
+
+private:
+    void stop()
+    {
+        process_.terminate();
+        if (!process_.waitForFinished(3000))
+            process_.kill();
+        process_.waitForFinished(3000);
+    }
+
+    QProcess process_;
+    QString display_;
+};
+
+}  // namespace
+
+// The built program in a real X window, clicked by xdotool like a child's
+// mouse: open copy 1, page A, colour an area red, OK, Exit. The page must be
+// stored. This covers what the headless tests cannot: the window system's own
+// event path, the real window size and the cursors being made on a display.
+class RealWindowTest : public QObject
+{
+    Q_OBJECT
+
+    QString display_;
+
+    QString xdotool(const QStringList& arguments)
+    {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_);
+        tool.setProcessEnvironment(env);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        tool.waitForFinished(15000);
+        return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    }
+    void clickAt(const QString& window, QPoint at)
+    {
+        xdotool({"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        QTest::qWait(700);  // longer than a double-click, and time for the view to change
+    }
+
+private slots:
+    void colourAPageAndKeepIt()
+    {
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        const XServer server;
+        display_ = server.display();
+        QVERIFY2(!display_.isEmpty(), "Xvfb did not start");
+
+        QTemporaryDir home;
+        QDir(home.path()).mkpath("runtime");
+        QFile(home.filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                       | QFileDevice::ExeOwner);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display_);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        env.insert("XDG_DATA_HOME", home.filePath("data"));
+        env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QStringLiteral(ATOZ_PROGRAM), {"--data-dir", home.filePath("pages")});
+        QVERIFY(program.waitForStarted());
+
+        const QString window = xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section('\n', 0, 0);
+        QVERIFY2(!window.isEmpty(), "the window did not show");
+        QVERIFY(xdotool({"getwindowgeometry", window}).contains("Geometry: 616x404"));
+        QTest::qWait(500);
+
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        const int homePage = TwipsToPixels(HomeView::BarWidth);
+        const int contentsPage = TwipsToPixels(ContentsView::BarWidth);
+        const int colouringPage = TwipsToPixels(ColouringView::BarWidth);
+        clickAt(window, middle(homePage, {1350, 2490, 1365, 1635}));   // tile "1"
+        clickAt(window, middle(contentsPage, {100, 100, 2120, 1766}));  // the thumbnail of A
+        clickAt(window, middle(0, PaintSwatches::SwatchPlace(7)));       // red
+        clickAt(window, QPoint(colouringPage, 0) + inside);
+        clickAt(window, middle(0, {60, 180, 585, 465}));                 // OK
+        clickAt(window, middle(0, {150, 5190, 1785, 585}));              // Exit
+
+        QVERIFY2(program.state() == QProcess::NotRunning || program.waitForFinished(10000),
+                 "the program did not end at Exit");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QImage stored = LoadPicture(home.filePath("pages/b2f0p0.BMP"));
+        QVERIFY2(!stored.isNull(), "page A of copy 1 was not stored");
+        QCOMPARE(FromQRgb(stored.pixel(inside)), Colour(255));
+        QCOMPARE(FromQRgb(stored.pixel(0, 0)), White);
+        QCOMPARE(QDir(home.filePath("pages")).entryList({"b2f*"}, QDir::Files), QStringList{"b2f0p0.BMP"});
+    }
+};
+
+QTEST_GUILESS_MAIN(RealWindowTest)
+#include "tst_realwindow.moc"
