@@ -88,25 +88,7 @@ private slots:
         QCOMPARE(find("Paint_41")->geometry(), QRect(4, 334, 40, 20));
     }
 
-    void cursors()
-    {
-        QCOMPARE(find("Page_2")->cursor().hotSpot(), QPoint(8, 30));
-        QCOMPARE(find("Page_2")->cursor().pixmap().size(), QSize(32, 32));
-        QCOMPARE(find("Paint_5")->cursor().hotSpot(), QPoint(8, 30));
-        QCOMPARE(find("UserCmdSave")->cursor().hotSpot(), QPoint(12, 1));
-    }
 
-    void openingAPage()
-    {
-        press();
-        QVERIFY(find("UserCmdUndo")->isVisible());
-        const QImage picture = LoadPagePicture(0);
-        view_->OpenPage(picture);
-        QCOMPARE(find("Page_2")->size(), QSize(480, 400));  // the surface takes the picture's size
-        QVERIFY(!find("UserCmdUndo")->isVisible());
-        QTest::mousePress(find("Page_2"), Qt::LeftButton, {}, {5, 5});
-        QCOMPARE(FromQRgb(picture.pixel(5, 5)), White);  // the picture handed in is not painted on
-    }
 };
 
 QTEST_MAIN(ColouringViewTest)

@@ -21,7 +21,6 @@
 using namespace atoz;
 using test::Find;
 
-
 class ContentsViewTest : public QObject
 {
     Q_OBJECT
@@ -81,41 +80,6 @@ private slots:
         QVERIFY(!progress_.Current());
     }
 
-    void tabsMarkTheOpenFolder()
-    {
-        QCOMPARE(Find<QLabel>(view_.get(), "UserCmdChangeFolder_5")->text(), QString("Your Name"));
-        view_->SelectFolder(5);
-        QCOMPARE(folder_->CurrentFolder(), 5);
-        QCOMPARE(colour("UserCmdChangeFolder_5", QPalette::Window), QColor(Qt::black));
-        QCOMPARE(colour("UserCmdChangeFolder_5", QPalette::WindowText), QColor(Qt::white));
-        QCOMPARE(find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(find("ImagePoint")->y(), find("UserCmdChangeFolder_5")->y());
-
-        view_->ReleaseFolderTab();
-        QCOMPARE(folder_->CurrentFolder(), 5);
-        QCOMPARE(colour("UserCmdChangeFolder_5", QPalette::Window), ToQColor(8421631));  // salmon
-        QCOMPARE(colour("UserCmdChangeFolder_5", QPalette::WindowText), QColor(Qt::black));
-        QCOMPARE(find("UserCmdChangeFolder_5")->cursor().shape(), Qt::BitmapCursor);
-    }
-
-    void changingFolders()
-    {
-        view_->OpenFolder(1);
-        scroll()->setValue(2);
-        QVERIFY(SavePicture(test::ColouredPage(0, 255), store_->FolderPageFileName(1, 0)));
-
-        QTest::mouseClick(find("UserCmdChangeFolder_1"), Qt::LeftButton);  // the open folder: nothing
-        QCOMPARE(scroll()->value(), 2);
-        QCOMPARE(view_->Thumbnail(0)->Picture(), LoadPagePicture(0));
-
-        QTest::mouseClick(find("UserCmdChangeFolder_3"), Qt::LeftButton);
-        QCOMPARE(folder_->CurrentFolder(), 3);
-        QCOMPARE(scroll()->value(), 0);  // a folder opens at its first row
-        QCOMPARE(colour("UserCmdChangeFolder_1", QPalette::Window), ToQColor(FolderColour(1)));
-        QTest::mouseClick(find("UserCmdChangeFolder_1"), Qt::LeftButton);
-        QCOMPARE(FromQRgb(view_->Thumbnail(0)->Picture().pixel(0, 0)), Colour(255));  // read from disk again
-    }
-
     void sheetScrollsByWholeRows()
     {
         // 616 x 404 pixels less the bar: three columns, three whole rows show.
@@ -130,15 +94,6 @@ private slots:
         QCOMPARE(scroll()->value(), 0);
         QCOMPARE(scroll()->maximum(), 32767);
         QCOMPARE(find("ContentsPage")->y(), 0);
-    }
-
-    void clickingAPageChoosesIt()
-    {
-        view_->OpenFolder(0);
-        QSignalSpy chosen(view_.get(), &ContentsView::pageChosen);
-        QTest::mouseClick(view_->Thumbnail(4), Qt::LeftButton);
-        QTest::mouseClick(view_->Thumbnailbox(7), Qt::LeftButton, {}, QPoint(2, 2));  // its margin
-        QCOMPARE(chosen, (QList<QList<QVariant>>{{4}, {7}}));
     }
 
     void progressWindow()
