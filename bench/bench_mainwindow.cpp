@@ -20,22 +20,16 @@
 
 namespace {
 
-class SilentMessages final : public atoz::MessageBox
-{
-public:
-    void Inform(QWidget*, const QString&, const QString&) override {}
-};
-
 struct Book
 {
     QTemporaryDir dir;
     atoz::SettingsStore settings{dir.filePath("settings.ini")};
-    SilentMessages messages;
+    atoz::QtDialogs dialogs;  // none is opened
     std::unique_ptr<atoz::frmRezivIdod> window;
 
     void start()
     {
-        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), atoz::Dialogs{messages});
+        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), dialogs.Bundle());
         window->show();
         window->repaint();  // the home view, painted
     }

@@ -26,8 +26,7 @@ ColouringView::ColouringView(Palette& palette, UndoRecord& undo, QWidget* parent
     QWidget* bar = AddBox(this, "CmdBar_2", {0, 0, BarWidth, BarHeight}, Black);
 
     // OK is a label over a white ring.
-    auto* ring = new OutlineShape(QStringLiteral("UserCmdDone2"), OutlineShape::Kind::Oval, 2, bar);
-    ring->setGeometry(TwipsRect(60, 90, 585, 555));
+    AddShape(bar, "UserCmdDone2", OutlineShape::Kind::Oval, {60, 90, 585, 555});
     QLabel* done = AddLabel(bar, {"UserCmdDone", {60, 180, 585, 465}, "OK", OkGreen, 14.25, Bold | Centred});
     done->setToolTip(tr("Keep this page in my book"));
     OnClick(done, this, [this] { emit doneClicked(); });

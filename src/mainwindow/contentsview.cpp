@@ -23,6 +23,7 @@ namespace {
 
 constexpr Colour HomeGreen = 49152;
 constexpr Colour ExitRed = 255;
+constexpr qreal TabPoints = 11;
 
 }  // namespace
 
@@ -57,7 +58,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
     for (int i = 0; i < FolderCount; ++i) {
         // Each tab shows its folder's name.
         tabs_[size_t(i)] = AddLabel(bar, {Indexed("UserCmdChangeFolder", i), {150, TabTops[i], 1785, 375}, QString(),
-                                          Black, 11, Bold | Centred, FolderColour(i)});
+                                          Black, TabPoints, Bold | Centred, FolderColour(i)});
         OnClick(tabs_[size_t(i)], this, [this, i] { UserCmdChangeFolder_Click(i); });
     }
     QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, ExitRed});
@@ -106,8 +107,10 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
 
 void ContentsView::showNames()
 {
-    for (int i = 0; i < FolderCount; ++i)
+    for (int i = 0; i < FolderCount; ++i) {
         tabs_[size_t(i)]->setText(names_.Name(i));
+        ShrinkToFit(tabs_[size_t(i)], TabPoints);
+    }
 }
 
 void ContentsView::showPage(int page)

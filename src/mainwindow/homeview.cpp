@@ -23,6 +23,7 @@ constexpr Colour Red = 255;
 constexpr Colour LightCyan = 16777088;
 constexpr Colour Magenta = 16711935;
 
+constexpr qreal TileNamePoints = 12;
 constexpr int TileWidth = 1365;
 constexpr int TileHeight = 1635;
 constexpr QPoint TilePlaces[FolderCount] = {
@@ -62,7 +63,7 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
         const QPoint at = TilePlaces[i];
         QWidget* tile = AddBox(page_, Indexed("OpenFolder", i), {at.x(), at.y(), TileWidth, TileHeight}, FolderColour(i));
         tileNames_[size_t(i)] = AddLabel(
-            tile, {Indexed("OpenFolderNumber", i), {60, 120, 1245, 405}, QString(), Black, 12, Regular | Centred});
+            tile, {Indexed("OpenFolderNumber", i), {60, 120, 1245, 405}, QString(), Black, TileNamePoints, Regular | Centred});
         QLabel* number = AddLabel(tile, {Indexed("OpenFolderNumber2", i), {60, 660, 1245, 765}, QString::number(i + 1),
                                          Black, 27.75, Regular | Centred});
         for (QWidget* control : {tile, static_cast<QWidget*>(tileNames_[size_t(i)]), static_cast<QWidget*>(number)})
@@ -120,8 +121,10 @@ void HomeView::resizeEvent(QResizeEvent*)
 
 void HomeView::showNames()
 {
-    for (int i = 0; i < FolderCount; ++i)
+    for (int i = 0; i < FolderCount; ++i) {
         tileNames_[size_t(i)]->setText(names_.Name(i));
+        ShrinkToFit(tileNames_[size_t(i)], TileNamePoints);
+    }
 }
 
 }  // namespace atoz

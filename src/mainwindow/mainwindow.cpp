@@ -1,6 +1,11 @@
 #include "mainwindow.h"
 
 #include "folders/namewindow.h"
+#include "output/printing.h"
+#include "output/printquerywindow.h"
+#include "output/savefile.h"
+#include "palette/paletteeditor.h"
+#include "platform/picture.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
@@ -9,11 +14,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QStandardPaths>
 
 namespace atoz {
 
 frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Dialogs dialogs, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), paints_(settings), names_(settings), folder_(pageDirectory)
+    : QWidget(parent), settings_(settings), dialogs_(dialogs), paints_(settings), names_(settings),
+      folder_(pageDirectory)
 {
     setObjectName(QStringLiteral("frmRezivIdod"));
     setFixedSize(TwipsSize(ClientWidth, ClientHeight));
@@ -34,10 +42,14 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     connect(home_.get(), &HomeView::folderChosen, this, &frmRezivIdod::OpenFolder_Click);
     connect(home_.get(), &HomeView::namesClicked, this, &frmRezivIdod::UserCmdName_Click);
     connect(home_.get(), &HomeView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(home_.get(), &HomeView::printerSetupClicked, this, &frmRezivIdod::UserPrinterSetupPic_Click);
     connect(contents_.get(), &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
     connect(contents_.get(), &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
     connect(contents_.get(), &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
     connect(colouring_.get(), &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
+    connect(colouring_.get(), &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
+    connect(colouring_.get(), &ColouringView::saveClicked, this, &frmRezivIdod::UserCmdSave_Click);
+    connect(colouring_.get(), &ColouringView::printClicked, this, &frmRezivIdod::UserCmdPrint_Click);
 }
 
 frmRezivIdod::~frmRezivIdod() = default;
@@ -95,6 +107,53 @@ void frmRezivIdod::UserCmdName_Click()
 {
     frmName window(names_, this);
     window.exec();
+}
+
+void frmRezivIdod::UserCmdColor_Click()
+{
+    frmPaintColor editor(paints_, dialogs_.colours, this);
+    editor.exec();
+}
+
+void frmRezivIdod::UserCmdSave_Click()
+{
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictures.isEmpty())
+        pictures = QDir::homePath();
+    const QString proposed = ProposedSaveFile(settings_, pictures);
+    const QStringList filters = SaveFileFilters();
+    const QString chosen = dialogs_.files.SaveFileName(this, proposed, filters);
+    if (chosen.isEmpty())
+        return;  // cancelled
+    const QString path = WithExtension(chosen, filters.first());
+    if (SavePicture(colouring_->PageImage(), path, PictureFormatFor(path)))
+        RememberSaveFile(settings_, path);
+    else
+        dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+}
+
+void frmRezivIdod::UserCmdPrint_Click()
+{
+    Printer& printer = dialogs_.printer;
+    if (!printer.IsInstalled()) {
+        dialogs_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
+        return;
+    }
+    frmPrintQuery query(settings_, printer.DeviceName(), printer.IsLandscape(), this);
+    query.exec();
+    if (query.CancelPrint())
+        return;
+    const QString name = QStringLiteral("A to Z, page %1").arg(PageLetter(folder_.CurrentPage()));
+    if (!PrintColouredPage(printer, colouring_->PageImage(), query.Choices(), name))
+        dialogs_.messages.Inform(this, PrintProblemTitle, PrintRefusedText);
+}
+
+void frmRezivIdod::UserPrinterSetupPic_Click()
+{
+    if (dialogs_.printer.IsInstalled())
+        dialogs_.printer.ChoosePrinter(this);
+    else
+        dialogs_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
 }
 
 void frmRezivIdod::closeEvent(QCloseEvent* event)

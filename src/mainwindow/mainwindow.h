@@ -48,6 +48,10 @@ public:
     void UserCmdHome_Click();
     void UserCmdExit_Click();
     void UserCmdName_Click();
+    void UserCmdColor_Click();
+    void UserCmdSave_Click();
+    void UserCmdPrint_Click();
+    void UserPrinterSetupPic_Click();
 
     Palette& paints() { return paints_; }
     FolderModel& folder() { return folder_; }
@@ -61,6 +65,7 @@ private:
     void ShowView(View view);
     void Form_Unload();
 
+    SettingsStore& settings_;
     Dialogs dialogs_;
     Palette paints_;
     UndoRecord undo_;

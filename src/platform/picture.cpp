@@ -131,14 +131,14 @@ QImage LoadPictureData(const QByteArray& data)
     return read(&buffer);
 }
 
-bool SavePicture(const QImage& image, const QString& path)
+bool SavePicture(const QImage& image, const QString& path, const QByteArray& format)
 {
     if (image.isNull())
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QImageWriter writer(&file, "BMP");
+    QImageWriter writer(&file, format);
     if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
         file.cancelWriting();
         return false;

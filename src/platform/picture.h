@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
-
-class QByteArray;
 
 namespace atoz {
 
@@ -25,8 +24,9 @@ QImage LoadPicture(const QString& path);
 // 14-byte file header, the form in which the book's own pages are kept.
 QImage LoadPictureData(const QByteArray& data);
 
-// Writes a 24-bit BMP. The file is replaced atomically: when anything fails
-// the earlier file at `path` is left whole. True when the file was written.
-bool SavePicture(const QImage& image, const QString& path);
+// Writes a 24-bit BMP, or another format Qt writes ("PNG"). The file is
+// replaced atomically: when anything fails the earlier file at `path` is left
+// whole. True when the file was written.
+bool SavePicture(const QImage& image, const QString& path, const QByteArray& format = "BMP");
 
 }  // namespace atoz

@@ -18,12 +18,73 @@ public:
     QList<QPair<QString, QString>> shown;
 };
 
+// Answers with `answer` (nothing: cancel), remembering where it opened.
+class FakeColourDialog final : public ColourDialog
+{
+public:
+    std::optional<Colour> ChooseColour(QWidget*, Colour initial) override
+    {
+        opened.append(initial);
+        return answer;
+    }
+    std::optional<Colour> answer;
+    QList<Colour> opened;
+};
+
+// Answers with `answer` (empty: cancel), remembering what it proposed.
+class FakeFileDialog final : public FileDialog
+{
+public:
+    QString SaveFileName(QWidget*, const QString& proposed, const QStringList& filterList) override
+    {
+        proposals.append(proposed);
+        filters = filterList;
+        return answer;
+    }
+    QString answer;
+    QStringList proposals;
+    QStringList filters;
+};
+
+// A printer on paper of `sheet` twips (portrait), recording every page.
+class FakePrinter final : public Printer
+{
+public:
+    bool IsInstalled() override { return installed; }
+    QString DeviceName() override { return QStringLiteral("Kitchen Printer"); }
+    bool IsLandscape() override { return landscape; }
+    void ChoosePrinter(QWidget*) override { ++dialogsShown; }
+    void SetOrientation(bool turned) override { landscape = turned; }
+    QSizeF PageSize() override { return landscape ? sheet.transposed() : sheet; }
+    bool PrintPicture(const QImage& picture, const QRectF& twips, const QString&) override
+    {
+        printed.append({picture, twips, landscape});
+        return !refuses;
+    }
+
+    struct Page
+    {
+        QImage picture;
+        QRectF twips;
+        bool landscape;
+    };
+    bool installed = true;
+    bool refuses = false;
+    bool landscape = false;
+    QSizeF sheet{12240, 15840};  // US letter
+    int dialogsShown = 0;
+    QList<Page> printed;
+};
+
 // The dialogs a window receives, scripted: what the child would see is
 // recorded, what the child would answer is set beforehand.
 struct FakeDialogs
 {
     FakeMessageBox messages;
-    Dialogs Bundle() { return {messages}; }
+    FakeColourDialog colours;
+    FakeFileDialog files;
+    FakePrinter printer;
+    Dialogs Bundle() { return {messages, colours, files, printer}; }
 };
 
 // A small page drawn from text rows: '#' is an outline pixel (Colour 0), '.'

@@ -27,17 +27,43 @@ OutlineShape::OutlineShape(const QString& objectName, Kind kind, int borderWidth
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void OutlineShape::SetFill(std::optional<Colour> fill)
+{
+    fill_ = fill;
+    update();
+}
+
 void OutlineShape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::white, borderWidth_));
+    painter.setBrush(fill_ ? QBrush(ToQColor(*fill_)) : QBrush(Qt::NoBrush));
     const qreal inset = borderWidth_ / 2.0;
     const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     if (kind_ == Kind::Oval)
         painter.drawEllipse(r);
     else
-        painter.drawRect(r);
+        painter.drawRoundedRect(r, 6, 6);
+}
+
+OutlineShape* AddShape(QWidget* parent, const QString& name, OutlineShape::Kind kind, QRect twips,
+                       std::optional<Colour> fill)
+{
+    auto* shape = new OutlineShape(name, kind, 2, parent);
+    shape->setGeometry(TwipsRect(twips));
+    shape->SetFill(fill);
+    return shape;
+}
+
+void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints)
+{
+    QFont font = label->font();
+    font.setPointSizeF(points);
+    while (font.pointSizeF() > smallestPoints
+           && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
 }
 
 QLabel* AddLabel(QWidget* parent, const LabelRow& row)

@@ -57,7 +57,8 @@ private:
     QSvgRenderer* renderer_;
 };
 
-// An outline shape drawn under other controls: an oval or a rectangle.
+// A white outline shape drawn under other controls: an oval or a rounded
+// rectangle, hollow or filled with a colour. The mouse passes through it.
 class OutlineShape : public QWidget
 {
     Q_OBJECT
@@ -66,15 +67,25 @@ public:
     enum class Kind { Oval, Rectangle };
     OutlineShape(const QString& objectName, Kind kind, int borderWidth, QWidget* parent = nullptr);
 
+    void SetFill(std::optional<Colour> fill);
+    std::optional<Colour> Fill() const { return fill_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Kind kind_;
     int borderWidth_;
+    std::optional<Colour> fill_;
 };
 
 QLabel* AddLabel(QWidget* parent, const LabelRow& row);
+OutlineShape* AddShape(QWidget* parent, const QString& name, OutlineShape::Kind kind, QRect twips,
+                       std::optional<Colour> fill = std::nullopt);
+
+// Makes a one-line label's font smaller, down to `smallestPoints`, until its
+// text fits its width: names and printer names of any length stay readable.
+void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints = 7);
 Picture* AddPicture(QWidget* parent, const PictureRow& row);
 // A plain box: a panel of one colour.
 QWidget* AddBox(QWidget* parent, const QString& name, QRect twips, Colour background);

@@ -1,6 +1,11 @@
 #include "dialogs.h"
 
+#include "platform/ui/printer.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace atoz {
 
@@ -16,11 +21,58 @@ public:
     }
 };
 
+class QtColourDialog final : public ColourDialog
+{
+public:
+    std::optional<Colour> ChooseColour(QWidget* parent, Colour initial) override
+    {
+        QColorDialog dialog(ToQColor(initial), parent);
+        dialog.setWindowTitle(QStringLiteral("Choose a Color"));
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return FromQColor(dialog.selectedColor());
+    }
+};
+
+// The extension of a filter such as "Bitmap (*.bmp)", without its dot.
+QString suffixOf(const QString& filter)
+{
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+class QtFileDialog final : public FileDialog
+{
+public:
+    QString SaveFileName(QWidget* parent, const QString& proposed, const QStringList& filters) override
+    {
+        QFileDialog dialog(parent, QStringLiteral("Save Your Coloring Page"), proposed);
+        dialog.setObjectName(QStringLiteral("SaveDialog"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(0));
+        dialog.selectFile(proposed);
+        // The dialog adds the chosen type's extension before it checks
+        // whether the file exists, so the question about replacing a file is
+        // asked about the file that will really be written.
+        dialog.setDefaultSuffix(suffixOf(filters.value(0)));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        return dialog.selectedFiles().value(0);
+    }
+};
+
 }  // namespace
 
 struct QtDialogs::Implementations
 {
     QtMessageBox messages;
+    QtColourDialog colours;
+    QtFileDialog files;
+    QtPrinter printer;
 };
 
 QtDialogs::QtDialogs() : d_(std::make_unique<Implementations>()) {}
@@ -29,7 +81,7 @@ QtDialogs::~QtDialogs() = default;
 
 Dialogs QtDialogs::Bundle()
 {
-    return {d_->messages};
+    return {d_->messages, d_->colours, d_->files, d_->printer};
 }
 
 }  // namespace atoz

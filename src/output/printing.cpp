@@ -1,0 +1,17 @@
+#include "printing.h"
+
+#include "platform/ui/dialogs.h"
+
+#include <QImage>
+
+namespace atoz {
+
+bool PrintColouredPage(Printer& printer, const QImage& picture, const PrintChoices& choices, const QString& name)
+{
+    // The sheet is measured after it is turned.
+    printer.SetOrientation(choices.landscape);
+    const PrintLayout layout = PrintPage(picture.size(), printer.PageSize(), choices);
+    return printer.PrintPicture(picture, layout.twips, name);
+}
+
+}  // namespace atoz

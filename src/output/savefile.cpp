@@ -1,0 +1,54 @@
+#include "savefile.h"
+
+#include "platform/settingsstore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace atoz {
+
+namespace {
+
+const QString Section = QStringLiteral("Setting");
+const QString Key = QStringLiteral("SaveFile");
+// What the key has held since the book's first edition; a path on another
+// kind of computer, which means nothing here.
+const QString FirstEditionDefault = QStringLiteral("c:\\colorpage.bmp");
+
+}  // namespace
+
+QStringList SaveFileFilters()
+{
+    return {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("PNG picture (*.png)")};
+}
+
+QString ProposedSaveFile(const SettingsStore& settings, const QString& picturesDirectory)
+{
+    const QString stored = settings.GetSetting(Section, Key, FirstEditionDefault);
+    if (!stored.isEmpty() && stored != FirstEditionDefault)
+        return stored;
+    QDir().mkpath(picturesDirectory);
+    return QDir(picturesDirectory).filePath(QStringLiteral("colorpage.bmp"));
+}
+
+void RememberSaveFile(SettingsStore& settings, const QString& path)
+{
+    settings.SaveSetting(Section, Key, path);
+}
+
+QString WithExtension(const QString& path, const QString& filter)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    // "Bitmap (*.bmp)" -> ".bmp"
+    const QRegularExpressionMatch pattern = QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(filter);
+    return path + (pattern.hasMatch() ? pattern.captured(1) : QStringLiteral(".bmp"));
+}
+
+QByteArray PictureFormatFor(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0 ? "PNG" : "BMP";
+}
+
+}  // namespace atoz

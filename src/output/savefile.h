@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace atoz {
+
+class SettingsStore;
+
+// Saving a coloured page as a picture file of the child's choosing. The last
+// file saved is remembered in the settings store, section "Setting", key
+// "SaveFile", and proposed again next time.
+
+// The file types the save dialog offers, the bitmap first.
+QStringList SaveFileFilters();
+
+// The file the save dialog proposes: the last one saved, or colorpage.bmp in
+// `picturesDirectory` (made if missing) when none was saved on this computer.
+QString ProposedSaveFile(const SettingsStore& settings, const QString& picturesDirectory);
+// Remembers a file that was written.
+void RememberSaveFile(SettingsStore& settings, const QString& path);
+
+// A name typed without an extension gets the one of the chosen file type.
+QString WithExtension(const QString& path, const QString& filter);
+// How a file of that name is written: PNG for ".png", otherwise BMP.
+QByteArray PictureFormatFor(const QString& path);
+
+}  // namespace atoz

@@ -1,0 +1,289 @@
+#include "mainwindow/colouringview.h"
+#include "mainwindow/mainwindow.h"
+#include "output/printchoices.h"
+#include "output/printquerywindow.h"
+#include "output/savefile.h"
+#include "palette/paletteeditor.h"
+#include "pages/pagelibrary.h"
+#include "platform/picture.h"
+#include "platform/settingsstore.h"
+#include "platform/ui/controls.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace atoz;
+using test::Find;
+
+// Palette editor, saving a page as a file, the print window and the print
+// arithmetic, with the platform's dialogs and printer scripted.
+class OutputTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<SettingsStore> settings_;
+    test::FakeDialogs dialogs_;
+    std::unique_ptr<frmRezivIdod> window_;
+
+    // The main window colouring page A, the middle of the letter painted red.
+    void colourPageA()
+    {
+        window_->OpenFolder_Click(0);
+        window_->Thumbnail_Click(0);
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        window_->paints().SelectSwatch(7);
+        Find<ColouringView>(window_.get(), "ColouringView")->Page_MouseDown(Qt::LeftButton, {}, inside.x(), inside.y());
+    }
+    const QImage& page() const { return Find<ColouringView>(window_.get(), "ColouringView")->PageImage(); }
+    QString setting(const QString& key) const { return settings_->GetSetting("Setting", key, "none"); }
+    // Runs `answer` on the modal window that `open` brings up.
+    template <typename Window>
+    void whenOpen(std::function<void(Window*)> answer)
+    {
+        QTimer::singleShot(0, this, [answer] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            answer(window);
+        });
+    }
+    static void press(QWidget* window, const QString& control) { QTest::mouseClick(Find(window, control), Qt::LeftButton); }
+    static QColor textColour(QWidget* window, const QString& label)
+    {
+        return Find(window, label)->palette().color(QPalette::WindowText);
+    }
+
+private slots:
+    void initTestCase() { qputenv("HOME", QDir::tempPath().toLocal8Bit() + "/atoz-output-home"); }
+
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        settings_ = std::make_unique<SettingsStore>(dir_->filePath("settings.ini"));
+        dialogs_ = {};
+        window_ = std::make_unique<frmRezivIdod>(*settings_, dir_->path(), dialogs_.Bundle());
+        window_->show();
+        colourPageA();
+    }
+
+    void printPage_data()
+    {
+        QTest::addColumn<QSizeF>("sheet");
+        QTest::addColumn<bool>("fill");
+        QTest::addColumn<int>("margin");
+        QTest::addColumn<QRectF>("placed");
+        const QSizeF portrait(12240, 15840);
+        QTest::newRow("portrait, filled, 1 inch") << portrait << true << 4 << QRectF(1440, 1440, 9360, 7320);
+        QTest::newRow("landscape, filled, 1 inch") << portrait.transposed() << true << 4
+                                                   << QRectF(1440, 1440, 11808, 9360);
+        QTest::newRow("filled, no margin") << portrait << true << 0 << QRectF(0, 0, 12240, 10200);
+        QTest::newRow("sheet read to whole twips") << QSizeF(12240.4, 15839.6) << true << 4
+                                                   << QRectF(1440, 1440, 9360, 7320);
+        QTest::newRow("natural size, no margin") << portrait << false << 0 << QRectF(0, 0, 7200, 6000);
+        QTest::newRow("natural size, 1 1/2 inch") << portrait << false << 5 << QRectF(2160, 2160, 7200, 6000);
+        QTest::newRow("margin leaves nothing") << QSizeF(4000, 4000) << true << 5 << QRectF(0, 0, 7200, 6000);
+    }
+    void printPage()
+    {
+        QFETCH(QSizeF, sheet);
+        QFETCH(bool, fill);
+        QFETCH(int, margin);
+        QFETCH(QRectF, placed);
+        const PrintChoices choices{sheet.width() > sheet.height(), fill, margin};
+        QCOMPARE(PrintPage(PageSize, sheet, choices).twips, placed);
+        QCOMPARE(PrintPage(PageSize, sheet, choices).landscape, choices.landscape);
+    }
+
+    void storedPrintChoices_data()
+    {
+        QTest::addColumn<QStringList>("stored");  // Landscape, FillPage, Margin; "-" is missing
+        QTest::addColumn<bool>("printerLandscape");
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<bool>("fill");
+        QTest::addColumn<int>("margin");
+        QTest::newRow("first use") << QStringList{"-", "-", "-"} << false << false << true << 4;
+        QTest::newRow("first use, printer turned") << QStringList{"-", "-", "-"} << true << true << true << 4;
+        QTest::newRow("stored") << QStringList{"True", "False", "1"} << false << true << false << 1;
+        QTest::newRow("any case, numbers") << QStringList{"false", "0", "5"} << true << false << false << 5;
+        QTest::newRow("damaged") << QStringList{"maybe", "", "7"} << true << true << true << 4;
+        QTest::newRow("margin below") << QStringList{"-", "-", "-1"} << false << false << true << 4;
+        QTest::newRow("margin not whole") << QStringList{"-", "-", "2.5"} << false << false << true << 4;
+    }
+    void storedPrintChoices()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(bool, printerLandscape);
+        const QStringList keys = {"Landscape", "FillPage", "Margin"};
+        for (int i = 0; i < keys.size(); ++i)
+            if (stored[i] != "-")
+                settings_->SaveSetting("Setting", keys[i], stored[i]);
+        const PrintChoices choices = LoadPrintSettings(*settings_, printerLandscape);
+        QTEST(choices.landscape, "landscape");
+        QTEST(choices.fillPage, "fill");
+        QTEST(choices.marginIndex, "margin");
+    }
+
+    void printWindowShowsOneChoicePerGroup()
+    {
+        frmPrintQuery query(*settings_, "Kitchen Printer", false, window_.get());
+        QCOMPARE(Find<QLabel>(&query, "PrinterName")->text(), QString("Kitchen Printer"));
+        const QColor green(0, 255, 0), grey(224, 224, 224);
+        auto check = [&](const QStringList& greens) {
+            for (const char* name : {"Portrait1", "Landscape1", "FillPageL_0", "FillPageL_1", "Margin_0", "Margin_1",
+                                        "Margin_2", "Margin_3", "Margin_4", "Margin_5"})
+                QCOMPARE(textColour(&query, name), greens.contains(name) ? green : grey);
+        };
+        check({"Portrait1", "FillPageL_0", "Margin_4"});
+        QCOMPARE(query.PageMargin(), 1.0f);
+        for (const char* control : {"Landscape2", "FillPageL_1", "Margin_1", "Margin_5"})
+            press(&query, control);
+        check({"Landscape1", "FillPageL_1", "Margin_5"});
+        QCOMPARE(Find(&query, "Landscape2")->palette().color(QPalette::Window), green);
+        QCOMPARE(query.PageMargin(), 1.5f);
+        QVERIFY(query.Landscape() && !query.FillPage());
+    }
+
+    // YES stores the choices and prints one page where the arithmetic puts
+    // it; NO and the close box print nothing and store nothing.
+    void printing_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("YES") << "CmdYes" << true;
+        QTest::newRow("NO") << "CmdNo" << false;
+        QTest::newRow("close box") << "close" << false;
+    }
+    void printing()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, printed);
+        whenOpen<frmPrintQuery>([answer](frmPrintQuery* query) {
+            press(query, "Landscape1");
+            press(query, "Margin_2");
+            answer == "close" ? void(query->close()) : press(query, answer);
+        });
+        window_->UserCmdPrint_Click();
+        QCOMPARE(dialogs_.printer.printed.size(), printed ? 1 : 0);
+        QCOMPARE(setting("Margin"), printed ? QString("2") : QString("none"));
+        if (printed) {
+            QCOMPARE(setting("Landscape"), QString("True"));
+            QCOMPARE(setting("FillPage"), QString("True"));
+            QCOMPARE(dialogs_.printer.printed[0].picture, page());
+            QCOMPARE(dialogs_.printer.printed[0].twips, QRectF(720, 720, 13248, 10800));
+            QVERIFY(dialogs_.printer.printed[0].landscape);
+        }
+        QVERIFY(dialogs_.messages.shown.isEmpty());
+    }
+
+    void printerTroubleIsSaidOnce()
+    {
+        dialogs_.printer.refuses = true;
+        whenOpen<frmPrintQuery>([](frmPrintQuery* query) { press(query, "CmdYes"); });
+        window_->UserCmdPrint_Click();
+        QCOMPARE(dialogs_.messages.shown.size(), 1);
+
+        dialogs_.printer.installed = false;
+        window_->UserCmdPrint_Click();  // no print window at all
+        window_->UserPrinterSetupPic_Click();
+        QCOMPARE(dialogs_.messages.shown.size(), 3);
+        QCOMPARE(dialogs_.printer.printed.size(), 1);
+        QCOMPARE(dialogs_.printer.dialogsShown, 0);
+        QCOMPARE(page(), dialogs_.printer.printed[0].picture);  // the page is as it was
+    }
+
+    void paletteEditor_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("effect");  // "custom", "one", "all" or "none"
+        QTest::newRow("colour disc") << "CmdCustom1" << "custom";
+        QTest::newRow("Select Custom Color") << "CmdCustom2" << "custom";
+        QTest::newRow("default preview") << "CmdDefault3" << "one";
+        QTest::newRow("Restore Default Color") << "CmdDefault2" << "one";
+        QTest::newRow("All outline") << "CmdAll4" << "all";
+        QTest::newRow("All") << "CmdAll1" << "all";
+        QTest::newRow("Restore All Default Colors") << "CmdAll3" << "all";
+        QTest::newRow("Cancel") << "CmdOK1" << "none";
+        QTest::newRow("Exit Without Changing") << "CmdOK3" << "none";
+        QTest::newRow("close box") << "close" << "none";
+    }
+    void paletteEditor()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, effect);
+        Palette& paints = window_->paints();
+        paints.SelectSwatch(3);
+        paints.SetPaintColor(111);
+        paints.SelectSwatch(7);
+        paints.SetPaintColor(123456);
+        dialogs_.colours.answer = Black;
+        Colour preview = 0;
+        whenOpen<frmPaintColor>([&](frmPaintColor* editor) {
+            preview = *Find<OutlineShape>(editor, "CmdDefault1")->Fill();
+            control == "close" ? void(editor->close()) : press(editor, control);
+        });
+        window_->UserCmdColor_Click();
+
+        QCOMPARE(preview, Colour(255));  // swatch 7's own default, not its colour now
+        const QMap<QString, QPair<Colour, Colour>> expected = {  // swatch 7, swatch 3
+            {"custom", {NearBlack, 111}}, {"one", {255, 111}}, {"all", {255, DefaultPaint(3)}}, {"none", {123456, 111}}};
+        QCOMPARE(paints.SwatchColour(7), expected[effect].first);
+        QCOMPARE(paints.SwatchColour(3), expected[effect].second);
+        QCOMPARE(settings_->GetSetting("Paints", "Color7", ""), QString::number(expected[effect].first));
+        QCOMPARE(paints.CurrentSwatch(), 7);
+        QCOMPARE(dialogs_.colours.opened, effect == "custom" ? QList<Colour>{123456} : QList<Colour>{});
+    }
+
+    void cancelledColourKeepsTheEditorOpen()
+    {
+        bool stillOpen = false;
+        whenOpen<frmPaintColor>([&](frmPaintColor* editor) {
+            press(editor, "CmdCustom1");  // the colour chooser is cancelled
+            stillOpen = editor->isVisible();
+            press(editor, "CmdOK3");
+        });
+        window_->UserCmdColor_Click();
+        QVERIFY(stillOpen);
+        QCOMPARE(dialogs_.colours.opened.size(), 1);
+        QCOMPARE(window_->paints().SwatchColour(7), Colour(255));
+        QCOMPARE(settings_->GetSetting("Paints", "Color7", "none"), QString("none"));
+    }
+
+    void savingAPage_data()
+    {
+        QTest::addColumn<QString>("typed");  // what the child picks in the dialog; "" cancels
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("bitmap") << "mia.bmp" << "mia.bmp" << false;
+        QTest::newRow("extension added") << "mia" << "mia.bmp" << false;
+        QTest::newRow("PNG") << "mia.png" << "mia.png" << false;
+        QTest::newRow("cancel") << "" << "" << false;
+        QTest::newRow("unwritable") << "not-a-directory/mia.bmp" << "" << true;
+    }
+    void savingAPage()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(bool, told);
+        test::UnwritablePath(dir_->path(), "");
+        dialogs_.files.answer = typed.isEmpty() ? QString() : dir_->filePath(typed);
+        window_->UserCmdSave_Click();
+
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QCOMPARE(dialogs_.files.proposals, QStringList{pictures + "/colorpage.bmp"});
+        QVERIFY(QFileInfo(pictures).isDir());
+        QCOMPARE(dialogs_.files.filters.value(0), QString("Bitmap (*.bmp)"));
+        QCOMPARE(dialogs_.messages.shown.size(), told ? 1 : 0);
+        QCOMPARE(setting("SaveFile"), written.isEmpty() ? QString("none") : dir_->filePath(written));
+        if (!written.isEmpty()) {
+            QCOMPARE(LoadPicture(dir_->filePath(written)), page());  // every colour exactly
+            window_->UserCmdSave_Click();
+            QCOMPARE(dialogs_.files.proposals.last(), dir_->filePath(written));
+        }
+    }
+};
+
+QTEST_MAIN(OutputTest)
+#include "tst_output.moc"
