@@ -15,8 +15,13 @@ ATOZ_PACKAGES=(
     qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core
 )
 # What the tests and benchmarks need besides.
-# The real-window test runs the program under its own X server.
-ATOZ_TEST_PACKAGES=(libbenchmark-dev xvfb xdotool)
+# The real-window test runs the program under its own X server; the print
+# test prints through a print scheduler of its own onto a queue that writes
+# PDF files, and reads them back.
+ATOZ_TEST_PACKAGES=(
+    libbenchmark-dev xvfb xdotool
+    cups printer-driver-cups-pdf poppler-utils
+)
 
 atoz_install_packages() {
     local missing=() package
