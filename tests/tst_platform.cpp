@@ -21,7 +21,42 @@ using namespace atoz;
 namespace {
 
 using test::ReadFile;
+using test::RowsOf;
 using test::WriteFile;
+
+// A bitmap file with a 40-byte information header; a negative height stores
+// the rows top-down.
+QByteArray bitmapFile(qint32 width, qint32 height, quint16 bitCount, quint32 compression, const QByteArray& pixels,
+                      const QList<Colour>& colourTable = {})
+{
+    QByteArray table;
+    for (const Colour colour : colourTable)
+        table += QByteArray(1, char(BlueOf(colour))) + char(GreenOf(colour)) + char(RedOf(colour)) + '\0';
+    QByteArray file(54, '\0');
+    char* header = file.data();
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(quint32(file.size() + table.size() + pixels.size()), header + 2);
+    qToLittleEndian<quint32>(quint32(file.size() + table.size()), header + 10);
+    qToLittleEndian<quint32>(40, header + 14);
+    qToLittleEndian<qint32>(width, header + 18);
+    qToLittleEndian<qint32>(height, header + 22);
+    qToLittleEndian<quint16>(1, header + 26);
+    qToLittleEndian<quint16>(bitCount, header + 28);
+    qToLittleEndian<quint32>(compression, header + 30);
+    qToLittleEndian<quint32>(quint32(pixels.size()), header + 34);
+    qToLittleEndian<quint32>(quint32(colourTable.size()), header + 46);
+    return file + table + pixels;
+}
+
+// A run-length bitmap from its codes, written in hex. Its colours: 0 red, 1
+// blue, 2 black. Red first, so that a pixel the decoder never set is not
+// white by chance.
+QByteArray runLengthFile(qint32 width, qint32 height, int bits, const char* hexCodes)
+{
+    return bitmapFile(width, height, quint16(bits), bits == 8 ? 1 : 2, QByteArray::fromHex(hexCodes),
+                      {255, 16711680, Black});
+}
 
 // A real bitmap whose header then claims another size.
 QByteArray bmpClaiming(qint32 width, qint32 height, const QByteArray& bmp)
@@ -129,6 +164,10 @@ private slots:
         QTest::newRow("claims 100000 x 100000") << bmpClaiming(100000, 100000, good);
         QTest::newRow("bare DIB claims 100000 x 100000") << bmpClaiming(100000, 100000, good).mid(14);
         QTest::newRow("negative size") << bmpClaiming(-5, -5, good);
+        QTest::newRow("claims 2147483647 square") << bitmapFile(0x7fffffff, 0x7fffffff, 32, 0, QByteArray(8, '\0'));
+        QTest::newRow("RLE claims 2049 x 2048") << runLengthFile(2049, 2048, 8, "0001");
+        QTest::newRow("GIF claims 8192 x 2048")
+            << QByteArray::fromHex("474946383961 0020 0008 800000 000000ffffff 2c 0000 0000 0020 0008 00 02024401003b");
     }
     void loadRefusesBadPictures()
     {
@@ -138,6 +177,29 @@ private slots:
         WriteFile(dir.filePath("bad.BMP"), bytes);
         QVERIFY(LoadPicture(dir.filePath("bad.BMP")).isNull());
         QVERIFY(LoadPicture(dir.filePath("missing.BMP")).isNull());
+    }
+
+    void loadsPictures_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("rows");
+        const QByteArray redThenBlue = QByteArray::fromHex("0000ff0000ff0000ff0000ff ff0000ff0000ff0000ff0000");
+        QTest::newRow("bottom-up") << bitmapFile(4, 2, 24, 0, redThenBlue) << QStringList{"bbbb", "rrrr"};
+        QTest::newRow("top-down") << bitmapFile(4, -2, 24, 0, redThenBlue) << QStringList{"rrrr", "bbbb"};
+    }
+    void loadsPictures()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, rows);
+        const QImage picture = LoadPictureData(bytes);
+        QCOMPARE(picture.format(), QImage::Format_RGB32);
+        QCOMPARE(RowsOf(picture), rows);
+    }
+
+    void fourMegapixelPictureLoads()
+    {
+        const QImage picture = LoadPictureData(runLengthFile(2048, 2048, 8, "0001"));
+        QCOMPARE(picture.size(), QSize(2048, 2048));
     }
 
     void savedBitmapReadsBackEveryColour()

@@ -8,16 +8,19 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <optional>
+
 namespace atoz {
 
 namespace {
 
 constexpr int FileHeaderSize = 14;
 
-bool withinLimits(QSize size)
+// Sides first: their product is formed only once each is known to be small.
+bool withinLimits(qint64 width, qint64 height)
 {
-    return size.isValid() && size.width() <= MaxPictureSide && size.height() <= MaxPictureSide
-        && qint64(size.width()) * size.height() <= MaxPicturePixels;
+    return width > 0 && height > 0 && width <= MaxPictureSide && height <= MaxPictureSide
+        && width * height <= MaxPicturePixels;
 }
 
 // Qt reads BMP only with its file header. A bare DIB starts with the size of
@@ -59,45 +62,70 @@ QByteArray withFileHeader(const QByteArray& dib)
     return file + dib;
 }
 
-// Qt's BMP reader returns whatever rows it got from a truncated file. An
-// uncompressed bitmap says how many bytes its pixels take: refuse one that
-// holds fewer, so that a half-written page is not mistaken for a page.
-bool bitmapComplete(const QByteArray& file)
+// A bitmap's headers, read the way Qt's BMP reader reads them: the four
+// information headers it knows have 32-bit sides; it takes any other size for
+// the old one with 16-bit sides and no compression.
+struct BitmapHeader
 {
-    if (!file.startsWith("BM") || file.size() < FileHeaderSize + 16)
-        return true;  // not a BMP, or too short for the reader to accept anyway
-    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
-    const quint32 pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
-    const quint32 infoSize = qFromLittleEndian<quint32>(bytes + FileHeaderSize);
+    qint64 pixelOffset = 0;
+    quint32 infoSize = 0;
     qint64 width = 0;
-    qint64 height = 0;
+    qint64 height = 0;  // negative for rows stored top-down
     quint32 bitCount = 0;
     quint32 compression = 0;
-    if (infoSize == 12) {
-        width = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 4);
-        height = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 6);
-        bitCount = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 10);
-    } else if (file.size() >= FileHeaderSize + 20) {
-        width = qFromLittleEndian<qint32>(bytes + FileHeaderSize + 4);
-        height = qAbs(qint64(qFromLittleEndian<qint32>(bytes + FileHeaderSize + 8)));
-        bitCount = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 14);
-        compression = qFromLittleEndian<quint32>(bytes + FileHeaderSize + 16);
+};
+
+std::optional<BitmapHeader> readBitmapHeader(const QByteArray& file)
+{
+    if (!file.startsWith("BM") || file.size() < FileHeaderSize + 16)
+        return std::nullopt;
+    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
+    const uchar* info = bytes + FileHeaderSize;
+    BitmapHeader header;
+    header.pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
+    header.infoSize = qFromLittleEndian<quint32>(info);
+    if (header.infoSize == 40 || header.infoSize == 64 || header.infoSize == 108 || header.infoSize == 124) {
+        if (file.size() < FileHeaderSize + 40)
+            return std::nullopt;
+        header.width = qFromLittleEndian<qint32>(info + 4);
+        header.height = qFromLittleEndian<qint32>(info + 8);
+        header.bitCount = qFromLittleEndian<quint16>(info + 14);
+        header.compression = qFromLittleEndian<quint32>(info + 16);
+    } else {
+        header.width = qFromLittleEndian<qint16>(info + 4);
+        header.height = qFromLittleEndian<qint16>(info + 6);
+        header.bitCount = qFromLittleEndian<quint16>(info + 10);
     }
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || width <= 0 || height <= 0 || bitCount == 0 || bitCount > 32)
+    return header;
+}
+
+// Refuses a bitmap whose header claims a picture beyond the limits. Qt's BMP
+// reader also returns whatever rows it got from a truncated file; an
+// uncompressed bitmap says how many bytes its pixels take: refuse one that
+// holds fewer, so that a half-written page is not mistaken for a page.
+bool bitmapAcceptable(const QByteArray& file)
+{
+    const std::optional<BitmapHeader> header = readBitmapHeader(file);
+    if (!header)
+        return true;  // not a BMP, or too short for the reader to accept anyway
+    const qint64 height = qAbs(header->height);
+    if (!withinLimits(header->width, height))
+        return false;
+    const bool uncompressed = header->compression == 0 || header->compression == 3 || header->compression == 6;
+    if (!uncompressed || header->bitCount == 0 || header->bitCount > 32)
         return true;  // compressed rows have no fixed size; the reader judges the rest
-    const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
-    return qint64(pixelOffset) + rowBytes * height <= file.size();
+    return header->pixelOffset + (header->width * header->bitCount + 31) / 32 * 4 * height <= file.size();
 }
 
 QImage read(QIODevice* device)
 {
     QImageReader reader(device);
     reader.setAutoTransform(false);
-    if (!reader.canRead() || !withinLimits(reader.size()))
+    // A bitmap stored top-down reports a negative height.
+    if (!reader.canRead() || !withinLimits(reader.size().width(), qAbs(qint64(reader.size().height()))))
         return {};
     QImage image;
-    if (!reader.read(&image) || image.isNull() || !withinLimits(image.size()))
+    if (!reader.read(&image) || image.isNull() || !withinLimits(image.width(), image.height()))
         return {};
     if (image.hasAlphaChannel()) {
         QImage opaque(image.size(), QImage::Format_RGB32);
@@ -124,7 +152,7 @@ QImage LoadPicture(const QString& path)
 QImage LoadPictureData(const QByteArray& data)
 {
     QByteArray bytes = withFileHeader(data);
-    if (!bitmapComplete(bytes))
+    if (!bitmapAcceptable(bytes))
         return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
