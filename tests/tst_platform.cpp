@@ -168,6 +168,11 @@ private slots:
         QTest::newRow("RLE claims 2049 x 2048") << runLengthFile(2049, 2048, 8, "0001");
         QTest::newRow("GIF claims 8192 x 2048")
             << QByteArray::fromHex("474946383961 0020 0008 800000 000000ffffff 2c 0000 0000 0020 0008 00 02024401003b");
+        QTest::newRow("RLE ends before the picture") << runLengthFile(4, 2, 8, "0201");
+        QTest::newRow("RLE run without its colour") << runLengthFile(4, 2, 8, "0201 05");
+        QTest::newRow("RLE delta cut short") << runLengthFile(4, 2, 8, "0002 01");
+        QTest::newRow("RLE delta below the picture") << runLengthFile(4, 2, 8, "0002 0002 0001");
+        QTest::newRow("RLE run past the end of a row") << runLengthFile(4, 2, 8, "0501 0001");
     }
     void loadRefusesBadPictures()
     {
@@ -186,6 +191,18 @@ private slots:
         const QByteArray redThenBlue = QByteArray::fromHex("0000ff0000ff0000ff0000ff ff0000ff0000ff0000ff0000");
         QTest::newRow("bottom-up") << bitmapFile(4, 2, 24, 0, redThenBlue) << QStringList{"bbbb", "rrrr"};
         QTest::newRow("top-down") << bitmapFile(4, -2, 24, 0, redThenBlue) << QStringList{"rrrr", "bbbb"};
+        QTest::newRow("RLE8") << runLengthFile(4, 2, 8, "0400 0000 0003 01020100 0100 0001")
+                              << QStringList{"b#br", "rrrr"};
+        QTest::newRow("RLE4") << runLengthFile(5, 2, 4, "0501 0000 0005 12012000 0001")
+                              << QStringList{"b#rb#", "rbrbr"};
+        QTest::newRow("RLE without end code") << runLengthFile(4, 2, 8, "0401 0000 0402")
+                                              << QStringList{"####", "bbbb"};
+        // A run, an early end of line, a delta two to the right, a run, an early
+        // end of bitmap: every pixel in between is white.
+        QTest::newRow("RLE skips pixels") << runLengthFile(4, 3, 8, "0101 0000 00020200 0102 0001")
+                                          << QStringList{"....", "..#.", "b..."};
+        QTest::newRow("RLE top-down skips pixels") << runLengthFile(4, -3, 8, "0101 0000 00020200 0102 0001")
+                                                   << QStringList{"b...", "..#.", "...."};
     }
     void loadsPictures()
     {
@@ -194,12 +211,17 @@ private slots:
         const QImage picture = LoadPictureData(bytes);
         QCOMPARE(picture.format(), QImage::Format_RGB32);
         QCOMPARE(RowsOf(picture), rows);
+        // Loaded again: the same pixels, whatever memory the decoder is given.
+        QTemporaryDir dir;
+        WriteFile(dir.filePath("page.BMP"), bytes);
+        QCOMPARE(LoadPicture(dir.filePath("page.BMP")), picture);
     }
 
     void fourMegapixelPictureLoads()
     {
         const QImage picture = LoadPictureData(runLengthFile(2048, 2048, 8, "0001"));
         QCOMPARE(picture.size(), QSize(2048, 2048));
+        QCOMPARE(FromQRgb(picture.pixel(2047, 0)), White);
     }
 
     void savedBitmapReadsBackEveryColour()

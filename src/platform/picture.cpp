@@ -1,13 +1,16 @@
 #include "picture.h"
 
 #include <QBuffer>
+#include <QByteArrayView>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QList>
 #include <QPainter>
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <optional>
 
 namespace atoz {
@@ -73,7 +76,10 @@ struct BitmapHeader
     qint64 height = 0;  // negative for rows stored top-down
     quint32 bitCount = 0;
     quint32 compression = 0;
+    quint32 coloursUsed = 0;
 };
+
+enum Compression : quint32 { RunLength8 = 1, RunLength4 = 2 };
 
 std::optional<BitmapHeader> readBitmapHeader(const QByteArray& file)
 {
@@ -91,6 +97,7 @@ std::optional<BitmapHeader> readBitmapHeader(const QByteArray& file)
         header.height = qFromLittleEndian<qint32>(info + 8);
         header.bitCount = qFromLittleEndian<quint16>(info + 14);
         header.compression = qFromLittleEndian<quint32>(info + 16);
+        header.coloursUsed = qFromLittleEndian<quint32>(info + 32);
     } else {
         header.width = qFromLittleEndian<qint16>(info + 4);
         header.height = qFromLittleEndian<qint16>(info + 6);
@@ -99,25 +106,148 @@ std::optional<BitmapHeader> readBitmapHeader(const QByteArray& file)
     return header;
 }
 
-// Refuses a bitmap whose header claims a picture beyond the limits. Qt's BMP
-// reader also returns whatever rows it got from a truncated file; an
-// uncompressed bitmap says how many bytes its pixels take: refuse one that
-// holds fewer, so that a half-written page is not mistaken for a page.
-bool bitmapAcceptable(const QByteArray& file)
+// Pixels in the order a bitmap stores them: row by row from its first stored
+// row, each row left to right.
+struct Span
+{
+    qint64 begin = 0;
+    qint64 end = 0;
+};
+
+// Qt's run-length decoder leaves the pixels that a stream skips (by a delta,
+// an early end of line or an early end of bitmap) as it found them, and where
+// a stream breaks off inside a run it writes a colour it never read. So the
+// stream is walked here first, with Qt's reading of each code: nullopt when it
+// breaks off, runs past the end of a row or jumps outside the picture, else
+// the spans it skips.
+std::optional<QList<Span>> skippedByRunLength(QByteArrayView stream, qint64 width, qint64 height, bool fourBit)
+{
+    QList<Span> skipped;
+    qint64 x = 0;
+    qint64 y = 0;
+    qint64 reached = 0;  // every pixel before this one is set or skipped
+    qsizetype at = 0;
+    const auto run = [&](qint64 count) {
+        if (x + count > width)
+            return false;
+        const qint64 begin = y * width + x;
+        if (begin > reached)
+            skipped.append({reached, begin});
+        x += count;
+        reached = begin + count;
+        return true;
+    };
+    while (y < height) {
+        if (stream.size() - at < 2) {
+            // Out of codes: fine once every pixel is set, else the file is cut short.
+            if (at == stream.size() && reached == width * height)
+                break;
+            return std::nullopt;
+        }
+        const uchar count = uchar(stream[at]);
+        const uchar code = uchar(stream[at + 1]);
+        at += 2;
+        if (count > 0) {  // `count` pixels of one colour (two alternating, for 4 bits)
+            if (!run(count))
+                return std::nullopt;
+        } else if (code == 0) {  // end of line
+            x = 0;
+            ++y;
+        } else if (code == 1) {  // end of bitmap
+            break;
+        } else if (code == 2) {  // delta: move right and down
+            if (stream.size() - at < 2)
+                return std::nullopt;
+            x += uchar(stream[at]);
+            y += uchar(stream[at + 1]);
+            at += 2;
+            if (x > width || y >= height)
+                return std::nullopt;
+        } else {  // `code` pixels, each given, padded to a 16-bit boundary
+            const qsizetype bytes = fourBit ? (code + 1) / 2 : code;
+            if (stream.size() - at < bytes || !run(code))
+                return std::nullopt;
+            at = std::min(stream.size(), at + bytes + bytes % 2);
+        }
+    }
+    if (reached < width * height)
+        skipped.append({reached, width * height});
+    return skipped;
+}
+
+// What the checks on a bitmap's bytes leave for after decoding.
+struct BitmapNotes
+{
+    QSize runLengthSize;  // valid for a run-length bitmap
+    bool topDown = false;
+    QList<Span> skipped;
+};
+
+// Refuses a bitmap whose header claims a picture beyond the limits, and
+// catches what Qt's BMP reader would otherwise hand out from a damaged file:
+// it returns whatever rows it got from a truncated one, so an uncompressed
+// bitmap must hold all the bytes its rows take, and a run-length one must have
+// a stream that holds together.
+std::optional<BitmapNotes> checkBitmap(const QByteArray& file)
 {
     const std::optional<BitmapHeader> header = readBitmapHeader(file);
     if (!header)
-        return true;  // not a BMP, or too short for the reader to accept anyway
+        return BitmapNotes{};  // not a BMP, or too short for the reader to accept anyway
     const qint64 height = qAbs(header->height);
     if (!withinLimits(header->width, height))
-        return false;
-    const bool uncompressed = header->compression == 0 || header->compression == 3 || header->compression == 6;
-    if (!uncompressed || header->bitCount == 0 || header->bitCount > 32)
-        return true;  // compressed rows have no fixed size; the reader judges the rest
-    return header->pixelOffset + (header->width * header->bitCount + 31) / 32 * 4 * height <= file.size();
+        return std::nullopt;
+    BitmapNotes notes;
+    notes.topDown = header->height < 0;
+    switch (header->compression) {
+    case 0:
+    case 3:
+    case 6:  // uncompressed: rows of a fixed size
+        if (header->bitCount == 0 || header->bitCount > 32)
+            return notes;  // the reader refuses it
+        if (header->pixelOffset + (header->width * header->bitCount + 31) / 32 * 4 * height > file.size())
+            return std::nullopt;
+        return notes;
+    case RunLength8:
+    case RunLength4: {
+        if (header->bitCount != (header->compression == RunLength8 ? 8u : 4u))
+            return notes;  // the reader refuses it
+        // Qt reads the codes from the pixel offset, or from the end of the
+        // colour table when the offset points before it.
+        const quint32 colours = header->coloursUsed ? header->coloursUsed : 1u << header->bitCount;
+        if (colours > 256)
+            return notes;  // the reader refuses it
+        const qint64 start = std::max(header->pixelOffset, qint64(FileHeaderSize) + header->infoSize + 4 * colours);
+        if (start > file.size())
+            return std::nullopt;
+        std::optional<QList<Span>> skipped = skippedByRunLength(QByteArrayView(file).sliced(start), header->width,
+                                                                 height, header->compression == RunLength4);
+        if (!skipped)
+            return std::nullopt;
+        notes.runLengthSize = QSize(int(header->width), int(height));
+        notes.skipped = std::move(*skipped);
+        return notes;
+    }
+    default:
+        return notes;  // the reader judges it
+    }
 }
 
-QImage read(QIODevice* device)
+void paintSkippedWhite(QImage& image, const BitmapNotes& notes)
+{
+    const qint64 width = image.width();
+    for (const Span& span : notes.skipped) {
+        for (qint64 pixel = span.begin; pixel < span.end;) {
+            const qint64 row = pixel / width;
+            const qint64 x = pixel % width;
+            const qint64 end = std::min(width, x + span.end - pixel);
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(notes.topDown ? row : image.height() - 1 - row)));
+            std::fill(line + x, line + end, qRgb(255, 255, 255));
+            pixel += end - x;
+        }
+    }
+}
+
+QImage read(QIODevice* device, const BitmapNotes& notes)
 {
     QImageReader reader(device);
     reader.setAutoTransform(false);
@@ -125,6 +255,14 @@ QImage read(QIODevice* device)
     if (!reader.canRead() || !withinLimits(reader.size().width(), qAbs(qint64(reader.size().height()))))
         return {};
     QImage image;
+    if (notes.runLengthSize.isValid()) {
+        // Qt's BMP reader decodes into an image of the right size and format
+        // when it is given one; a cleared one keeps the skipped pixels defined.
+        image = QImage(notes.runLengthSize, QImage::Format_Indexed8);
+        if (image.isNull())
+            return {};
+        image.fill(0);
+    }
     if (!reader.read(&image) || image.isNull() || !withinLimits(image.width(), image.height()))
         return {};
     if (image.hasAlphaChannel()) {
@@ -132,9 +270,16 @@ QImage read(QIODevice* device)
         opaque.fill(Qt::white);
         QPainter painter(&opaque);
         painter.drawImage(0, 0, image);
-        return opaque;
+        image = opaque;
+    } else {
+        image.convertTo(QImage::Format_RGB32);
     }
-    return image.convertToFormat(QImage::Format_RGB32);
+    if (notes.runLengthSize.isValid()) {
+        if (image.size() != notes.runLengthSize)
+            return {};
+        paintSkippedWhite(image, notes);
+    }
+    return image;
 }
 
 }  // namespace
@@ -152,11 +297,12 @@ QImage LoadPicture(const QString& path)
 QImage LoadPictureData(const QByteArray& data)
 {
     QByteArray bytes = withFileHeader(data);
-    if (!bitmapAcceptable(bytes))
+    const std::optional<BitmapNotes> notes = checkBitmap(bytes);
+    if (!notes)
         return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return read(&buffer);
+    return read(&buffer, *notes);
 }
 
 bool SavePicture(const QImage& image, const QString& path)

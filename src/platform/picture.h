@@ -20,7 +20,8 @@ inline constexpr qint64 MaxPicturePixels = qint64(2048) * 2048;
 
 // Any format Qt reads. Null on any failure: missing, empty, truncated, not a
 // picture, or larger than the limits above. A bitmap stored top-down loads the
-// right way up.
+// right way up. Pixels that a run-length bitmap skips are white; one whose runs
+// break off or reach outside the picture is refused like a truncated file.
 QImage LoadPicture(const QString& path);
 
 // The same from memory. Also takes a device-independent bitmap without its
