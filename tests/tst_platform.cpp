@@ -279,6 +279,39 @@ private slots:
         QVERIFY(!SavePicture(QImage(), dir.filePath("null.bmp")));
     }
 
+    void saveRemovesOnlyItsOwnStaleTemporaries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("left by a killed write") << "b2f1p17.BMP.EOuxqz" << true;
+        QTest::newRow("capitals only") << "b2f1p17.BMP.QWERTY" << true;
+        QTest::newRow("another page's") << "b2f1p16.BMP.EOuxqz" << false;
+        QTest::newRow("another folder's") << "b2f2p17.BMP.EOuxqz" << false;
+        QTest::newRow("five letters") << "b2f1p17.BMP.EOuxq" << false;
+        QTest::newRow("seven letters") << "b2f1p17.BMP.EOuxqzz" << false;
+        QTest::newRow("a digit") << "b2f1p17.BMP.EOux7z" << false;
+        QTest::newRow("another separator") << "b2f1p17.BMP-EOuxqz" << false;
+        QTest::newRow("other case") << "B2F1P17.BMP.EOuxqz" << false;
+        QTest::newRow("name inside") << "xb2f1p17.BMP.EOuxqz" << false;
+        QTest::newRow("unrelated") << "notes.txt" << false;
+    }
+    void saveRemovesOnlyItsOwnStaleTemporaries()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        const QString page = dir.filePath("b2f1p17.BMP");
+        WriteFile(page, "the earlier page");
+        WriteFile(dir.filePath(name), "a full-size page");
+        QVERIFY(SavePicture(everyColourImage(), page));
+        QCOMPARE(LoadPicture(page), everyColourImage());
+        QStringList left{"b2f1p17.BMP"};
+        if (!removed)
+            left.append(name);
+        left.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), left);
+    }
+
     void pageStoreDirectory()
     {
         QTemporaryDir dir;

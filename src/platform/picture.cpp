@@ -2,7 +2,9 @@
 
 #include <QBuffer>
 #include <QByteArrayView>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QList>
@@ -12,6 +14,11 @@
 
 #include <algorithm>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace atoz {
 
@@ -282,6 +289,39 @@ QImage read(QIODevice* device, const BitmapNotes& notes)
     return image;
 }
 
+// QSaveFile writes into "<name>.XXXXXX" beside the file, the X's replaced by
+// random ASCII letters, and renames it over the file at the end; a run killed
+// between the two leaves it behind. Only that exact pattern is removed.
+void removeStaleTemporaries(const QFileInfo& target)
+{
+    constexpr qsizetype RandomLetters = 6;
+    const QString name = target.fileName();
+    if (name.contains(QLatin1String("XXXXXX")))
+        return;  // QSaveFile puts its random letters there instead
+    const auto isLetter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const QDir directory = target.absoluteDir();
+    for (const QString& entry : directory.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (entry.size() == name.size() + 1 + RandomLetters && entry.startsWith(name) && entry[name.size()] == u'.'
+            && std::all_of(entry.cend() - RandomLetters, entry.cend(), isLetter))
+            QFile::remove(directory.filePath(entry));
+    }
+}
+
+// The rename that replaced the file changed its directory; a power cut before
+// that reaches the disk would bring the old file back.
+void syncDirectory(const QString& directory)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);  // some file systems refuse; the file itself is synced already
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(directory);
+#endif
+}
+
 }  // namespace
 
 QImage LoadPicture(const QString& path)
@@ -309,6 +349,8 @@ bool SavePicture(const QImage& image, const QString& path)
 {
     if (image.isNull())
         return false;
+    const QFileInfo target(path);
+    removeStaleTemporaries(target);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -317,7 +359,10 @@ bool SavePicture(const QImage& image, const QString& path)
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    syncDirectory(target.absolutePath());
+    return true;
 }
 
 }  // namespace atoz

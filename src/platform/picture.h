@@ -29,7 +29,10 @@ QImage LoadPicture(const QString& path);
 QImage LoadPictureData(const QByteArray& data);
 
 // Writes a 24-bit BMP. The file is replaced atomically: when anything fails
-// the earlier file at `path` is left whole. True when the file was written.
+// the earlier file at `path` is left whole. True when the file was written;
+// then the directory entry is synced too where the system allows it, so that
+// the new file survives a power cut. Temporary files that an earlier write of
+// the same `path` left behind (a run killed in the middle) are removed first.
 bool SavePicture(const QImage& image, const QString& path);
 
 }  // namespace atoz
