@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -56,6 +57,20 @@ QByteArray runLengthFile(qint32 width, qint32 height, int bits, const char* hexC
 {
     return bitmapFile(width, height, quint16(bits), bits == 8 ? 1 : 2, QByteArray::fromHex(hexCodes),
                       {255, 16711680, Black});
+}
+
+// With ATOZ_FUZZ_CORPUS set to a directory, the picture tests also write each
+// of their crafted files there: the seeds of the fuzz target in fuzz/.
+void keepForFuzzing(const QByteArray& bytes)
+{
+    const QString corpus = qEnvironmentVariable("ATOZ_FUZZ_CORPUS");
+    if (corpus.isEmpty())
+        return;
+    QString name = QLatin1String(QTest::currentTestFunction());
+    if (const char* row = QTest::currentDataTag())
+        name += u'-' + QLatin1String(row);
+    name.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+    WriteFile(QDir(corpus).filePath(name), bytes);
 }
 
 // A real bitmap whose header then claims another size.
@@ -177,6 +192,7 @@ private slots:
     void loadRefusesBadPictures()
     {
         QFETCH(QByteArray, bytes);
+        keepForFuzzing(bytes);
         QVERIFY(LoadPictureData(bytes).isNull());
         QTemporaryDir dir;
         WriteFile(dir.filePath("bad.BMP"), bytes);
@@ -208,6 +224,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, rows);
+        keepForFuzzing(bytes);
         const QImage picture = LoadPictureData(bytes);
         QCOMPARE(picture.format(), QImage::Format_RGB32);
         QCOMPARE(RowsOf(picture), rows);
@@ -246,6 +263,7 @@ private slots:
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         clear.save(&buffer, "PNG");
+        keepForFuzzing(png);
         QCOMPARE(FromQRgb(LoadPictureData(png).pixel(2, 2)), White);
     }
 
