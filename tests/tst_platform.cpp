@@ -50,6 +50,12 @@ QByteArray bitmapFile(qint32 width, qint32 height, quint16 bitCount, quint32 com
     return file + table + pixels;
 }
 
+QByteArray withPixelOffset(quint32 offset, QByteArray file)
+{
+    qToLittleEndian<quint32>(offset, file.data() + 10);
+    return file;
+}
+
 // A run-length bitmap from its codes, written in hex. Its colours: 0 red, 1
 // blue, 2 black. Red first, so that a pixel the decoder never set is not
 // white by chance.
@@ -180,6 +186,9 @@ private slots:
         QTest::newRow("bare DIB claims 100000 x 100000") << bmpClaiming(100000, 100000, good).mid(14);
         QTest::newRow("negative size") << bmpClaiming(-5, -5, good);
         QTest::newRow("claims 2147483647 square") << bitmapFile(0x7fffffff, 0x7fffffff, 32, 0, QByteArray(8, '\0'));
+        // Qt's reader takes the pixels from the end of the colour table then.
+        QTest::newRow("pixel offset back in the header, pixels short")
+            << withPixelOffset(0, bitmapFile(4, 2, 24, 0, QByteArray(24, '\0'))).left(60);
         QTest::newRow("RLE claims 2049 x 2048") << runLengthFile(2049, 2048, 8, "0001");
         QTest::newRow("GIF claims 8192 x 2048")
             << QByteArray::fromHex("474946383961 0020 0008 800000 000000ffffff 2c 0000 0000 0020 0008 00 02024401003b");
@@ -207,6 +216,8 @@ private slots:
         const QByteArray redThenBlue = QByteArray::fromHex("0000ff0000ff0000ff0000ff ff0000ff0000ff0000ff0000");
         QTest::newRow("bottom-up") << bitmapFile(4, 2, 24, 0, redThenBlue) << QStringList{"bbbb", "rrrr"};
         QTest::newRow("top-down") << bitmapFile(4, -2, 24, 0, redThenBlue) << QStringList{"rrrr", "bbbb"};
+        QTest::newRow("pixel offset 0") << withPixelOffset(0, bitmapFile(4, 2, 24, 0, redThenBlue))
+                                        << QStringList{"bbbb", "rrrr"};
         QTest::newRow("RLE8") << runLengthFile(4, 2, 8, "0400 0000 0003 01020100 0100 0001")
                               << QStringList{"b#br", "rrrr"};
         QTest::newRow("RLE4") << runLengthFile(5, 2, 4, "0501 0000 0005 12012000 0001")

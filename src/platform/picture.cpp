@@ -113,6 +113,21 @@ std::optional<BitmapHeader> readBitmapHeader(const QByteArray& file)
     return header;
 }
 
+// Where Qt's BMP reader starts on the pixels: at the pixel offset, unless
+// that points back into the headers, masks or colour table, which it has read
+// by then and does not read again.
+qint64 pixelStart(const BitmapHeader& header)
+{
+    qint64 read = FileHeaderSize + header.infoSize;
+    if (header.infoSize < 108 && header.compression == 3 && (header.bitCount == 16 || header.bitCount == 32))
+        read += 12;  // colour masks
+    if (header.bitCount <= 8) {
+        const qint64 colours = header.coloursUsed ? header.coloursUsed : 1 << header.bitCount;
+        read += colours * (header.infoSize == 12 ? 3 : 4);
+    }
+    return std::max(header.pixelOffset, read);
+}
+
 // Pixels in the order a bitmap stores them: row by row from its first stored
 // row, each row left to right.
 struct Span
@@ -211,19 +226,16 @@ std::optional<BitmapNotes> checkBitmap(const QByteArray& file)
     case 6:  // uncompressed: rows of a fixed size
         if (header->bitCount == 0 || header->bitCount > 32)
             return notes;  // the reader refuses it
-        if (header->pixelOffset + (header->width * header->bitCount + 31) / 32 * 4 * height > file.size())
+        if (pixelStart(*header) + (header->width * header->bitCount + 31) / 32 * 4 * height > file.size())
             return std::nullopt;
         return notes;
     case RunLength8:
     case RunLength4: {
         if (header->bitCount != (header->compression == RunLength8 ? 8u : 4u))
             return notes;  // the reader refuses it
-        // Qt reads the codes from the pixel offset, or from the end of the
-        // colour table when the offset points before it.
-        const quint32 colours = header->coloursUsed ? header->coloursUsed : 1u << header->bitCount;
-        if (colours > 256)
+        if (header->coloursUsed > 256)
             return notes;  // the reader refuses it
-        const qint64 start = std::max(header->pixelOffset, qint64(FileHeaderSize) + header->infoSize + 4 * colours);
+        const qint64 start = pixelStart(*header);
         if (start > file.size())
             return std::nullopt;
         std::optional<QList<Span>> skipped = skippedByRunLength(QByteArrayView(file).sliced(start), header->width,
