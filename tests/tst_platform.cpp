@@ -189,6 +189,10 @@ private slots:
         // Qt's reader takes the pixels from the end of the colour table then.
         QTest::newRow("pixel offset back in the header, pixels short")
             << withPixelOffset(0, bitmapFile(4, 2, 24, 0, QByteArray(24, '\0'))).left(60);
+        // An information header size Qt does not know: it reads the old 12-byte
+        // header (768 x 513, 1 bit) and needs no more than these 28 bytes.
+        QTest::newRow("old header, no pixels")
+            << QByteArray::fromHex("424d 00000000 00000000 00420028 00000000 0003 0102 0100 0100 0001");
         QTest::newRow("RLE claims 2049 x 2048") << runLengthFile(2049, 2048, 8, "0001");
         QTest::newRow("GIF claims 8192 x 2048")
             << QByteArray::fromHex("474946383961 0020 0008 800000 000000ffffff 2c 0000 0000 0020 0008 00 02024401003b");

@@ -88,9 +88,10 @@ struct BitmapHeader
 
 enum Compression : quint32 { RunLength8 = 1, RunLength4 = 2 };
 
+// Nullopt for a file too short for Qt's reader to take its headers.
 std::optional<BitmapHeader> readBitmapHeader(const QByteArray& file)
 {
-    if (!file.startsWith("BM") || file.size() < FileHeaderSize + 16)
+    if (!file.startsWith("BM") || file.size() < FileHeaderSize + 12)
         return std::nullopt;
     const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
     const uchar* info = bytes + FileHeaderSize;
@@ -214,7 +215,7 @@ std::optional<BitmapNotes> checkBitmap(const QByteArray& file)
 {
     const std::optional<BitmapHeader> header = readBitmapHeader(file);
     if (!header)
-        return BitmapNotes{};  // not a BMP, or too short for the reader to accept anyway
+        return BitmapNotes{};  // not a BMP, or one the reader refuses
     const qint64 height = qAbs(header->height);
     if (!withinLimits(header->width, height))
         return std::nullopt;
