@@ -89,6 +89,40 @@ private slots:
         QVERIFY(!FolderStore(dir.filePath("missing")).StorePage(0, 7, page));
     }
 
+    void storeRemovesOnlyItsOwnStaleTemporaries_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("left by a killed write") << "b2f1p17.BMP.EOuxqz" << true;
+        QTest::newRow("capitals only") << "b2f1p17.BMP.QWERTY" << true;
+        QTest::newRow("another page's") << "b2f1p16.BMP.EOuxqz" << false;
+        QTest::newRow("another folder's") << "b2f2p17.BMP.EOuxqz" << false;
+        QTest::newRow("five letters") << "b2f1p17.BMP.EOuxq" << false;
+        QTest::newRow("seven letters") << "b2f1p17.BMP.EOuxqzz" << false;
+        QTest::newRow("a digit") << "b2f1p17.BMP.EOux7z" << false;
+        QTest::newRow("another separator") << "b2f1p17.BMP-EOuxqz" << false;
+        QTest::newRow("other case") << "B2F1P17.BMP.EOuxqz" << false;
+        QTest::newRow("name inside") << "xb2f1p17.BMP.EOuxqz" << false;
+        QTest::newRow("unrelated") << "notes.txt" << false;
+    }
+    void storeRemovesOnlyItsOwnStaleTemporaries()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        const QString page = dir.filePath("b2f1p17.BMP");
+        WriteFile(page, "the earlier page");
+        WriteFile(dir.filePath(name), "a full-size page");
+        const QImage coloured = test::ColouredPage(17, 255);
+        QVERIFY(FolderStore(dir.path()).StorePage(1, 17, coloured));
+        QCOMPARE(LoadPicture(page), coloured);
+        QStringList left{"b2f1p17.BMP"};
+        if (!removed)
+            left.append(name);
+        left.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), left);
+    }
+
     void thumbnailFit_data()
     {
         QTest::addColumn<QSize>("picture");

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -21,7 +22,62 @@ using namespace atoz;
 namespace {
 
 using test::ReadFile;
+using test::RowsOf;
 using test::WriteFile;
+
+// A bitmap file with a 40-byte information header; a negative height stores
+// the rows top-down.
+QByteArray bitmapFile(qint32 width, qint32 height, quint16 bitCount, quint32 compression, const QByteArray& pixels,
+                      const QList<Colour>& colourTable = {})
+{
+    QByteArray table;
+    for (const Colour colour : colourTable)
+        table += QByteArray(1, char(BlueOf(colour))) + char(GreenOf(colour)) + char(RedOf(colour)) + '\0';
+    QByteArray file(54, '\0');
+    char* header = file.data();
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(quint32(file.size() + table.size() + pixels.size()), header + 2);
+    qToLittleEndian<quint32>(quint32(file.size() + table.size()), header + 10);
+    qToLittleEndian<quint32>(40, header + 14);
+    qToLittleEndian<qint32>(width, header + 18);
+    qToLittleEndian<qint32>(height, header + 22);
+    qToLittleEndian<quint16>(1, header + 26);
+    qToLittleEndian<quint16>(bitCount, header + 28);
+    qToLittleEndian<quint32>(compression, header + 30);
+    qToLittleEndian<quint32>(quint32(pixels.size()), header + 34);
+    qToLittleEndian<quint32>(quint32(colourTable.size()), header + 46);
+    return file + table + pixels;
+}
+
+QByteArray withPixelOffset(quint32 offset, QByteArray file)
+{
+    qToLittleEndian<quint32>(offset, file.data() + 10);
+    return file;
+}
+
+// A run-length bitmap from its codes, written in hex. Its colours: 0 red, 1
+// blue, 2 black. Red first, so that a pixel the decoder never set is not
+// white by chance.
+QByteArray runLengthFile(qint32 width, qint32 height, int bits, const char* hexCodes)
+{
+    return bitmapFile(width, height, quint16(bits), bits == 8 ? 1 : 2, QByteArray::fromHex(hexCodes),
+                      {255, 16711680, Black});
+}
+
+// With ATOZ_FUZZ_CORPUS set to a directory, the picture tests also write each
+// of their crafted files there: the seeds of the fuzz target in fuzz/.
+void keepForFuzzing(const QByteArray& bytes)
+{
+    const QString corpus = qEnvironmentVariable("ATOZ_FUZZ_CORPUS");
+    if (corpus.isEmpty())
+        return;
+    QString name = QLatin1String(QTest::currentTestFunction());
+    if (const char* row = QTest::currentDataTag())
+        name += u'-' + QLatin1String(row);
+    name.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+    WriteFile(QDir(corpus).filePath(name), bytes);
+}
 
 // A real bitmap whose header then claims another size.
 QByteArray bmpClaiming(qint32 width, qint32 height, const QByteArray& bmp)
@@ -129,15 +185,75 @@ private slots:
         QTest::newRow("claims 100000 x 100000") << bmpClaiming(100000, 100000, good);
         QTest::newRow("bare DIB claims 100000 x 100000") << bmpClaiming(100000, 100000, good).mid(14);
         QTest::newRow("negative size") << bmpClaiming(-5, -5, good);
+        QTest::newRow("claims 2147483647 square") << bitmapFile(0x7fffffff, 0x7fffffff, 32, 0, QByteArray(8, '\0'));
+        // Qt's reader takes the pixels from the end of the colour table then.
+        QTest::newRow("pixel offset back in the header, pixels short")
+            << withPixelOffset(0, bitmapFile(4, 2, 24, 0, QByteArray(24, '\0'))).left(60);
+        // An information header size Qt does not know: it reads the old 12-byte
+        // header (768 x 513, 1 bit) and needs no more than these 28 bytes.
+        QTest::newRow("old header, no pixels")
+            << QByteArray::fromHex("424d 00000000 00000000 00420028 00000000 0003 0102 0100 0100 0001");
+        QTest::newRow("RLE claims 2049 x 2048") << runLengthFile(2049, 2048, 8, "0001");
+        QTest::newRow("GIF claims 8192 x 2048")
+            << QByteArray::fromHex("474946383961 0020 0008 800000 000000ffffff 2c 0000 0000 0020 0008 00 02024401003b");
+        QTest::newRow("RLE ends before the picture") << runLengthFile(4, 2, 8, "0201");
+        QTest::newRow("RLE run without its colour") << runLengthFile(4, 2, 8, "0201 05");
+        QTest::newRow("RLE delta cut short") << runLengthFile(4, 2, 8, "0002 01");
+        QTest::newRow("RLE delta below the picture") << runLengthFile(4, 2, 8, "0002 0002 0001");
+        QTest::newRow("RLE run past the end of a row") << runLengthFile(4, 2, 8, "0501 0001");
     }
     void loadRefusesBadPictures()
     {
         QFETCH(QByteArray, bytes);
+        keepForFuzzing(bytes);
         QVERIFY(LoadPictureData(bytes).isNull());
         QTemporaryDir dir;
         WriteFile(dir.filePath("bad.BMP"), bytes);
         QVERIFY(LoadPicture(dir.filePath("bad.BMP")).isNull());
         QVERIFY(LoadPicture(dir.filePath("missing.BMP")).isNull());
+    }
+
+    void loadsPictures_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("rows");
+        const QByteArray redThenBlue = QByteArray::fromHex("0000ff0000ff0000ff0000ff ff0000ff0000ff0000ff0000");
+        QTest::newRow("bottom-up") << bitmapFile(4, 2, 24, 0, redThenBlue) << QStringList{"bbbb", "rrrr"};
+        QTest::newRow("top-down") << bitmapFile(4, -2, 24, 0, redThenBlue) << QStringList{"rrrr", "bbbb"};
+        QTest::newRow("pixel offset 0") << withPixelOffset(0, bitmapFile(4, 2, 24, 0, redThenBlue))
+                                        << QStringList{"bbbb", "rrrr"};
+        QTest::newRow("RLE8") << runLengthFile(4, 2, 8, "0400 0000 0003 01020100 0100 0001")
+                              << QStringList{"b#br", "rrrr"};
+        QTest::newRow("RLE4") << runLengthFile(5, 2, 4, "0501 0000 0005 12012000 0001")
+                              << QStringList{"b#rb#", "rbrbr"};
+        QTest::newRow("RLE without end code") << runLengthFile(4, 2, 8, "0401 0000 0402")
+                                              << QStringList{"####", "bbbb"};
+        // A run, an early end of line, a delta two to the right, a run, an early
+        // end of bitmap: every pixel in between is white.
+        QTest::newRow("RLE skips pixels") << runLengthFile(4, 3, 8, "0101 0000 00020200 0102 0001")
+                                          << QStringList{"....", "..#.", "b..."};
+        QTest::newRow("RLE top-down skips pixels") << runLengthFile(4, -3, 8, "0101 0000 00020200 0102 0001")
+                                                   << QStringList{"b...", "..#.", "...."};
+    }
+    void loadsPictures()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, rows);
+        keepForFuzzing(bytes);
+        const QImage picture = LoadPictureData(bytes);
+        QCOMPARE(picture.format(), QImage::Format_RGB32);
+        QCOMPARE(RowsOf(picture), rows);
+        // Loaded again: the same pixels, whatever memory the decoder is given.
+        QTemporaryDir dir;
+        WriteFile(dir.filePath("page.BMP"), bytes);
+        QCOMPARE(LoadPicture(dir.filePath("page.BMP")), picture);
+    }
+
+    void fourMegapixelPictureLoads()
+    {
+        const QImage picture = LoadPictureData(runLengthFile(2048, 2048, 8, "0001"));
+        QCOMPARE(picture.size(), QSize(2048, 2048));
+        QCOMPARE(FromQRgb(picture.pixel(2047, 0)), White);
     }
 
     void savedBitmapReadsBackEveryColour()
@@ -162,6 +278,7 @@ private slots:
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         clear.save(&buffer, "PNG");
+        keepForFuzzing(png);
         QCOMPARE(FromQRgb(LoadPictureData(png).pixel(2, 2)), White);
     }
 

@@ -45,6 +45,7 @@ bool FolderStore::FolderPageExists(int folder, int page) const
 bool FolderStore::StorePage(int folder, int page, const QImage& image)
 {
     const QString file = FolderPageFileName(folder, page);
+    RemoveStaleTemporaries(file);  // what earlier writes of this page left when killed
     if (SavePicture(image, file)) {
         unsaved_.remove(file);
         return true;

@@ -1,12 +1,24 @@
 #include "picture.h"
 
 #include <QBuffer>
+#include <QByteArrayView>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QList>
 #include <QPainter>
 #include <QSaveFile>
 #include <QtEndian>
+
+#include <algorithm>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace atoz {
 
@@ -14,10 +26,11 @@ namespace {
 
 constexpr int FileHeaderSize = 14;
 
-bool withinLimits(QSize size)
+// Sides first: their product is formed only once each is known to be small.
+bool withinLimits(qint64 width, qint64 height)
 {
-    return size.isValid() && size.width() <= MaxPictureSide && size.height() <= MaxPictureSide
-        && qint64(size.width()) * size.height() <= MaxPicturePixels;
+    return width > 0 && height > 0 && width <= MaxPictureSide && height <= MaxPictureSide
+        && width * height <= MaxPicturePixels;
 }
 
 // Qt reads BMP only with its file header. A bare DIB starts with the size of
@@ -59,54 +72,249 @@ QByteArray withFileHeader(const QByteArray& dib)
     return file + dib;
 }
 
-// Qt's BMP reader returns whatever rows it got from a truncated file. An
-// uncompressed bitmap says how many bytes its pixels take: refuse one that
-// holds fewer, so that a half-written page is not mistaken for a page.
-bool bitmapComplete(const QByteArray& file)
+// A bitmap's headers, read the way Qt's BMP reader reads them: the four
+// information headers it knows have 32-bit sides; it takes any other size for
+// the old one with 16-bit sides and no compression.
+struct BitmapHeader
 {
-    if (!file.startsWith("BM") || file.size() < FileHeaderSize + 16)
-        return true;  // not a BMP, or too short for the reader to accept anyway
-    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
-    const quint32 pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
-    const quint32 infoSize = qFromLittleEndian<quint32>(bytes + FileHeaderSize);
+    qint64 pixelOffset = 0;
+    quint32 infoSize = 0;
     qint64 width = 0;
-    qint64 height = 0;
+    qint64 height = 0;  // negative for rows stored top-down
     quint32 bitCount = 0;
     quint32 compression = 0;
-    if (infoSize == 12) {
-        width = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 4);
-        height = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 6);
-        bitCount = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 10);
-    } else if (file.size() >= FileHeaderSize + 20) {
-        width = qFromLittleEndian<qint32>(bytes + FileHeaderSize + 4);
-        height = qAbs(qint64(qFromLittleEndian<qint32>(bytes + FileHeaderSize + 8)));
-        bitCount = qFromLittleEndian<quint16>(bytes + FileHeaderSize + 14);
-        compression = qFromLittleEndian<quint32>(bytes + FileHeaderSize + 16);
+    quint32 coloursUsed = 0;
+};
+
+enum Compression : quint32 { RunLength8 = 1, RunLength4 = 2 };
+
+// Nullopt for a file too short for Qt's reader to take its headers.
+std::optional<BitmapHeader> readBitmapHeader(const QByteArray& file)
+{
+    if (!file.startsWith("BM") || file.size() < FileHeaderSize + 12)
+        return std::nullopt;
+    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
+    const uchar* info = bytes + FileHeaderSize;
+    BitmapHeader header;
+    header.pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
+    header.infoSize = qFromLittleEndian<quint32>(info);
+    if (header.infoSize == 40 || header.infoSize == 64 || header.infoSize == 108 || header.infoSize == 124) {
+        if (file.size() < FileHeaderSize + 40)
+            return std::nullopt;
+        header.width = qFromLittleEndian<qint32>(info + 4);
+        header.height = qFromLittleEndian<qint32>(info + 8);
+        header.bitCount = qFromLittleEndian<quint16>(info + 14);
+        header.compression = qFromLittleEndian<quint32>(info + 16);
+        header.coloursUsed = qFromLittleEndian<quint32>(info + 32);
+    } else {
+        header.width = qFromLittleEndian<qint16>(info + 4);
+        header.height = qFromLittleEndian<qint16>(info + 6);
+        header.bitCount = qFromLittleEndian<quint16>(info + 10);
     }
-    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || width <= 0 || height <= 0 || bitCount == 0 || bitCount > 32)
-        return true;  // compressed rows have no fixed size; the reader judges the rest
-    const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
-    return qint64(pixelOffset) + rowBytes * height <= file.size();
+    return header;
 }
 
-QImage read(QIODevice* device)
+// Where Qt's BMP reader starts on the pixels: at the pixel offset, unless
+// that points back into the headers, masks or colour table, which it has read
+// by then and does not read again.
+qint64 pixelStart(const BitmapHeader& header)
+{
+    qint64 read = FileHeaderSize + header.infoSize;
+    if (header.infoSize < 108 && header.compression == 3 && (header.bitCount == 16 || header.bitCount == 32))
+        read += 12;  // colour masks
+    if (header.bitCount <= 8) {
+        const qint64 colours = header.coloursUsed ? header.coloursUsed : 1 << header.bitCount;
+        read += colours * (header.infoSize == 12 ? 3 : 4);
+    }
+    return std::max(header.pixelOffset, read);
+}
+
+// Pixels in the order a bitmap stores them: row by row from its first stored
+// row, each row left to right.
+struct Span
+{
+    qint64 begin = 0;
+    qint64 end = 0;
+};
+
+// Qt's run-length decoder leaves the pixels that a stream skips (by a delta,
+// an early end of line or an early end of bitmap) as it found them, and where
+// a stream breaks off inside a run it writes a colour it never read. So the
+// stream is walked here first, with Qt's reading of each code: nullopt when it
+// breaks off, runs past the end of a row or jumps outside the picture, else
+// the spans it skips.
+std::optional<QList<Span>> skippedByRunLength(QByteArrayView stream, qint64 width, qint64 height, bool fourBit)
+{
+    QList<Span> skipped;
+    qint64 x = 0;
+    qint64 y = 0;
+    qint64 reached = 0;  // every pixel before this one is set or skipped
+    qsizetype at = 0;
+    const auto run = [&](qint64 count) {
+        if (x + count > width)
+            return false;
+        const qint64 begin = y * width + x;
+        if (begin > reached)
+            skipped.append({reached, begin});
+        x += count;
+        reached = begin + count;
+        return true;
+    };
+    while (y < height) {
+        if (stream.size() - at < 2) {
+            // Out of codes: fine once every pixel is set, else the file is cut short.
+            if (at == stream.size() && reached == width * height)
+                break;
+            return std::nullopt;
+        }
+        const uchar count = uchar(stream[at]);
+        const uchar code = uchar(stream[at + 1]);
+        at += 2;
+        if (count > 0) {  // `count` pixels of one colour (two alternating, for 4 bits)
+            if (!run(count))
+                return std::nullopt;
+        } else if (code == 0) {  // end of line
+            x = 0;
+            ++y;
+        } else if (code == 1) {  // end of bitmap
+            break;
+        } else if (code == 2) {  // delta: move right and down
+            if (stream.size() - at < 2)
+                return std::nullopt;
+            x += uchar(stream[at]);
+            y += uchar(stream[at + 1]);
+            at += 2;
+            if (x > width || y >= height)
+                return std::nullopt;
+        } else {  // `code` pixels, each given, padded to a 16-bit boundary
+            const qsizetype bytes = fourBit ? (code + 1) / 2 : code;
+            if (stream.size() - at < bytes || !run(code))
+                return std::nullopt;
+            at = std::min(stream.size(), at + bytes + bytes % 2);
+        }
+    }
+    if (reached < width * height)
+        skipped.append({reached, width * height});
+    return skipped;
+}
+
+// What the checks on a bitmap's bytes leave for after decoding.
+struct BitmapNotes
+{
+    QSize runLengthSize;  // valid for a run-length bitmap
+    bool topDown = false;
+    QList<Span> skipped;
+};
+
+// Refuses a bitmap whose header claims a picture beyond the limits, and
+// catches what Qt's BMP reader would otherwise hand out from a damaged file:
+// it returns whatever rows it got from a truncated one, so an uncompressed
+// bitmap must hold all the bytes its rows take, and a run-length one must have
+// a stream that holds together.
+std::optional<BitmapNotes> checkBitmap(const QByteArray& file)
+{
+    const std::optional<BitmapHeader> header = readBitmapHeader(file);
+    if (!header)
+        return BitmapNotes{};  // not a BMP, or one the reader refuses
+    const qint64 height = qAbs(header->height);
+    if (!withinLimits(header->width, height))
+        return std::nullopt;
+    BitmapNotes notes;
+    notes.topDown = header->height < 0;
+    switch (header->compression) {
+    case 0:
+    case 3:
+    case 6:  // uncompressed: rows of a fixed size
+        if (header->bitCount == 0 || header->bitCount > 32)
+            return notes;  // the reader refuses it
+        if (pixelStart(*header) + (header->width * header->bitCount + 31) / 32 * 4 * height > file.size())
+            return std::nullopt;
+        return notes;
+    case RunLength8:
+    case RunLength4: {
+        if (header->bitCount != (header->compression == RunLength8 ? 8u : 4u))
+            return notes;  // the reader refuses it
+        if (header->coloursUsed > 256)
+            return notes;  // the reader refuses it
+        const qint64 start = pixelStart(*header);
+        if (start > file.size())
+            return std::nullopt;
+        std::optional<QList<Span>> skipped = skippedByRunLength(QByteArrayView(file).sliced(start), header->width,
+                                                                 height, header->compression == RunLength4);
+        if (!skipped)
+            return std::nullopt;
+        notes.runLengthSize = QSize(int(header->width), int(height));
+        notes.skipped = std::move(*skipped);
+        return notes;
+    }
+    default:
+        return notes;  // the reader judges it
+    }
+}
+
+void paintSkippedWhite(QImage& image, const BitmapNotes& notes)
+{
+    const qint64 width = image.width();
+    for (const Span& span : notes.skipped) {
+        for (qint64 pixel = span.begin; pixel < span.end;) {
+            const qint64 row = pixel / width;
+            const qint64 x = pixel % width;
+            const qint64 end = std::min(width, x + span.end - pixel);
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(notes.topDown ? row : image.height() - 1 - row)));
+            std::fill(line + x, line + end, qRgb(255, 255, 255));
+            pixel += end - x;
+        }
+    }
+}
+
+QImage read(QIODevice* device, const BitmapNotes& notes)
 {
     QImageReader reader(device);
     reader.setAutoTransform(false);
-    if (!reader.canRead() || !withinLimits(reader.size()))
+    // A bitmap stored top-down reports a negative height.
+    if (!reader.canRead() || !withinLimits(reader.size().width(), qAbs(qint64(reader.size().height()))))
         return {};
     QImage image;
-    if (!reader.read(&image) || image.isNull() || !withinLimits(image.size()))
+    if (notes.runLengthSize.isValid()) {
+        // Qt's BMP reader decodes into an image of the right size and format
+        // when it is given one; a cleared one keeps the skipped pixels defined.
+        image = QImage(notes.runLengthSize, QImage::Format_Indexed8);
+        if (image.isNull())
+            return {};
+        image.fill(0);
+    }
+    if (!reader.read(&image) || image.isNull() || !withinLimits(image.width(), image.height()))
         return {};
     if (image.hasAlphaChannel()) {
         QImage opaque(image.size(), QImage::Format_RGB32);
         opaque.fill(Qt::white);
         QPainter painter(&opaque);
         painter.drawImage(0, 0, image);
-        return opaque;
+        image = opaque;
+    } else {
+        image.convertTo(QImage::Format_RGB32);
     }
-    return image.convertToFormat(QImage::Format_RGB32);
+    if (notes.runLengthSize.isValid()) {
+        if (image.size() != notes.runLengthSize)
+            return {};
+        paintSkippedWhite(image, notes);
+    }
+    return image;
+}
+
+// The rename that replaced the file changed its directory; a power cut before
+// that reaches the disk would bring the old file back.
+void syncDirectory(const QString& directory)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);  // some file systems refuse; the file itself is synced already
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(directory);
+#endif
 }
 
 }  // namespace
@@ -124,17 +332,19 @@ QImage LoadPicture(const QString& path)
 QImage LoadPictureData(const QByteArray& data)
 {
     QByteArray bytes = withFileHeader(data);
-    if (!bitmapComplete(bytes))
+    const std::optional<BitmapNotes> notes = checkBitmap(bytes);
+    if (!notes)
         return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return read(&buffer);
+    return read(&buffer, *notes);
 }
 
 bool SavePicture(const QImage& image, const QString& path, const QByteArray& format)
 {
     if (image.isNull())
         return false;
+    const QFileInfo target(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -143,7 +353,29 @@ bool SavePicture(const QImage& image, const QString& path, const QByteArray& for
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    syncDirectory(target.absolutePath());
+    return true;
+}
+
+// QSaveFile writes into "<name>.XXXXXX" beside the file, the X's replaced by
+// random ASCII letters, and renames it over the file at the end; a run killed
+// between the two leaves it behind. Only that exact pattern is removed.
+void RemoveStaleTemporaries(const QString& path)
+{
+    const QFileInfo target(path);
+    constexpr qsizetype RandomLetters = 6;
+    const QString name = target.fileName();
+    if (name.contains(QLatin1String("XXXXXX")))
+        return;  // QSaveFile puts its random letters there instead
+    const auto isLetter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const QDir directory = target.absoluteDir();
+    for (const QString& entry : directory.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (entry.size() == name.size() + 1 + RandomLetters && entry.startsWith(name) && entry[name.size()] == u'.'
+            && std::all_of(entry.cend() - RandomLetters, entry.cend(), isLetter))
+            QFile::remove(directory.filePath(entry));
+    }
 }
 
 }  // namespace atoz

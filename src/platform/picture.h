@@ -12,12 +12,15 @@ namespace atoz {
 
 // The largest picture accepted from outside. A page is 480 x 400; anything near
 // these limits is not a page, and a header that claims more is refused before
-// a single pixel is allocated.
+// a single pixel is allocated. A folder of 26 pictures at the limit holds
+// about 440 MB as Format_RGB32.
 inline constexpr int MaxPictureSide = 8192;
-inline constexpr qint64 MaxPicturePixels = qint64(4096) * 4096;
+inline constexpr qint64 MaxPicturePixels = qint64(2048) * 2048;
 
 // Any format Qt reads. Null on any failure: missing, empty, truncated, not a
-// picture, or larger than the limits above.
+// picture, or larger than the limits above. A bitmap stored top-down loads the
+// right way up. Pixels that a run-length bitmap skips are white; one whose runs
+// break off or reach outside the picture is refused like a truncated file.
 QImage LoadPicture(const QString& path);
 
 // The same from memory. Also takes a device-independent bitmap without its
@@ -26,7 +29,14 @@ QImage LoadPictureData(const QByteArray& data);
 
 // Writes a 24-bit BMP, or another format Qt writes ("PNG"). The file is
 // replaced atomically: when anything fails the earlier file at `path` is left
-// whole. True when the file was written.
+// whole. True when the file was written; then the directory entry is synced
+// too where the system allows it, so that the new file survives a power cut.
 bool SavePicture(const QImage& image, const QString& path, const QByteArray& format = "BMP");
+
+// Removes the temporary files that earlier writes of `path` left behind when
+// they were killed half-way: exactly "<name>.XXXXXX", six random letters, the
+// form the atomic write uses. For the book's own files only: a name of the
+// child's choosing may have look-alikes that are not ours.
+void RemoveStaleTemporaries(const QString& path);
 
 }  // namespace atoz
