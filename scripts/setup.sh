@@ -17,10 +17,12 @@ ATOZ_PACKAGES=(
 # What the tests and benchmarks need besides.
 # The real-window test runs the program under its own X server; the print
 # test prints through a print scheduler of its own onto a queue that writes
-# PDF files, and reads them back.
+# PDF files, and reads them back; the package test builds the Debian package,
+# validates what it installs and removes it again.
 ATOZ_TEST_PACKAGES=(
     libbenchmark-dev xvfb xdotool
     cups printer-driver-cups-pdf poppler-utils
+    dpkg-dev desktop-file-utils appstream
 )
 
 atoz_install_packages() {

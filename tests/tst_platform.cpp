@@ -316,16 +316,21 @@ private slots:
     {
         QTemporaryDir dir;
         const QString chosen = dir.filePath("chosen/pages");
-        QCOMPARE(PageStoreDirectory(chosen, dir.path()), chosen);
+        QCOMPARE(PageStoreDirectory(chosen, dir.path(), "book"), chosen);
         QVERIFY(QFileInfo(chosen).isDir());
 
-        QCOMPARE(PageStoreDirectory(QString(), dir.path()), dir.path());
+        QCOMPARE(PageStoreDirectory(QString(), dir.path(), "book"), dir.path());
 
         // A program directory the user cannot write to: the per-user place.
         const QString blocked = test::UnwritablePath(dir.path(), "");
         const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QCOMPARE(PageStoreDirectory(QString(), QFileInfo(blocked).path()), perUser);
+        QCOMPARE(PageStoreDirectory(QString(), QFileInfo(blocked).path(), "book"), perUser);
         QVERIFY(QFileInfo(perUser).isDir());
+
+        // An installed copy, its menu entry beside it: never its directory.
+        QVERIFY(QDir(dir.path()).mkpath("usr/bin") && QDir(dir.path()).mkpath("usr/share/applications"));
+        WriteFile(dir.filePath("usr/share/applications/book.desktop"), "[Desktop Entry]");
+        QCOMPARE(PageStoreDirectory(QString(), dir.filePath("usr/bin"), "book"), perUser);
     }
 };
 

@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("A to Z"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/appicon.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ATOZ_APP_ID));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Vorlane Coloring Books, book 2: A to Z"));
@@ -28,9 +29,9 @@ int main(int argc, char* argv[])
 
     atoz::SettingsStore settings;
     atoz::QtDialogs dialogs;
-    atoz::frmRezivIdod window(settings,
-                              atoz::PageStoreDirectory(parser.value(dataDir), QApplication::applicationDirPath()),
-                              dialogs.Bundle());
+    const QString pages = atoz::PageStoreDirectory(parser.value(dataDir), QApplication::applicationDirPath(),
+                                                   QStringLiteral(ATOZ_APP_ID));
+    atoz::frmRezivIdod window(settings, pages, dialogs.Bundle());
     window.show();
     return app.exec();
 }

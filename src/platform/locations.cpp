@@ -6,14 +6,16 @@
 
 namespace atoz {
 
-QString PageStoreDirectory(const QString& dataDirOption, const QString& programDirectory)
+QString PageStoreDirectory(const QString& dataDirOption, const QString& programDirectory, const QString& appId)
 {
     if (!dataDirOption.isEmpty()) {
         QDir().mkpath(dataDirOption);
         return QDir(dataDirOption).absolutePath();
     }
     const QFileInfo program(programDirectory);
-    if (!programDirectory.isEmpty() && program.isDir() && program.isWritable())
+    const bool installed =
+        QFileInfo::exists(QDir(programDirectory).filePath(QStringLiteral("../share/applications/%1.desktop").arg(appId)));
+    if (!programDirectory.isEmpty() && program.isDir() && program.isWritable() && !installed)
         return program.absoluteFilePath();
 
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
