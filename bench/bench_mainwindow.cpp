@@ -31,11 +31,12 @@ struct Book
     QTemporaryDir dir;
     atoz::SettingsStore settings{dir.filePath("settings.ini")};
     SilentMessages messages;
+    atoz::QtDialogs platform;  // for the browser, which no benchmark opens
     std::unique_ptr<atoz::frmRezivIdod> window;
 
     void start()
     {
-        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), atoz::Dialogs{messages});
+        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), atoz::Dialogs{messages, platform.Bundle().browsers});
         window->show();
         window->repaint();  // the home view, painted
     }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/ui/browser.h"
 #include "platform/ui/dialogs.h"
 
 #include <QImage>
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 namespace atoz::test {
@@ -18,12 +20,39 @@ public:
     QList<QPair<QString, QString>> shown;
 };
 
+// Browsers that load nothing: each call is written down in `calls`, as
+// "stop" or "navigate ADDRESS", whichever browser it went to.
+class FakeBrowsers final : public Browsers
+{
+public:
+    Browser* CreateBrowser(QWidget* parent) override
+    {
+        ++created;
+        return new FakeBrowser(calls, parent);
+    }
+    QStringList calls;
+    int created = 0;
+
+private:
+    class FakeBrowser final : public Browser
+    {
+    public:
+        FakeBrowser(QStringList& calls, QWidget* parent) : Browser(parent), calls_(calls) {}
+        void Navigate(const QUrl& address) override { calls_.append("navigate " + address.toString()); }
+        void Stop() override { calls_.append("stop"); }
+
+    private:
+        QStringList& calls_;
+    };
+};
+
 // The dialogs a window receives, scripted: what the child would see is
 // recorded, what the child would answer is set beforehand.
 struct FakeDialogs
 {
     FakeMessageBox messages;
-    Dialogs Bundle() { return {messages}; }
+    FakeBrowsers browsers;
+    Dialogs Bundle() { return {messages, browsers}; }
 };
 
 // A small page drawn from text rows: '#' is an outline pixel (Colour 0), '.'

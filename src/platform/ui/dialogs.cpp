@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include "platform/ui/browser.h"
+
 #include <QMessageBox>
 
 namespace atoz {
@@ -16,11 +18,24 @@ public:
     }
 };
 
+// The embedded browser where the program has one, else a link to the
+// system's browser.
+class QtBrowsers final : public Browsers
+{
+public:
+    Browser* CreateBrowser(QWidget* parent) override
+    {
+        Browser* browser = CreateEmbeddedBrowser(parent);
+        return browser ? browser : CreateBrowserLink(parent);
+    }
+};
+
 }  // namespace
 
 struct QtDialogs::Implementations
 {
     QtMessageBox messages;
+    QtBrowsers browsers;
 };
 
 QtDialogs::QtDialogs() : d_(std::make_unique<Implementations>()) {}
@@ -29,7 +44,7 @@ QtDialogs::~QtDialogs() = default;
 
 Dialogs QtDialogs::Bundle()
 {
-    return {d_->messages};
+    return {d_->messages, d_->browsers};
 }
 
 }  // namespace atoz

@@ -8,6 +8,8 @@ class QWidget;
 
 namespace atoz {
 
+class Browsers;
+
 // The platform's modal dialogs, which a test cannot click through. Each sits
 // behind a small interface with one Qt implementation here and a scripted
 // fake in the tests; the main window receives them once, as a bundle, and
@@ -28,6 +30,7 @@ inline const QString SaveErrorText = QStringLiteral("Your coloring page was not 
 struct Dialogs
 {
     MessageBox& messages;
+    Browsers& browsers;  // the web window's browser
 };
 
 // The real dialogs, as the program shows them.
