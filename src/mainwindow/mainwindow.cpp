@@ -1,6 +1,11 @@
 #include "mainwindow.h"
 
 #include "folders/namewindow.h"
+#include "info/aboutwindow.h"
+#include "info/bookswindow.h"
+#include "info/infowindow.h"
+#include "info/maker.h"
+#include "info/webwindow.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
@@ -34,10 +39,14 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     connect(home_.get(), &HomeView::folderChosen, this, &frmRezivIdod::OpenFolder_Click);
     connect(home_.get(), &HomeView::namesClicked, this, &frmRezivIdod::UserCmdName_Click);
     connect(home_.get(), &HomeView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(home_.get(), &HomeView::aboutClicked, this, &frmRezivIdod::UserCmdAboutPic_Click);
+    connect(home_.get(), &HomeView::booksClicked, this, &frmRezivIdod::UserBookAdPic_Click);
+    connect(home_.get(), &HomeView::webClicked, this, &frmRezivIdod::wwwLabel_Click);
     connect(contents_.get(), &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
     connect(contents_.get(), &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
     connect(contents_.get(), &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
     connect(colouring_.get(), &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
+    connect(colouring_.get(), &ColouringView::infoClicked, this, &frmRezivIdod::UserCmdInfo_Click);
 }
 
 frmRezivIdod::~frmRezivIdod() = default;
@@ -94,6 +103,35 @@ void frmRezivIdod::UserCmdExit_Click()
 void frmRezivIdod::UserCmdName_Click()
 {
     frmName window(names_, this);
+    window.exec();
+}
+
+void frmRezivIdod::UserCmdAboutPic_Click()
+{
+    frmAbout window(this);
+    window.exec();
+}
+
+void frmRezivIdod::UserBookAdPic_Click()
+{
+    frmBooks window(this);
+    window.exec();
+}
+
+void frmRezivIdod::wwwLabel_Click()
+{
+    if (!web_)
+        web_ = new frmWeb(dialogs_.browsers, this);
+    web_->BrowseURL = QLatin1String(WebAddress);
+    web_->BrowseHome();
+    web_->show();
+    web_->BrowseNormalWindow();
+}
+
+void frmRezivIdod::UserCmdInfo_Click()
+{
+    frmInfo window(this);
+    window.InfoText(LoadAttributionText(folder_.CurrentPage()));
     window.exec();
 }
 
