@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 #include "platform/ui/browser.h"
+#include "platform/ui/controls.h"
 
 #include <QUrl>
 
@@ -19,6 +20,7 @@ frmWeb::frmWeb(Browsers& browsers, QWidget* owner) : QWidget(owner, Qt::Window)
     setObjectName(QStringLiteral("frmWeb"));
     setWindowTitle(QStringLiteral("Larkvale"));
     resize(TwipsSize(8580, 4950));
+    SetBackground(this, Black);
 
     browser_ = browsers.CreateBrowser(this);
     browser_->setObjectName(QStringLiteral("brwWebBrowser"));
