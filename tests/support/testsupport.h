@@ -20,20 +20,10 @@ public:
     QList<QPair<QString, QString>> shown;
 };
 
-// Browsers that load nothing: each call is written down in `calls`, as
-// "stop" or "navigate ADDRESS", whichever browser it went to.
+// Browsers that load nothing: every call to any of them is written down in
+// `calls`, as "stop" or "navigate ADDRESS".
 class FakeBrowsers final : public Browsers
 {
-public:
-    Browser* CreateBrowser(QWidget* parent) override
-    {
-        ++created;
-        return new FakeBrowser(calls, parent);
-    }
-    QStringList calls;
-    int created = 0;
-
-private:
     class FakeBrowser final : public Browser
     {
     public:
@@ -44,6 +34,10 @@ private:
     private:
         QStringList& calls_;
     };
+
+public:
+    Browser* CreateBrowser(QWidget* parent) override { return new FakeBrowser(calls, parent); }
+    QStringList calls;
 };
 
 // The dialogs a window receives, scripted: what the child would see is
