@@ -8,10 +8,12 @@
 ATOZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ATOZ_BUILD_DIR=${ATOZ_BUILD_DIR:-$ATOZ_ROOT/build}
 
-# What building and running the book needs.
+# What building and running the book needs. Qt WebEngine shows the maker's
+# web page inside the book; without it the book still builds and the web
+# window opens the page in the system's browser.
 ATOZ_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-webengine-dev
     qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core
 )
 # What the tests and benchmarks need besides.

@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 #include "platform/locations.h"
 #include "platform/settingsstore.h"
+#include "platform/ui/browser.h"
 #include "platform/ui/dialogs.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char* argv[])
 {
+    atoz::AllowBrowserAsRoot();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(atoz::SettingsStore::Organisation);
     QApplication::setApplicationName(atoz::SettingsStore::Application);

@@ -6,6 +6,11 @@
 #include "output/savefile.h"
 #include "palette/paletteeditor.h"
 #include "platform/picture.h"
+#include "info/aboutwindow.h"
+#include "info/bookswindow.h"
+#include "info/infowindow.h"
+#include "info/maker.h"
+#include "info/webwindow.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
@@ -43,6 +48,9 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     connect(home_.get(), &HomeView::namesClicked, this, &frmRezivIdod::UserCmdName_Click);
     connect(home_.get(), &HomeView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
     connect(home_.get(), &HomeView::printerSetupClicked, this, &frmRezivIdod::UserPrinterSetupPic_Click);
+    connect(home_.get(), &HomeView::aboutClicked, this, &frmRezivIdod::UserCmdAboutPic_Click);
+    connect(home_.get(), &HomeView::booksClicked, this, &frmRezivIdod::UserBookAdPic_Click);
+    connect(home_.get(), &HomeView::webClicked, this, &frmRezivIdod::wwwLabel_Click);
     connect(contents_.get(), &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
     connect(contents_.get(), &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
     connect(contents_.get(), &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
@@ -50,6 +58,7 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     connect(colouring_.get(), &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
     connect(colouring_.get(), &ColouringView::saveClicked, this, &frmRezivIdod::UserCmdSave_Click);
     connect(colouring_.get(), &ColouringView::printClicked, this, &frmRezivIdod::UserCmdPrint_Click);
+    connect(colouring_.get(), &ColouringView::infoClicked, this, &frmRezivIdod::UserCmdInfo_Click);
 }
 
 frmRezivIdod::~frmRezivIdod() = default;
@@ -154,6 +163,35 @@ void frmRezivIdod::UserPrinterSetupPic_Click()
         dialogs_.printer.ChoosePrinter(this);
     else
         dialogs_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
+}
+
+void frmRezivIdod::UserCmdAboutPic_Click()
+{
+    frmAbout window(this);
+    window.exec();
+}
+
+void frmRezivIdod::UserBookAdPic_Click()
+{
+    frmBooks window(this);
+    window.exec();
+}
+
+void frmRezivIdod::wwwLabel_Click()
+{
+    if (!web_)
+        web_ = new frmWeb(dialogs_.browsers, this);
+    web_->BrowseURL = QLatin1String(WebAddress);
+    web_->BrowseHome();
+    web_->show();
+    web_->BrowseNormalWindow();
+}
+
+void frmRezivIdod::UserCmdInfo_Click()
+{
+    frmInfo window(this);
+    window.InfoText(LoadAttributionText(folder_.CurrentPage()));
+    window.exec();
 }
 
 void frmRezivIdod::closeEvent(QCloseEvent* event)

@@ -16,6 +16,7 @@ namespace atoz {
 class ColouringView;
 class ContentsView;
 class HomeView;
+class frmWeb;
 class SettingsStore;
 
 // The main window, "Book 2: A to Z": the program starts when it is built and
@@ -52,6 +53,10 @@ public:
     void UserCmdSave_Click();
     void UserCmdPrint_Click();
     void UserPrinterSetupPic_Click();
+    void UserCmdAboutPic_Click();  // "About" or its picture
+    void UserBookAdPic_Click();    // "More", "Books" or their picture
+    void wwwLabel_Click();
+    void UserCmdInfo_Click();
 
     Palette& paints() { return paints_; }
     FolderModel& folder() { return folder_; }
@@ -74,6 +79,8 @@ private:
     Progress progress_;
     View view_ = View::Home;
     bool unloaded_ = false;
+    // The one window kept once made; a child of this window.
+    frmWeb* web_ = nullptr;
 
     // The views refer to the state above, so they are declared after it and
     // destroyed before it.

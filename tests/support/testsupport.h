@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/ui/browser.h"
 #include "platform/ui/dialogs.h"
 
 #include <QImage>
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 namespace atoz::test {
@@ -76,6 +78,26 @@ public:
     QList<Page> printed;
 };
 
+// Browsers that load nothing: every call to any of them is written down in
+// `calls`, as "stop" or "navigate ADDRESS".
+class FakeBrowsers final : public Browsers
+{
+    class FakeBrowser final : public Browser
+    {
+    public:
+        FakeBrowser(QStringList& calls, QWidget* parent) : Browser(parent), calls_(calls) {}
+        void Navigate(const QUrl& address) override { calls_.append("navigate " + address.toString()); }
+        void Stop() override { calls_.append("stop"); }
+
+    private:
+        QStringList& calls_;
+    };
+
+public:
+    Browser* CreateBrowser(QWidget* parent) override { return new FakeBrowser(calls, parent); }
+    QStringList calls;
+};
+
 // The dialogs a window receives, scripted: what the child would see is
 // recorded, what the child would answer is set beforehand.
 struct FakeDialogs
@@ -84,7 +106,8 @@ struct FakeDialogs
     FakeColourDialog colours;
     FakeFileDialog files;
     FakePrinter printer;
-    Dialogs Bundle() { return {messages, colours, files, printer}; }
+    FakeBrowsers browsers;
+    Dialogs Bundle() { return {messages, colours, files, printer, browsers}; }
 };
 
 // A small page drawn from text rows: '#' is an outline pixel (Colour 0), '.'

@@ -1,5 +1,6 @@
 #include "dialogs.h"
 
+#include "platform/ui/browser.h"
 #include "platform/ui/printer.h"
 
 #include <QColorDialog>
@@ -65,6 +66,18 @@ public:
     }
 };
 
+// The embedded browser where the program has one, else a link to the
+// system's browser.
+class QtBrowsers final : public Browsers
+{
+public:
+    Browser* CreateBrowser(QWidget* parent) override
+    {
+        Browser* browser = CreateEmbeddedBrowser(parent);
+        return browser ? browser : CreateBrowserLink(parent);
+    }
+};
+
 }  // namespace
 
 struct QtDialogs::Implementations
@@ -73,6 +86,7 @@ struct QtDialogs::Implementations
     QtColourDialog colours;
     QtFileDialog files;
     QtPrinter printer;
+    QtBrowsers browsers;
 };
 
 QtDialogs::QtDialogs() : d_(std::make_unique<Implementations>()) {}
@@ -81,7 +95,7 @@ QtDialogs::~QtDialogs() = default;
 
 Dialogs QtDialogs::Bundle()
 {
-    return {d_->messages, d_->colours, d_->files, d_->printer};
+    return {d_->messages, d_->colours, d_->files, d_->printer, d_->browsers};
 }
 
 }  // namespace atoz

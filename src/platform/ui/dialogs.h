@@ -15,6 +15,8 @@ class QWidget;
 
 namespace atoz {
 
+class Browsers;
+
 // The platform's modal dialogs and the printer, which a test cannot click
 // through. Each sits behind a small interface with one Qt implementation here
 // and a scripted fake in the tests; the main window receives them once, as a
@@ -76,6 +78,7 @@ struct Dialogs
     ColourDialog& colours;
     FileDialog& files;
     Printer& printer;
+    Browsers& browsers;  // the web window's browser
 };
 
 // The real dialogs and printer, as the program uses them.

@@ -1,0 +1,34 @@
+#include "aboutwindow.h"
+
+#include "info/maker.h"
+#include "info/okbutton.h"
+#include "platform/twips.h"
+#include "platform/ui/controls.h"
+
+namespace atoz {
+
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
+    setFixedSize(TwipsSize(7710, 4965));
+    SetBackground(this, Black);
+
+    AddPicture(this, {"Image1", {120, 120, 1800, 1350}, "aboutpicture", "The Vorlane Pattern Maker"});
+    const LabelRow texts[] = {
+        // name              left, top, width x height   text                          colour  size  look
+        {"Label1", {2040, 120, 5550, 1350},
+         QStringLiteral("All patterns in the Vorlane Coloring Books were created with the Vorlane Pattern Maker by "
+                        "%1.  ")
+             .arg(QLatin1String(MakerName)),
+         White, 12, Bold | Wrapped},
+        {"PMlabel", {120, 1590, 7470, 1710}, PatternMakerText(), White, 9.75, Regular | Wrapped},
+        {"CopyrightLabel", {120, 3420, 5850, 480}, CopyrightNotice(), White, 9.75, Regular},
+        {"RightsLabel", {120, 4080, 5850, 720}, RightsNotice(), White, 9.75, Regular | Wrapped},
+    };
+    for (const LabelRow& row : texts)
+        AddLabel(this, row);
+    AddOkButton(this, {6120, 3720});
+}
+
+}  // namespace atoz

@@ -1,0 +1,69 @@
+#include "bookswindow.h"
+
+#include "info/maker.h"
+#include "info/okbutton.h"
+#include "platform/twips.h"
+#include "platform/ui/controls.h"
+
+#include <QLabel>
+
+namespace atoz {
+
+namespace {
+
+constexpr Colour Yellow = 65535;
+constexpr Colour Green = 65280;
+constexpr Colour Cyan = 16776960;
+constexpr qreal TextSize = 11.25;
+
+// Puts `next` on the line of `first`, right after its text, whatever the
+// width of the face: a space between unless `first` ends with one.
+void ContinueLine(QLabel* first, QLabel* next)
+{
+    QString text = first->text();
+    if (!text.endsWith(u' '))
+        text += u' ';
+    next->move(first->x() + first->fontMetrics().horizontalAdvance(text), first->y());
+}
+
+}  // namespace
+
+frmBooks::frmBooks(QWidget* owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmBooks"));
+    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
+    setFixedSize(TwipsSize(7890, 4800));
+    SetBackground(this, Black);
+
+    // In reading order. Where two labels share a line, the second one's left
+    // is set from the first one's text below.
+    const LabelRow texts[] = {
+        // name        left, top, width x height   text                                  colour  size      look
+        {"Label1", {120, 120, 3600, 330}, "The Vorlane Coloring Books", Yellow, TextSize},
+        {"Label2", {0, 120, 3900, 330}, "offer hours of fun and creativity", White, TextSize},
+        {"Label3", {120, 450, 7650, 1000},
+         "for young artists.  Each picture may be printed then colored by hand or color each picture using your PC "
+         "and our paint palette.",
+         White, TextSize, Bold | Wrapped},
+        {"Label4", {120, 1530, 2400, 330}, "With Book Themes", Green, TextSize},
+        {"Label8", {0, 1530, 5400, 330}, "covering animals, automobiles, flowers, planes, ", White, TextSize},
+        {"Label6", {120, 1860, 7650, 680},
+         "scenic sites, and wildlife, every young artist's imagination is sure to come to life.", White, TextSize,
+         Bold | Wrapped},
+        {"Label10", {0, 2640, 4200, 330}, "Great Gifts And Party Prizes", Cyan, TextSize},
+        {"Label11", {120, 2640, 3300, 330}, "Our coloring books make ", White, TextSize},
+        {"Label12", {120, 2970, 3600, 330}, "at an affordable price.", White, TextSize},
+        {"Label13", {120, 3540, 3600, 330}, "Easy to buy, just visit...", White, TextSize},
+        {"wwwLabel", {120, 3900, 5700, 420}, WebAddress, White, 14.25},
+    };
+    for (const LabelRow& row : texts)
+        AddLabel(this, row);
+    auto label = [this](const char* name) { return findChild<QLabel*>(QLatin1String(name)); };
+    ContinueLine(label("Label1"), label("Label2"));
+    ContinueLine(label("Label4"), label("Label8"));
+    ContinueLine(label("Label11"), label("Label10"));
+
+    AddOkButton(this, {6300, 3600});
+}
+
+}  // namespace atoz

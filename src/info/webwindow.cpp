@@ -1,0 +1,70 @@
+#include "webwindow.h"
+
+#include "platform/twips.h"
+#include "platform/ui/browser.h"
+#include "platform/ui/controls.h"
+
+#include <QUrl>
+
+namespace atoz {
+
+namespace {
+
+// Below this many twips on a side the browser keeps its size on that side.
+constexpr int SmallestSide = 200;
+
+}  // namespace
+
+frmWeb::frmWeb(Browsers& browsers, QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmWeb"));
+    setWindowTitle(QStringLiteral("Larkvale"));
+    resize(TwipsSize(8580, 4950));
+    SetBackground(this, Black);
+
+    browser_ = browsers.CreateBrowser(this);
+    browser_->setObjectName(QStringLiteral("brwWebBrowser"));
+    browser_->setGeometry(TwipsRect(30, 0, 8430, 4635));
+}
+
+void frmWeb::BrowseHome()
+{
+    browser_->Stop();
+    if (BrowseURL.isEmpty())
+        return;
+    const QUrl address = QUrl::fromUserInput(BrowseURL);
+    if (address.isValid())
+        browser_->Navigate(address);
+}
+
+void frmWeb::BrowseStop()
+{
+    browser_->Stop();
+}
+
+void frmWeb::BrowseNormalWindow()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+}
+
+void frmWeb::resizeEvent(QResizeEvent*)
+{
+    Form_Resize();
+}
+
+void frmWeb::Form_Resize()
+{
+    // The browser follows the inside of the window, except on a side squeezed
+    // below SmallestSide; it stays where it is.
+    if (isMinimized())
+        return;
+    QSize size = browser_->size();
+    if (PixelsToTwips(width()) > SmallestSide)
+        size.setWidth(width());
+    if (PixelsToTwips(height()) > SmallestSide)
+        size.setHeight(height());
+    browser_->resize(size);
+}
+
+}  // namespace atoz

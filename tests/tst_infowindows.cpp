@@ -1,0 +1,233 @@
+#include "info/infowindow.h"
+#include "info/maker.h"
+#include "info/webwindow.h"
+#include "mainwindow/mainwindow.h"
+#include "platform/settingsstore.h"
+#include "platform/twips.h"
+#include "support/testsupport.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace atoz;
+
+// The about, books, web and page information windows, opened from the real
+// main window by clicks through the window system.
+class InfoWindowsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<SettingsStore> settings_;
+    test::FakeDialogs dialogs_;
+    std::unique_ptr<frmRezivIdod> window_;
+    QList<QUrl> opened_;
+
+    static void click(QWidget* window, const QString& name, bool twice = false)
+    {
+        QWidget* control = test::Find(window, name);
+        const QPoint at = control->mapTo(window, control->rect().center());
+        twice ? QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at)
+              : QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+    }
+    void click(const QString& name) { click(window_.get(), name); }
+
+public slots:
+    void openUrl(const QUrl& url) { opened_.append(url); }
+
+private slots:
+    void init()
+    {
+        settings_ = std::make_unique<SettingsStore>(dir_.filePath("settings.ini"));
+        dialogs_.browsers.calls.clear();
+        window_ = std::make_unique<frmRezivIdod>(*settings_, dir_.path(), dialogs_.Bundle());
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    // Each control opens its window modally over the main window, a new one
+    // each time, gone once OK (double-clicked) or the close box ends it.
+    void windowsOpenFromTheirControls_data()
+    {
+        QTest::addColumn<QStringList>("clicks");  // the last one opens the window
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("About") << QStringList{"UserCmdAbout_0"} << "frmAbout" << false;
+        QTest::newRow("about picture") << QStringList{"UserCmdAboutPic"} << "frmAbout" << true;
+        QTest::newRow("More") << QStringList{"UserBookAd_0"} << "frmBooks" << false;
+        QTest::newRow("Books") << QStringList{"UserBookAd_1"} << "frmBooks" << true;
+        QTest::newRow("books picture") << QStringList{"UserBookAdPic"} << "frmBooks" << false;
+        QTest::newRow("i") << QStringList{"OpenFolder_2", "Thumbnail_4", "UserCmdInfo"} << "frmInfo" << false;
+        QTest::newRow("i, close box") << QStringList{"OpenFolder_0", "Thumbnail_5", "UserCmdInfo"} << "frmInfo" << true;
+    }
+    void windowsOpenFromTheirControls()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, window);
+        QFETCH(bool, closeBox);
+        const QString control = clicks.takeLast();
+        for (const QString& step : clicks)
+            click(step);
+        const auto view = window_->CurrentView();
+        for (int opening = 0; opening < 2; ++opening) {
+            QString shown;
+            QTimer::singleShot(0, this, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!modal)
+                    return;
+                shown = modal->parentWidget() == window_.get() ? modal->objectName() : "not the main window's";
+                if (auto* info = qobject_cast<frmInfo*>(modal))  // every page of this book is the maker's
+                    QCOMPARE(info->LabelInfo()->text(), InformationText());
+                closeBox ? void(modal->close()) : click(modal, "CmdOK", true);
+            });
+            click(control);
+            QCOMPARE(shown, window);
+            QVERIFY(window_->findChildren<QDialog*>().isEmpty());
+            QCOMPARE(window_->CurrentView(), view);
+        }
+    }
+
+    void attribution_data()
+    {
+        QTest::addColumn<QString>("attribution");
+        QTest::addColumn<QString>("shownFirst");  // before an empty line and the information text
+        QTest::newRow("the maker's mark") << "ZQ" << "";
+        QTest::newRow("the mark with spaces") << "  ZQ " << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("spaces only") << "   " << "";
+        QTest::newRow("small letters") << "zq" << "zq";
+        QTest::newRow("a tab is no space") << "\tZQ" << "\tZQ";
+        QTest::newRow("guest artist, spaces kept") << " Drawn by Mia Rossi " << " Drawn by Mia Rossi ";
+    }
+    void attribution()
+    {
+        QFETCH(QString, attribution);
+        QFETCH(QString, shownFirst);
+        frmInfo window(window_.get());
+        window.InfoText(attribution);
+        QCOMPARE(window.LabelInfo()->text(),
+                 shownFirst.isEmpty() ? InformationText() : shownFirst + "\n\n" + InformationText());
+    }
+
+    // One web window, made at the first click and shown again and reloaded by
+    // every later one, also after being minimised or closed. The book goes on
+    // while it shows, and closes it at shut-down.
+    void webWindowIsKept()
+    {
+        const QStringList load{"stop", "navigate http://www.larkvale.example"};
+        click("wwwLabel");
+        auto* web = window_->findChild<frmWeb*>();
+        QVERIFY(web && web->isVisible() && !web->isModal());
+        QCOMPARE(dialogs_.browsers.calls, load);
+
+        web->setWindowState(Qt::WindowMinimized);
+        click("wwwLabel");
+        QVERIFY(!web->isMinimized());
+        web->close();
+        click("wwwLabel");
+        QVERIFY(web->isVisible());
+        QCOMPARE(window_->findChildren<frmWeb*>(), QList<frmWeb*>{web});
+        QCOMPARE(dialogs_.browsers.calls, load + load + load);
+
+        click("OpenFolder_1");
+        QCOMPARE(window_->CurrentView(), frmRezivIdod::View::Contents);
+        window_->close();
+        QVERIFY(!web->isVisible());
+    }
+
+    void browseHomeWithoutAnAddressOnlyStops()
+    {
+        frmWeb window(dialogs_.browsers, nullptr);
+        window.BrowseHome();
+        QCOMPARE(dialogs_.browsers.calls, QStringList{"stop"});
+    }
+
+    // The browser follows the inside of the window, except on a side of 200
+    // twips or less, and keeps its place.
+    void browserFollowsTheWindow_data()
+    {
+        QTest::addColumn<QList<QSize>>("sizes");  // the window's, one after the other, in twips
+        QTest::addColumn<QSize>("browser");
+        QTest::newRow("150 high, then 3000") << QList<QSize>{{8580, 150}, {8580, 3000}} << QSize(8580, 3000);
+        QTest::newRow("195 high") << QList<QSize>{{6000, 195}} << QSize(6000, 4950);
+        QTest::newRow("210 high") << QList<QSize>{{6000, 210}} << QSize(6000, 210);
+        QTest::newRow("150 wide, then 3000") << QList<QSize>{{150, 4950}, {3000, 4950}} << QSize(3000, 4950);
+        QTest::newRow("195 wide") << QList<QSize>{{195, 3000}} << QSize(8580, 3000);
+        QTest::newRow("210 wide") << QList<QSize>{{210, 4950}} << QSize(210, 4950);
+    }
+    void browserFollowsTheWindow()
+    {
+        QFETCH(QList<QSize>, sizes);
+        QFETCH(QSize, browser);
+        frmWeb window(dialogs_.browsers, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const QSize& size : sizes)
+            window.resize(TwipsSize(size.width(), size.height()));
+        QTRY_COMPARE(window.brwWebBrowser()->size(), TwipsSize(browser.width(), browser.height()));
+        QCOMPARE(window.brwWebBrowser()->pos(), TwipsPoint(30, 0));
+        window.setWindowState(Qt::WindowMinimized);  // a minimised window changes nothing
+        window.resize(TwipsSize(3000, 3000));
+        QCOMPARE(window.brwWebBrowser()->size(), TwipsSize(browser.width(), browser.height()));
+    }
+
+    // Without the web engine: the address, and a button that hands it to the
+    // system's browser, once per click.
+    void browserLinkOpensTheSystemBrowser()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        Browser* link = CreateBrowserLink(&window);
+        link->resize(window.size());
+        link->Navigate(QUrl::fromUserInput(WebAddress));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(test::Find<QLabel>(link, "LinkAddress")->text(), QString(WebAddress));
+        QDesktopServices::setUrlHandler("http", this, "openUrl");
+        click(&window, "LinkOpen", true);
+        QDesktopServices::unsetUrlHandler("http");
+        QCOMPARE(opened_, QList<QUrl>{QUrl("http://www.larkvale.example")});
+    }
+
+    // The real browser, where the program has one: a local page loads into
+    // the web window and shows; an address nobody answers ends in the error
+    // page, never in a hang.
+    void embeddedBrowser_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::newRow("local page") << true;
+        QTest::newRow("nobody answers") << false;
+    }
+    void embeddedBrowser()
+    {
+        QFETCH(bool, reachable);
+        if (!std::unique_ptr<Browser>(CreateEmbeddedBrowser(nullptr)))
+            QSKIP("built without Qt WebEngine (not installed, or the sanitizer build): nothing to load");
+        QtDialogs platform;
+        frmWeb window(platform.Bundle().browsers, nullptr);
+        const QString page = dir_.filePath("page.html");
+        test::WriteFile(page, "<html><body style='background: #ff0000'>A to Z</body></html>");
+        window.BrowseURL = reachable ? QUrl::fromLocalFile(page).toString() : "http://127.0.0.1:4/";
+        QSignalSpy loaded(window.brwWebBrowser(), &Browser::loadFinished);
+        window.show();
+        window.BrowseHome();
+        QVERIFY(loaded.wait(60000));
+        QCOMPARE(loaded.at(0).at(0).toBool(), reachable);
+        if (reachable)
+            QTRY_COMPARE_WITH_TIMEOUT(window.grab().toImage().pixelColor(window.rect().center()), QColor(Qt::red),
+                                      20000);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    AllowBrowserAsRoot();
+    QApplication app(argc, argv);
+    InfoWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_infowindows.moc"
