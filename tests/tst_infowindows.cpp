@@ -19,10 +19,7 @@ class InfoWindowsTest : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    std::unique_ptr<SettingsStore> settings_;
-    test::FakeDialogs dialogs_;
-    std::unique_ptr<frmRezivIdod> window_;
+    std::unique_ptr<test::Book> book_;
     QList<QUrl> opened_;
 
     static void click(QWidget* window, const QString& name, bool twice = false)
@@ -32,21 +29,14 @@ class InfoWindowsTest : public QObject
         twice ? QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, at)
               : QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
     }
-    void click(const QString& name) { click(window_.get(), name); }
+    void click(const QString& name) { book_->Click(name); }
 
 public slots:
     void openUrl(const QUrl& url) { opened_.append(url); }
 
 private slots:
-    void init()
-    {
-        settings_ = std::make_unique<SettingsStore>(dir_.filePath("settings.ini"));
-        dialogs_.browsers.calls.clear();
-        window_ = std::make_unique<frmRezivIdod>(*settings_, dir_.path(), dialogs_.Bundle());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-    void cleanup() { window_.reset(); }
+    void init() { book_ = std::make_unique<test::Book>(); }
+    void cleanup() { book_.reset(); }
 
     // Each control opens its window modally over the main window, a new one
     // each time, gone once OK (double-clicked) or the close box ends it.
@@ -71,22 +61,22 @@ private slots:
         const QString control = clicks.takeLast();
         for (const QString& step : clicks)
             click(step);
-        const auto view = window_->CurrentView();
+        const auto view = book_->window().CurrentView();
         for (int opening = 0; opening < 2; ++opening) {
             QString shown;
             QTimer::singleShot(0, this, [&] {
                 QWidget* modal = QApplication::activeModalWidget();
                 if (!modal)
                     return;
-                shown = modal->parentWidget() == window_.get() ? modal->objectName() : "not the main window's";
+                shown = modal->parentWidget() == &book_->window() ? modal->objectName() : "not the main window's";
                 if (auto* info = qobject_cast<frmInfo*>(modal))  // every page of this book is the maker's
                     QCOMPARE(info->LabelInfo()->text(), InformationText());
                 closeBox ? void(modal->close()) : click(modal, "CmdOK", true);
             });
             click(control);
             QCOMPARE(shown, window);
-            QVERIFY(window_->findChildren<QDialog*>().isEmpty());
-            QCOMPARE(window_->CurrentView(), view);
+            QVERIFY(book_->window().findChildren<QDialog*>().isEmpty());
+            QCOMPARE(book_->window().CurrentView(), view);
         }
     }
 
@@ -106,7 +96,7 @@ private slots:
     {
         QFETCH(QString, attribution);
         QFETCH(QString, shownFirst);
-        frmInfo window(window_.get());
+        frmInfo window(&book_->window());
         window.InfoText(attribution);
         QCOMPARE(window.LabelInfo()->text(),
                  shownFirst.isEmpty() ? InformationText() : shownFirst + "\n\n" + InformationText());
@@ -119,9 +109,9 @@ private slots:
     {
         const QStringList load{"stop", "navigate http://www.larkvale.example"};
         click("wwwLabel");
-        auto* web = window_->findChild<frmWeb*>();
+        auto* web = book_->window().findChild<frmWeb*>();
         QVERIFY(web && web->isVisible() && !web->isModal());
-        QCOMPARE(dialogs_.browsers.calls, load);
+        QCOMPARE(book_->dialogs.browsers.calls, load);
 
         web->setWindowState(Qt::WindowMinimized);
         click("wwwLabel");
@@ -129,20 +119,20 @@ private slots:
         web->close();
         click("wwwLabel");
         QVERIFY(web->isVisible());
-        QCOMPARE(window_->findChildren<frmWeb*>(), QList<frmWeb*>{web});
-        QCOMPARE(dialogs_.browsers.calls, load + load + load);
+        QCOMPARE(book_->window().findChildren<frmWeb*>(), QList<frmWeb*>{web});
+        QCOMPARE(book_->dialogs.browsers.calls, load + load + load);
 
         click("OpenFolder_1");
-        QCOMPARE(window_->CurrentView(), frmRezivIdod::View::Contents);
-        window_->close();
+        QCOMPARE(book_->window().CurrentView(), frmRezivIdod::View::Contents);
+        book_->window().close();
         QVERIFY(!web->isVisible());
     }
 
     void browseHomeWithoutAnAddressOnlyStops()
     {
-        frmWeb window(dialogs_.browsers, nullptr);
+        frmWeb window(book_->dialogs.browsers, nullptr);
         window.BrowseHome();
-        QCOMPARE(dialogs_.browsers.calls, QStringList{"stop"});
+        QCOMPARE(book_->dialogs.browsers.calls, QStringList{"stop"});
     }
 
     // The browser follows the inside of the window, except on a side of 200
@@ -162,7 +152,7 @@ private slots:
     {
         QFETCH(QList<QSize>, sizes);
         QFETCH(QSize, browser);
-        frmWeb window(dialogs_.browsers, nullptr);
+        frmWeb window(book_->dialogs.browsers, nullptr);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (const QSize& size : sizes)
@@ -208,7 +198,7 @@ private slots:
             QSKIP("built without Qt WebEngine (not installed, or the sanitizer build): nothing to load");
         QtDialogs platform;
         frmWeb window(platform.Bundle().browsers, nullptr);
-        const QString page = dir_.filePath("page.html");
+        const QString page = book_->dir.filePath("page.html");
         test::WriteFile(page, "<html><body style='background: #ff0000'>A to Z</body></html>");
         window.BrowseURL = reachable ? QUrl::fromLocalFile(page).toString() : "http://127.0.0.1:4/";
         QSignalSpy loaded(window.brwWebBrowser(), &Browser::loadFinished);

@@ -29,69 +29,28 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<SettingsStore> settings_;
-    test::FakeDialogs dialogs_;
-    std::unique_ptr<frmRezivIdod> window_;
+    std::unique_ptr<test::Book> book_;
 
-    void start(const QString& pageDirectory)
-    {
-        window_ = std::make_unique<frmRezivIdod>(*settings_, pageDirectory, dialogs_.Bundle());
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    }
-    QWidget* find(const QString& name) const { return test::Find(window_.get(), name); }
-    QPoint windowPoint(const QString& name, QPoint at = {-1, -1}) const
-    {
-        QWidget* control = find(name);
-        return control->mapTo(window_.get(), at.x() < 0 ? control->rect().center() : at);
-    }
-    // "Name" clicks the control's middle, "Name@x,y" a point of it; "close"
-    // closes the window as its close box does.
-    void click(const QString& step)
-    {
-        if (step == "close") {
-            window_->close();
-            return;
-        }
-        const QStringList parts = step.split('@');
-        QPoint at(-1, -1);
-        if (parts.size() == 2)
-            at = QPoint(parts[1].section(',', 0, 0).toInt(), parts[1].section(',', 1, 1).toInt());
-        QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(parts[0], at));
-    }
-    void doubleClick(const QString& name)
-    {
-        QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(name));
-    }
-    QStringList storedPages() const
-    {
-        return QDir(dir_->path()).entryList({"b2f*"}, QDir::Files, QDir::Name);
-    }
-    QString pageFile(int folder, int page) const { return window_->folder().store().FolderPageFileName(folder, page); }
-    QColor background() const { return window_->palette().color(QPalette::Window); }
+    QWidget* find(const QString& name) const { return book_->find(name); }
+    void click(const QString& step) { book_->Click(step); }
+    QStringList storedPages() const { return QDir(book_->dir.path()).entryList({"b2f*"}, QDir::Files, QDir::Name); }
+    QColor background() const { return book_->window().palette().color(QPalette::Window); }
     bool undoShown() const { return find("UserCmdUndo")->isVisible(); }
 
 private slots:
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        settings_ = std::make_unique<SettingsStore>(dir_->filePath("settings.ini"));
-        dialogs_.messages.shown.clear();
-        start(dir_->path());
-    }
-    void cleanup() { window_.reset(); }
+    void init() { book_ = std::make_unique<test::Book>(); }
+    void cleanup() { book_.reset(); }
 
     void startsOnTheHomeView()
     {
-        QCOMPARE(window_->windowTitle(), QString("Book 2: A to Z"));
-        QCOMPARE(window_->size(), QSize(616, 404));
-        QCOMPARE(window_->CurrentView(), View::Home);
+        QCOMPARE(book_->window().windowTitle(), QString("Book 2: A to Z"));
+        QCOMPARE(book_->window().size(), QSize(616, 404));
+        QCOMPARE(book_->window().CurrentView(), View::Home);
         QCOMPARE(background(), QColor(Qt::black));
-        QCOMPARE(test::Find<QLabel>(window_.get(), "LabelBookNum")->text(), QString("# 2"));
-        QCOMPARE(test::Find<QLabel>(window_.get(), "OpenFolderNumber_7")->text(), QString("Your Name"));
-        QCOMPARE(test::Find<QLabel>(window_.get(), "UserCmdChangeFolder_7")->text(), QString("Your Name"));
-        QCOMPARE(window_->findChildren<QWidget*>(QRegularExpression("^Thumbnailbox_\\d+$")).size(), PageCount);
+        QCOMPARE(test::Find<QLabel>(&book_->window(), "LabelBookNum")->text(), QString("# 2"));
+        QCOMPARE(test::Find<QLabel>(&book_->window(), "OpenFolderNumber_7")->text(), QString("Your Name"));
+        QCOMPARE(test::Find<QLabel>(&book_->window(), "UserCmdChangeFolder_7")->text(), QString("Your Name"));
+        QCOMPARE(book_->window().findChildren<QWidget*>(QRegularExpression("^Thumbnailbox_\\d+$")).size(), PageCount);
         QCOMPARE(find("UserCmdExitPic")->cursor().hotSpot(), QPoint(12, 1));  // the pointing hand
         QCOMPARE(find("Page_2")->cursor().hotSpot(), QPoint(8, 30));          // the brush
     }
@@ -147,28 +106,28 @@ private slots:
         for (const QString& step : clicks)
             click(step);
 
-        QCOMPARE(window_->isVisible(), view >= 0);
+        QCOMPARE(book_->window().isVisible(), view >= 0);
         if (view >= 0) {
-            QCOMPARE(int(window_->CurrentView()), view);
+            QCOMPARE(int(book_->window().CurrentView()), view);
             QCOMPARE(background(), view == int(View::Colouring) ? QColor(Qt::white) : QColor(Qt::black));
             QCOMPARE(find("CmdBar_0")->isVisible(), view == int(View::Home));
             QCOMPARE(find("CmdBar_1")->isVisible(), view == int(View::Contents));
             QCOMPARE(find("CmdBar_2")->isVisible(), view == int(View::Colouring));
         }
         if (view == int(View::Colouring)) {
-            QCOMPARE(test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage(), LoadPagePicture(page));
+            QCOMPARE(book_->Page(), LoadPagePicture(page));
             QVERIFY(!undoShown());
         }
-        QCOMPARE(window_->folder().CurrentFolder(), folder);
-        QCOMPARE(window_->folder().CurrentPage(), page);
+        QCOMPARE(book_->window().folder().CurrentFolder(), folder);
+        QCOMPARE(book_->window().folder().CurrentPage(), page);
         QCOMPARE(storedPages(), stored);
-        QVERIFY(dialogs_.messages.shown.isEmpty());
+        QVERIFY(book_->dialogs.messages.shown.isEmpty());
     }
 
     void tabsAndGoingHome()
     {
         click("OpenFolder_5");
-        QScrollBar* scroll = test::Find<QScrollBar>(window_.get(), "ContentsScroll");
+        QScrollBar* scroll = test::Find<QScrollBar>(&book_->window(), "ContentsScroll");
         scroll->setValue(2);
         QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), QColor(Qt::black));
         QCOMPARE(find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
@@ -176,22 +135,22 @@ private slots:
 
         // The open folder's tab does nothing; another tab reads its pages anew.
         const QImage coloured = test::ColouredPage(0, 255);
-        QVERIFY(SavePicture(coloured, pageFile(5, 0)));
+        QVERIFY(SavePicture(coloured, book_->PageFile(5, 0)));
         click("UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 2);
-        QCOMPARE(window_->folder().Page(0), LoadPagePicture(0));
+        QCOMPARE(book_->window().folder().Page(0), LoadPagePicture(0));
         click("UserCmdChangeFolder_1");
         QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), ToQColor(FolderColour(5)));
         click("UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 0);
-        QCOMPARE(window_->folder().Page(0), coloured);
+        QCOMPARE(book_->window().folder().Page(0), coloured);
 
         click("UserCmdHome");
         QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), ToQColor(FolderColour(5)));
         QCOMPARE(find("UserCmdChangeFolder_5")->cursor().hotSpot(), QPoint(12, 1));
         QVERIFY(find("Thumbnailbox_0")->isVisibleTo(find("ContentsPage")));
         QVERIFY(!find("Thumbnail_0")->isVisibleTo(find("ContentsPage")));
-        QCOMPARE(window_->folder().CurrentFolder(), 5);
+        QCOMPARE(book_->window().folder().CurrentFolder(), 5);
     }
 
     // A page coloured and kept with OK shows in its thumbnail at once, comes
@@ -204,24 +163,24 @@ private slots:
         click("Paint_7");  // red
         click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
         QVERIFY(undoShown());
-        const QImage coloured = test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage();
+        const QImage coloured = book_->Page();
         QCOMPARE(FromQRgb(coloured.pixel(inside)), Colour(255));
-        QCOMPARE(window_->folder().Page(1), LoadPagePicture(1));  // the folder's copy waits for OK
+        QCOMPARE(book_->window().folder().Page(1), LoadPagePicture(1));  // the folder's copy waits for OK
 
         click("UserCmdDone");
         QVERIFY(!undoShown());
-        QCOMPARE(test::Find<PageThumbnail>(window_.get(), "Thumbnail_1")->Picture(), coloured);
-        QCOMPARE(LoadPicture(pageFile(1, 1)), coloured);
+        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_1")->Picture(), coloured);
+        QCOMPARE(LoadPicture(book_->PageFile(1, 1)), coloured);
 
         click("UserCmdHome");
         click("OpenFolder_1");
-        QCOMPARE(test::Find<PageThumbnail>(window_.get(), "Thumbnail_1")->Picture(), coloured);
+        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_1")->Picture(), coloured);
 
         click("UserCmdExit_1");
-        start(dir_->path());
+        book_->Start();
         click("OpenFolder_1");
         click("Thumbnail_1");
-        QCOMPARE(test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage(), coloured);
+        QCOMPARE(book_->Page(), coloured);
         QVERIFY(!undoShown());
     }
 
@@ -237,31 +196,31 @@ private slots:
     void unwritablePages()
     {
         QFETCH(bool, writableByShutDown);
-        const QString pages = test::UnwritablePath(dir_->path(), "pages");
-        start(pages);
+        const QString pages = test::UnwritablePath(book_->dir.path(), "pages");
+        book_->Start(pages);
         const QPoint inside = test::PointInside(LoadPagePicture(7));
         click("OpenFolder_2");
         click("Thumbnail_7");
         click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
-        const QImage coloured = test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage();
+        const QImage coloured = book_->Page();
         click("UserCmdDone");
-        QCOMPARE(dialogs_.messages.shown,
+        QCOMPARE(book_->dialogs.messages.shown,
                  (QList<QPair<QString, QString>>{{"File Save Error", "Your coloring page was not saved."}}));
-        QCOMPARE(window_->CurrentView(), View::Contents);
+        QCOMPARE(book_->window().CurrentView(), View::Contents);
 
         click("UserCmdHome");
         click("OpenFolder_2");
-        QCOMPARE(test::Find<PageThumbnail>(window_.get(), "Thumbnail_7")->Picture(), coloured);
+        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_7")->Picture(), coloured);
 
         if (writableByShutDown) {
             QVERIFY(QFile::remove(QFileInfo(pages).path()));
             QVERIFY(QDir().mkpath(pages));
         }
         click("close");
-        QCOMPARE(dialogs_.messages.shown.size(), writableByShutDown ? 1 : 2);
-        QCOMPARE(LoadPicture(pageFile(2, 7)).isNull(), !writableByShutDown);
+        QCOMPARE(book_->dialogs.messages.shown.size(), writableByShutDown ? 1 : 2);
+        QCOMPARE(LoadPicture(book_->PageFile(2, 7)).isNull(), !writableByShutDown);
         if (writableByShutDown)
-            QCOMPARE(LoadPicture(pageFile(2, 7)), coloured);
+            QCOMPARE(LoadPicture(book_->PageFile(2, 7)), coloured);
     }
 
     void shutDownClosesEveryOtherWindow()
@@ -275,24 +234,24 @@ private slots:
             if (names) {
                 QTest::keyClick(names->TextYourName(0), Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(names->TextYourName(0), "Mia");
-                window_->close();
+                book_->window().close();
             }
         });
         click("UserCmdNamePic");  // returns once the names window has gone
         QVERIFY(namesWereOpen);
-        QVERIFY(!window_->isVisible());
+        QVERIFY(!book_->window().isVisible());
         QVERIFY(!other.isVisible());
-        QCOMPARE(settings_->GetSetting("Book2", "Name0", ""), QString("Mia"));
+        QCOMPARE(book_->settings.GetSetting("Book2", "Name0", ""), QString("Mia"));
     }
 
     void closingWhileAFolderLoads()
     {
         // The close arrives while the pages load (the loading lets the window
         // system's events other than the child's input through).
-        QTimer::singleShot(0, window_.get(), &QWidget::close);
+        QTimer::singleShot(0, &book_->window(), &QWidget::close);
         click("OpenFolder_4");
-        QVERIFY(!window_->isVisible());
-        QCOMPARE(window_->folder().CurrentFolder(), 4);
+        QVERIFY(!book_->window().isVisible());
+        QCOMPARE(book_->window().folder().CurrentFolder(), 4);
         for (QWidget* top : QApplication::topLevelWidgets())
             QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
         QVERIFY(storedPages().isEmpty());
@@ -315,10 +274,10 @@ private slots:
             QTest::mouseClick(names->CmdOK(), Qt::LeftButton);
         });
         click(control);
-        QCOMPARE(test::Find<QLabel>(window_.get(), "OpenFolderNumber_3")->text(), QString("Leo"));
-        QCOMPARE(test::Find<QLabel>(window_.get(), "UserCmdChangeFolder_3")->text(), QString("Leo"));
-        QCOMPARE(window_->findChildren<frmName*>().size(), 0);  // a fresh window each time, gone after
-        QCOMPARE(window_->CurrentView(), View::Home);
+        QCOMPARE(test::Find<QLabel>(&book_->window(), "OpenFolderNumber_3")->text(), QString("Leo"));
+        QCOMPARE(test::Find<QLabel>(&book_->window(), "UserCmdChangeFolder_3")->text(), QString("Leo"));
+        QCOMPARE(book_->window().findChildren<frmName*>().size(), 0);  // a fresh window each time, gone after
+        QCOMPARE(book_->window().CurrentView(), View::Home);
     }
 
     // A double-click acts once. The second press must not reach the control
@@ -343,11 +302,12 @@ private slots:
         QFETCH(int, view);
         for (const QString& step : before)
             click(step);
-        const QPoint at = windowPoint(control);
-        doubleClick(control);
-        QVERIFY(window_->isVisible());
-        QCOMPARE(int(window_->CurrentView()), view);
-        QVERIFY2(window_->childAt(at)->objectName().startsWith(under), "the case tests nothing");
+        const QWidget* pressed = find(control);
+        const QPoint at = pressed->mapTo(&book_->window(), pressed->rect().center());
+        book_->DoubleClick(control);
+        QVERIFY(book_->window().isVisible());
+        QCOMPARE(int(book_->window().CurrentView()), view);
+        QVERIFY2(book_->window().childAt(at)->objectName().startsWith(under), "the case tests nothing");
         QVERIFY(!undoShown());
     }
 
@@ -357,11 +317,11 @@ private slots:
         click("OpenFolder_0");
         click("Thumbnail_0");
         click("Paint_7");
-        const QPoint at = find("Page_2")->mapTo(window_.get(), inside);
-        QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, at);
+        const QPoint at = find("Page_2")->mapTo(&book_->window(), inside);
+        QTest::mouseDClick(book_->window().windowHandle(), Qt::LeftButton, {}, at);
         QVERIFY(undoShown());
         click("UserCmdUndo");  // undoes the one fill: the area is white again
-        QCOMPARE(test::Find<ColouringView>(window_.get(), "ColouringView")->PageImage(), LoadPagePicture(0));
+        QCOMPARE(book_->Page(), LoadPagePicture(0));
     }
 };
 

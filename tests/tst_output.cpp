@@ -24,22 +24,10 @@ class OutputTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<SettingsStore> settings_;
-    test::FakeDialogs dialogs_;
-    std::unique_ptr<frmRezivIdod> window_;
+    std::unique_ptr<test::Book> book_;
 
-    // The main window colouring page A, the middle of the letter painted red.
-    void colourPageA()
-    {
-        window_->OpenFolder_Click(0);
-        window_->Thumbnail_Click(0);
-        const QPoint inside = test::PointInside(LoadPagePicture(0));
-        window_->paints().SelectSwatch(7);
-        Find<ColouringView>(window_.get(), "ColouringView")->Page_MouseDown(Qt::LeftButton, {}, inside.x(), inside.y());
-    }
-    const QImage& page() const { return Find<ColouringView>(window_.get(), "ColouringView")->PageImage(); }
-    QString setting(const QString& key) const { return settings_->GetSetting("Setting", key, "none"); }
+    const QImage& page() const { return book_->Page(); }
+    QString setting(const QString& key) const { return book_->settings.GetSetting("Setting", key, "none"); }
     // Runs `answer` on the modal window that `open` brings up.
     template <typename Window>
     void whenOpen(std::function<void(Window*)> answer)
@@ -59,15 +47,16 @@ class OutputTest : public QObject
 private slots:
     void initTestCase() { qputenv("HOME", QDir::tempPath().toLocal8Bit() + "/atoz-output-home"); }
 
+    // Each case starts on page A, the middle of the letter painted red.
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        settings_ = std::make_unique<SettingsStore>(dir_->filePath("settings.ini"));
-        dialogs_ = {};
-        window_ = std::make_unique<frmRezivIdod>(*settings_, dir_->path(), dialogs_.Bundle());
-        window_->show();
-        colourPageA();
+        book_ = std::make_unique<test::Book>();
+        book_->OpenPage(0, 0);
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        book_->Click("Paint_7");
+        book_->Click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
     }
+    void cleanup() { book_.reset(); }
 
     void printPage_data()
     {
@@ -119,8 +108,8 @@ private slots:
         const QStringList keys = {"Landscape", "FillPage", "Margin"};
         for (int i = 0; i < keys.size(); ++i)
             if (stored[i] != "-")
-                settings_->SaveSetting("Setting", keys[i], stored[i]);
-        const PrintChoices choices = LoadPrintSettings(*settings_, printerLandscape);
+                book_->settings.SaveSetting("Setting", keys[i], stored[i]);
+        const PrintChoices choices = LoadPrintSettings(book_->settings, printerLandscape);
         QTEST(choices.landscape, "landscape");
         QTEST(choices.fillPage, "fill");
         QTEST(choices.marginIndex, "margin");
@@ -128,7 +117,7 @@ private slots:
 
     void printWindowShowsOneChoicePerGroup()
     {
-        frmPrintQuery query(*settings_, "Kitchen Printer", false, window_.get());
+        frmPrintQuery query(book_->settings, "Kitchen Printer", false, &book_->window());
         QCOMPARE(Find<QLabel>(&query, "PrinterName")->text(), QString("Kitchen Printer"));
         const QColor green(0, 255, 0), grey(224, 224, 224);
         auto check = [&](const QStringList& greens) {
@@ -165,33 +154,33 @@ private slots:
             press(query, "Margin_2");
             answer == "close" ? void(query->close()) : press(query, answer);
         });
-        window_->UserCmdPrint_Click();
-        QCOMPARE(dialogs_.printer.printed.size(), printed ? 1 : 0);
+        book_->window().UserCmdPrint_Click();
+        QCOMPARE(book_->dialogs.printer.printed.size(), printed ? 1 : 0);
         QCOMPARE(setting("Margin"), printed ? QString("2") : QString("none"));
         if (printed) {
             QCOMPARE(setting("Landscape"), QString("True"));
             QCOMPARE(setting("FillPage"), QString("True"));
-            QCOMPARE(dialogs_.printer.printed[0].picture, page());
-            QCOMPARE(dialogs_.printer.printed[0].twips, QRectF(720, 720, 13248, 10800));
-            QVERIFY(dialogs_.printer.printed[0].landscape);
+            QCOMPARE(book_->dialogs.printer.printed[0].picture, page());
+            QCOMPARE(book_->dialogs.printer.printed[0].twips, QRectF(720, 720, 13248, 10800));
+            QVERIFY(book_->dialogs.printer.printed[0].landscape);
         }
-        QVERIFY(dialogs_.messages.shown.isEmpty());
+        QVERIFY(book_->dialogs.messages.shown.isEmpty());
     }
 
     void printerTroubleIsSaidOnce()
     {
-        dialogs_.printer.refuses = true;
+        book_->dialogs.printer.refuses = true;
         whenOpen<frmPrintQuery>([](frmPrintQuery* query) { press(query, "CmdYes"); });
-        window_->UserCmdPrint_Click();
-        QCOMPARE(dialogs_.messages.shown.size(), 1);
+        book_->window().UserCmdPrint_Click();
+        QCOMPARE(book_->dialogs.messages.shown.size(), 1);
 
-        dialogs_.printer.installed = false;
-        window_->UserCmdPrint_Click();  // no print window at all
-        window_->UserPrinterSetupPic_Click();
-        QCOMPARE(dialogs_.messages.shown.size(), 3);
-        QCOMPARE(dialogs_.printer.printed.size(), 1);
-        QCOMPARE(dialogs_.printer.dialogsShown, 0);
-        QCOMPARE(page(), dialogs_.printer.printed[0].picture);  // the page is as it was
+        book_->dialogs.printer.installed = false;
+        book_->window().UserCmdPrint_Click();  // no print window at all
+        book_->window().UserPrinterSetupPic_Click();
+        QCOMPARE(book_->dialogs.messages.shown.size(), 3);
+        QCOMPARE(book_->dialogs.printer.printed.size(), 1);
+        QCOMPARE(book_->dialogs.printer.dialogsShown, 0);
+        QCOMPARE(page(), book_->dialogs.printer.printed[0].picture);  // the page is as it was
     }
 
     void paletteEditor_data()
@@ -213,27 +202,27 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QString, effect);
-        Palette& paints = window_->paints();
+        Palette& paints = book_->window().paints();
         paints.SelectSwatch(3);
         paints.SetPaintColor(111);
         paints.SelectSwatch(7);
         paints.SetPaintColor(123456);
-        dialogs_.colours.answer = Black;
+        book_->dialogs.colours.answer = Black;
         Colour preview = 0;
         whenOpen<frmPaintColor>([&](frmPaintColor* editor) {
             preview = *Find<OutlineShape>(editor, "CmdDefault1")->Fill();
             control == "close" ? void(editor->close()) : press(editor, control);
         });
-        window_->UserCmdColor_Click();
+        book_->window().UserCmdColor_Click();
 
         QCOMPARE(preview, Colour(255));  // swatch 7's own default, not its colour now
         const QMap<QString, QPair<Colour, Colour>> expected = {  // swatch 7, swatch 3
             {"custom", {NearBlack, 111}}, {"one", {255, 111}}, {"all", {255, DefaultPaint(3)}}, {"none", {123456, 111}}};
         QCOMPARE(paints.SwatchColour(7), expected[effect].first);
         QCOMPARE(paints.SwatchColour(3), expected[effect].second);
-        QCOMPARE(settings_->GetSetting("Paints", "Color7", ""), QString::number(expected[effect].first));
+        QCOMPARE(book_->settings.GetSetting("Paints", "Color7", ""), QString::number(expected[effect].first));
         QCOMPARE(paints.CurrentSwatch(), 7);
-        QCOMPARE(dialogs_.colours.opened, effect == "custom" ? QList<Colour>{123456} : QList<Colour>{});
+        QCOMPARE(book_->dialogs.colours.opened, effect == "custom" ? QList<Colour>{123456} : QList<Colour>{});
     }
 
     void cancelledColourKeepsTheEditorOpen()
@@ -244,11 +233,11 @@ private slots:
             stillOpen = editor->isVisible();
             press(editor, "CmdOK3");
         });
-        window_->UserCmdColor_Click();
+        book_->window().UserCmdColor_Click();
         QVERIFY(stillOpen);
-        QCOMPARE(dialogs_.colours.opened.size(), 1);
-        QCOMPARE(window_->paints().SwatchColour(7), Colour(255));
-        QCOMPARE(settings_->GetSetting("Paints", "Color7", "none"), QString("none"));
+        QCOMPARE(book_->dialogs.colours.opened.size(), 1);
+        QCOMPARE(book_->window().paints().SwatchColour(7), Colour(255));
+        QCOMPARE(book_->settings.GetSetting("Paints", "Color7", "none"), QString("none"));
     }
 
     void savingAPage_data()
@@ -267,20 +256,20 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, written);
         QFETCH(bool, told);
-        test::UnwritablePath(dir_->path(), "");
-        dialogs_.files.answer = typed.isEmpty() ? QString() : dir_->filePath(typed);
-        window_->UserCmdSave_Click();
+        test::UnwritablePath(book_->dir.path(), "");
+        book_->dialogs.files.answer = typed.isEmpty() ? QString() : book_->dir.filePath(typed);
+        book_->window().UserCmdSave_Click();
 
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        QCOMPARE(dialogs_.files.proposals, QStringList{pictures + "/colorpage.bmp"});
+        QCOMPARE(book_->dialogs.files.proposals, QStringList{pictures + "/colorpage.bmp"});
         QVERIFY(QFileInfo(pictures).isDir());
-        QCOMPARE(dialogs_.files.filters.value(0), QString("Bitmap (*.bmp)"));
-        QCOMPARE(dialogs_.messages.shown.size(), told ? 1 : 0);
-        QCOMPARE(setting("SaveFile"), written.isEmpty() ? QString("none") : dir_->filePath(written));
+        QCOMPARE(book_->dialogs.files.filters.value(0), QString("Bitmap (*.bmp)"));
+        QCOMPARE(book_->dialogs.messages.shown.size(), told ? 1 : 0);
+        QCOMPARE(setting("SaveFile"), written.isEmpty() ? QString("none") : book_->dir.filePath(written));
         if (!written.isEmpty()) {
-            QCOMPARE(LoadPicture(dir_->filePath(written)), page());  // every colour exactly
-            window_->UserCmdSave_Click();
-            QCOMPARE(dialogs_.files.proposals.last(), dir_->filePath(written));
+            QCOMPARE(LoadPicture(book_->dir.filePath(written)), page());  // every colour exactly
+            book_->window().UserCmdSave_Click();
+            QCOMPARE(book_->dialogs.files.proposals.last(), book_->dir.filePath(written));
         }
     }
 };

@@ -1,7 +1,10 @@
 #include "support/testsupport.h"
 
+#include "mainwindow/colouringview.h"
 #include "pages/pagelibrary.h"
 #include "platform/colour.h"
+
+#include <QTest>
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +20,67 @@ constexpr struct
 } Legend[] = {{'#', Black}, {'.', White}, {'r', 255}, {'n', NearBlack}, {'b', 16711680}};
 
 }  // namespace
+
+Book::~Book() = default;
+
+void Book::Start(const QString& pageDirectory)
+{
+    window_.reset();
+    window_ = std::make_unique<frmRezivIdod>(settings, pageDirectory.isEmpty() ? dir.path() : pageDirectory,
+                                             dialogs.Bundle());
+    window_->show();
+    if (!QTest::qWaitForWindowExposed(window_.get()))
+        qFatal("the main window did not show");
+}
+
+QWidget* Book::find(const QString& name) const
+{
+    return Find(window_.get(), name);
+}
+
+QString Book::PageFile(int folder, int page) const
+{
+    return window_->folder().store().FolderPageFileName(folder, page);
+}
+
+const QImage& Book::Page() const
+{
+    return Find<ColouringView>(window_.get(), QStringLiteral("ColouringView"))->PageImage();
+}
+
+namespace {
+
+QPoint windowPoint(QWidget* window, const QString& step)
+{
+    const QStringList parts = step.split(u'@');
+    QWidget* control = Find(window, parts[0]);
+    QPoint at = control->rect().center();
+    if (parts.size() == 2)
+        at = QPoint(parts[1].section(u',', 0, 0).toInt(), parts[1].section(u',', 1, 1).toInt());
+    return control->mapTo(window, at);
+}
+
+}  // namespace
+
+void Book::Click(const QString& control)
+{
+    if (control == QLatin1String("close")) {
+        window_->close();
+        return;
+    }
+    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(window_.get(), control));
+}
+
+void Book::DoubleClick(const QString& control)
+{
+    QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(window_.get(), control));
+}
+
+void Book::OpenPage(int folder, int page)
+{
+    Click(QStringLiteral("OpenFolder_%1").arg(folder));
+    Click(QStringLiteral("Thumbnail_%1").arg(page));
+}
 
 QImage PageFromRows(const QStringList& rows)
 {

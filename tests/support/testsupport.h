@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/mainwindow.h"
+#include "platform/settingsstore.h"
 #include "platform/ui/browser.h"
 #include "platform/ui/dialogs.h"
 
@@ -7,6 +9,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 
@@ -108,6 +111,38 @@ struct FakeDialogs
     FakePrinter printer;
     FakeBrowsers browsers;
     Dialogs Bundle() { return {messages, colours, files, printer, browsers}; }
+};
+
+// The book as a child starts it: the real main window on a fresh folder and
+// settings file of its own, with scripted dialogs. Clicks go through the
+// window system's event path, double-clicks included.
+class Book
+{
+public:
+    explicit Book(const QString& pageDirectory = QString()) { Start(pageDirectory); }
+    ~Book();
+    // A new run on the same settings; the pages in `pageDirectory`, by default
+    // the book's own folder.
+    void Start(const QString& pageDirectory = QString());
+
+    frmRezivIdod& window() const { return *window_; }
+    QWidget* find(const QString& name) const;
+    QString PageFile(int folder, int page) const;
+    // The page being coloured, as it is now.
+    const QImage& Page() const;
+    // "Name" clicks the control's middle, "Name@x,y" a point of it; "close"
+    // closes the window as its close box does.
+    void Click(const QString& control);
+    void DoubleClick(const QString& control);
+    // Opens page `page` of copy `folder` for colouring, as a child does.
+    void OpenPage(int folder, int page);
+
+    QTemporaryDir dir;
+    SettingsStore settings{dir.filePath("settings.ini")};
+    FakeDialogs dialogs;
+
+private:
+    std::unique_ptr<frmRezivIdod> window_;
 };
 
 // A small page drawn from text rows: '#' is an outline pixel (Colour 0), '.'
