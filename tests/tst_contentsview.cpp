@@ -25,48 +25,31 @@ class ContentsViewTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<FolderNames> names_;
-    std::unique_ptr<FolderModel> folder_;
-    FolderStore* store_ = nullptr;
+    std::unique_ptr<test::Book> book_;
+    ContentsView* view_ = nullptr;
     Progress progress_;
-    std::unique_ptr<ContentsView> view_;
 
-    QWidget* find(const QString& name) const { return Find(view_.get(), name); }
-    QColor colour(const QString& name, QPalette::ColorRole role) const { return find(name)->palette().color(role); }
-    QScrollBar* scroll() const { return Find<QScrollBar>(view_.get(), "ContentsScroll"); }
-    void makeView()
-    {
-        view_ = std::make_unique<ContentsView>(*folder_, *names_, progress_);
-        view_->resize(616, 404);  // the main window's client area
-        view_->show();
-    }
+    QWidget* find(const QString& name) const { return book_->find(name); }
+    QScrollBar* scroll() const { return Find<QScrollBar>(view_, "ContentsScroll"); }
 
 private slots:
     void init()
     {
-        dir_ = std::make_unique<QTemporaryDir>();
-        settings_ = std::make_unique<SettingsStore>(dir_->filePath("settings.ini"));
-        names_ = std::make_unique<FolderNames>(*settings_);
-        names_->LoadFolderNames();
-        folder_ = std::make_unique<FolderModel>(dir_->path());
-        store_ = &folder_->store();
-        makeView();
+        book_ = std::make_unique<test::Book>();
+        view_ = Find<ContentsView>(&book_->window(), "ContentsView");
     }
+    void cleanup() { book_.reset(); }
 
     void loadingAFolder()
     {
         const QImage coloured = test::ColouredPage(2, 255);
-        QVERIFY(SavePicture(coloured, store_->FolderPageFileName(4, 2)));
+        QVERIFY(SavePicture(coloured, book_->PageFile(4, 2)));
         QImage portrait(400, 480, QImage::Format_RGB32);
         portrait.fill(Qt::green);
-        QVERIFY(SavePicture(portrait, store_->FolderPageFileName(4, 5)));
-        QFile damaged(store_->FolderPageFileName(4, 8));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.close();
+        QVERIFY(SavePicture(portrait, book_->PageFile(4, 5)));
+        test::WriteFile(book_->PageFile(4, 8), "");  // damaged: empty
 
-        view_->OpenFolder(4);
+        book_->Click("OpenFolder_4");
         for (int i = 0; i < PageCount; ++i) {
             QVERIFY(view_->Thumbnail(i)->isVisible());
             if (i != 2 && i != 5) {
@@ -77,12 +60,13 @@ private slots:
         QCOMPARE(view_->Thumbnail(2)->Picture(), coloured);
         QCOMPARE(view_->Thumbnail(5)->Picture(), portrait);
         QCOMPARE(view_->Thumbnail(5)->geometry(), QRect(21, 0, 98, 118));  // fitted to the height, centred
-        QVERIFY(!progress_.Current());
+        QVERIFY(!book_->window().findChild<frmProgressForm*>());  // gone once the pages are in
     }
 
     void sheetScrollsByWholeRows()
     {
         // 616 x 404 pixels less the bar: three columns, three whole rows show.
+        book_->Click("OpenFolder_0");
         QCOMPARE(scroll()->maximum(), 6);
         QVERIFY(scroll()->isEnabled());
         QCOMPARE(view_->Thumbnailbox(3)->pos(), TwipsPoint(100, 1966));
@@ -119,45 +103,9 @@ private slots:
         QVERIFY(!progress_.Current());
     }
 
-    void namesWindowStoresOnEveryClose_data()
-    {
-        QTest::addColumn<QString>("close");
-        QTest::newRow("OK") << "ok";
-        QTest::newRow("close box") << "close";
-        QTest::newRow("escape") << "escape";
-    }
-    void namesWindowStoresOnEveryClose()
-    {
-        QFETCH(QString, close);
-        names_->StoreFolderNames({"Mia", "Leo", "Sam"});
-        settings_->SaveSetting("Book2", "Name3", "Maximilianus");  // longer than a box holds: edited by hand
-        names_->LoadFolderNames();
-        frmName window(*names_, view_.get());
-        window.show();
-        QCOMPARE(window.TextYourName(1)->text(), QString("Leo"));
-
-        QTest::keyClick(window.TextYourName(0), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(window.TextYourName(0), "Alexandrina");  // 11 letters: the last does not fit
-        QTest::keyClick(window.TextYourName(2), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(window.TextYourName(2), Qt::Key_Delete);
-        if (close == "ok")
-            QTest::mouseClick(window.CmdOK(), Qt::LeftButton);
-        else if (close == "close")
-            window.close();
-        else
-            QTest::keyClick(&window, Qt::Key_Escape);
-
-        QVERIFY(!window.isVisible());
-        QCOMPARE(settings_->GetSetting("Book2", "Name0", ""), QString("Alexandrin"));
-        QCOMPARE(settings_->GetSetting("Book2", "Name2", "missing"), QString(""));
-        QCOMPARE(settings_->GetSetting("Book2", "Name7", "missing"), QString(""));  // all 8 rewritten
-        QCOMPARE(settings_->GetSetting("Book2", "Name3", ""), QString("Maximilianus"));  // untouched, kept whole
-        QCOMPARE(Find<QLabel>(view_.get(), "UserCmdChangeFolder_0")->text(), QString("Alexandrin"));
-    }
-
     void namesWindowKeyboardOrder()
     {
-        frmName window(*names_, view_.get());
+        frmName window(book_->window().folderNames(), &book_->window());
         QCOMPARE(window.TextYourName(3)->geometry(), TwipsRect(960, 180 + 540 * 3, 1995, 495));
         QWidget* focus = window.CmdOK();
         for (int i = 0; i < FolderCount; ++i) {

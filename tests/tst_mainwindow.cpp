@@ -257,26 +257,46 @@ private slots:
         QVERIFY(storedPages().isEmpty());
     }
 
-    void namesWindowOpensFromHome_data()
+    // Every way in opens a fresh names window; every way out stores all 8
+    // boxes: what the child typed, and a name the child did not touch whole,
+    // even one longer than a box holds (only an edited settings file has it).
+    void namesWindow_data()
     {
         QTest::addColumn<QString>("control");
-        for (const char* control : {"UserCmdNamePic", "UserCmdName_0", "UserCmdName_2", "UserCmdName_1"})
-            QTest::newRow(control) << control;
+        QTest::addColumn<QString>("close");
+        QTest::newRow("picture, OK") << "UserCmdNamePic" << "CmdOK";
+        QTest::newRow("Name, close box") << "UserCmdName_0" << "close";
+        QTest::newRow("Your, Escape") << "UserCmdName_2" << "escape";
+        QTest::newRow("hint, OK") << "UserCmdName_1" << "CmdOK";
     }
-    void namesWindowOpensFromHome()
+    void namesWindow()
     {
         QFETCH(QString, control);
-        QTimer::singleShot(0, this, [] {
-            auto* names = qobject_cast<frmName*>(QApplication::activeModalWidget());
-            QVERIFY(names);
-            QTest::keyClick(names->TextYourName(3), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(names->TextYourName(3), "Leo");
-            QTest::mouseClick(names->CmdOK(), Qt::LeftButton);
+        QFETCH(QString, close);
+        FolderNames& names = book_->window().folderNames();
+        names.StoreFolderNames({"Mia", "Leo", "Sam", "Maximilianus"});
+        QTimer::singleShot(0, this, [close] {
+            auto* window = qobject_cast<frmName*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            QCOMPARE(window->TextYourName(1)->text(), QString("Leo"));
+            QTest::keyClick(window->TextYourName(0), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(window->TextYourName(0), "Alexandrina");  // 11 letters: the last does not fit
+            QTest::keyClick(window->TextYourName(2), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(window->TextYourName(2), Qt::Key_Delete);
+            if (close == "CmdOK")
+                QTest::mouseClick(window->CmdOK(), Qt::LeftButton);
+            else if (close == "close")
+                window->close();
+            else
+                QTest::keyClick(window, Qt::Key_Escape);
         });
         click(control);
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "OpenFolderNumber_3")->text(), QString("Leo"));
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "UserCmdChangeFolder_3")->text(), QString("Leo"));
-        QCOMPARE(book_->window().findChildren<frmName*>().size(), 0);  // a fresh window each time, gone after
+        const QStringList stored = {"Alexandrin", "Leo", "", "Maximilianus", "", "", "", ""};
+        for (int i = 0; i < FolderCount; ++i)
+            QCOMPARE(book_->settings.GetSetting("Book2", QStringLiteral("Name%1").arg(i), "missing"), stored[i]);
+        QCOMPARE(test::Find<QLabel>(&book_->window(), "OpenFolderNumber_0")->text(), QString("Alexandrin"));
+        QCOMPARE(test::Find<QLabel>(&book_->window(), "UserCmdChangeFolder_2")->text(), QString());
+        QCOMPARE(book_->window().findChildren<frmName*>().size(), 0);  // gone after
         QCOMPARE(book_->window().CurrentView(), View::Home);
     }
 
