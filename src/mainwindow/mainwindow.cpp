@@ -1,11 +1,6 @@
 #include "mainwindow.h"
 
 #include "folders/namewindow.h"
-#include "output/printing.h"
-#include "output/printquerywindow.h"
-#include "output/savefile.h"
-#include "palette/paletteeditor.h"
-#include "platform/picture.h"
 #include "info/aboutwindow.h"
 #include "info/bookswindow.h"
 #include "info/infowindow.h"
@@ -14,6 +9,11 @@
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
+#include "output/printing.h"
+#include "output/printquerywindow.h"
+#include "output/savefile.h"
+#include "palette/paletteeditor.h"
+#include "platform/picture.h"
 #include "platform/twips.h"
 #include "platform/ui/controls.h"
 

@@ -7,6 +7,7 @@
 #include "palette/palette.h"
 #include "platform/ui/dialogs.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -80,7 +81,7 @@ private:
     View view_ = View::Home;
     bool unloaded_ = false;
     // The one window kept once made; a child of this window.
-    frmWeb* web_ = nullptr;
+    QPointer<frmWeb> web_;
 
     // The views refer to the state above, so they are declared after it and
     // destroyed before it.
