@@ -2,8 +2,12 @@
 #include "pagegen/pageareas.h"
 #include "platform/colour.h"
 
+#include <QPainter>
 #include <QtEndian>
 #include <QtTest>
+
+#include <cmath>
+#include <functional>
 
 using namespace atoz;
 
@@ -31,6 +35,28 @@ bool outlinesAtLeastThreeThick(const QImage& page)
     return true;
 }
 
+void addPageRows()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < PageCount; ++i)
+        QTest::newRow(qPrintable(PageLetter(i))) << i;
+}
+
+// A round-cornered box split by one upright line, as a page draws it:
+// 5-pixel frame, 4-pixel divider; `fault` adds one flaw to it.
+QImage box(const std::function<void(QPainter&)>& fault)
+{
+    QImage picture(240, 200, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawRoundedRect(20, 20, 200, 160, 16, 16);
+    painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(100, 20, 100, 180);
+    fault(painter);
+    return picture;
+}
+
 }  // namespace
 
 class PageLibraryTest : public QObject
@@ -38,14 +64,43 @@ class PageLibraryTest : public QObject
     Q_OBJECT
 
 private slots:
-    void everyPage_data()
+    void everyPage_data() { addPageRows(); }
+    void everyPage();
+
+    // The checks of a sound drawing find the flaws they are there for, and only those.
+    void checksFindFlaws_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < PageCount; ++i)
-            QTest::newRow(qPrintable(PageLetter(i))) << i;
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<bool>("narrow");
+        QTest::addColumn<bool>("sharp");
+        QTest::addColumn<bool>("loose");
+        QTest::newRow("sound") << box([](QPainter&) {}) << false << false << false;
+        QTest::newRow("sliver beside the divider") << box([](QPainter& p) { p.drawLine(110, 20, 110, 180); })
+                                                   << true << false << false;
+        QTest::newRow("wave meeting the frame at 65 degrees")
+            << box([](QPainter& p) { p.drawLine(QPointF(120, 20), QPointF(120 + 160 / std::tan(qDegreesToRadians(65.0)), 180)); })
+            << false << false << false;
+        // ... and melts into it as a wedge of ink.
+        QTest::newRow("wave meeting the frame at 25 degrees")
+            << box([](QPainter& p) { p.drawLine(QPointF(100, 160), QPointF(100 + 20 / std::tan(qDegreesToRadians(25.0)), 180)); })
+            << true << true << true;
+        QTest::newRow("tick on the frame") << box([](QPainter& p) { p.fillRect(60, 23, 3, 3, Qt::black); })
+                                           << false << false << true;
+        QTest::newRow("wave ending in an area") << box([](QPainter& p) { p.drawLine(100, 80, 150, 80); })
+                                                << false << false << true;
     }
 
-    void everyPage();
+    void checksFindFlaws()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(bool, narrow);
+        QFETCH(bool, sharp);
+        QFETCH(bool, loose);
+        const PageMap map(picture);
+        QCOMPARE(!map.narrowPlaces().empty(), narrow);
+        QCOMPARE(!map.sharpCorners().empty(), sharp);
+        QCOMPARE(!map.looseInk().empty(), loose);
+    }
 
     void indexMapping()
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 
 #include <vector>
@@ -13,9 +14,61 @@ struct PageArea
     bool touchesEdge = false;   // the area outside the letter reaches the page edge
     int inscribedRadius = 0;    // chessboard distance from the area's deepest pixel to black
     QRect bounds;
+    QPoint seed;                // one pixel of the area
 };
 
 std::vector<PageArea> WhiteAreas(const QImage& page);
 
 // True when every pixel is pure black or pure white.
 bool IsBlackAndWhite(const QImage& page);
+
+// How a sound page is drawn, as the checks below measure it.
+constexpr int FingerRadius = 4;           // a disc 9 pixels across rolls through every area
+constexpr int CornerProbeRadius = 8;      // the disc that measures an area's corners
+constexpr double MinCornerDegrees = 45;   // no area has a sharper corner
+constexpr int LineReach = 6;              // the outline's width and a pixel
+
+// A page's white areas, labelled, and the checks that every area is easy to
+// hit and every line is a line. Each check lists the pixels where the page
+// fails it: none on a sound page.
+class PageMap
+{
+public:
+    explicit PageMap(const QImage& page);
+    PageMap(std::vector<char> white, int width, int height);   // one flag a pixel, row after row
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    const std::vector<PageArea>& areas() const { return m_areas; }
+    int areaAt(int x, int y) const;   // -1 on black and off the page
+    bool isInside(int area) const { return area >= 0 && !m_areas[size_t(area)].touchesEdge; }
+
+    // Pixels of inside areas that no disc of the radius lying within their
+    // area covers, and that lie farther than `slack` from every pixel such a
+    // disc covers. With the slack as large as the radius, a corner of 60
+    // degrees or more leaves nothing that far; a part of an area narrower
+    // than the disc does, all along its length.
+    std::vector<QPoint> narrowPlaces(int radius = FingerRadius, int slack = FingerRadius) const;
+
+    // Edge pixels of inside areas (white, next to black) where less than
+    // degrees/360 of the disc of CornerProbeRadius around them belongs to
+    // their area: a straight edge keeps half the disc, a corner of angle a
+    // keeps about a/360 of it. Where a wave meets a stroke at angle a, the
+    // areas on its two sides get corners of a and 180 - a.
+    std::vector<QPoint> sharpCorners(double degrees = MinCornerDegrees) const;
+
+    // Black pixels with fewer than two different areas within LineReach of
+    // them. Every pixel of a line between two areas has both sides that
+    // near; a tick, stub or blob that sticks into a single area has not,
+    // once it sticks out 2 pixels beyond the line it grows from.
+    std::vector<QPoint> looseInk() const;
+
+private:
+    void label();
+
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<char> m_white;
+    std::vector<int> m_label;
+    std::vector<PageArea> m_areas;
+};
