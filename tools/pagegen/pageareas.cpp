@@ -126,6 +126,29 @@ void PageMap::label()
     }
 }
 
+std::vector<QPoint> PageMap::thinInk() const
+{
+    auto black = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < m_width && y < m_height && !m_white[size_t(y) * m_width + x];
+    };
+    auto block = [&](int cx, int cy) {   // the 3 x 3 block centred on (cx, cy) is all black
+        for (int i = 0; i < 9; ++i)
+            if (!black(cx - 1 + i % 3, cy - 1 + i / 3))
+                return false;
+        return true;
+    };
+    std::vector<QPoint> thin;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) {
+            bool covered = !black(x, y);
+            for (int i = 0; i < 9 && !covered; ++i)
+                covered = block(x - 1 + i % 3, y - 1 + i / 3);
+            if (!covered)
+                thin.push_back({x, y});
+        }
+    return thin;
+}
+
 std::vector<QPoint> PageMap::narrowPlaces(int radius, int slack) const
 {
     const int w = m_width;

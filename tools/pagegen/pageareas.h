@@ -26,7 +26,7 @@ bool IsBlackAndWhite(const QImage& page);
 constexpr int FingerRadius = 4;           // a disc 9 pixels across rolls through every area
 constexpr int CornerProbeRadius = 8;      // the disc that measures an area's corners
 constexpr double MinCornerDegrees = 45;   // no area has a sharper corner
-constexpr int LineReach = 6;              // the outline's width and a pixel
+constexpr int LineReach = 7;              // across a line and a junction, from a pixel at its edge
 
 // A page's white areas, labelled, and the checks that every area is easy to
 // hit and every line is a line. Each check lists the pixels where the page
@@ -42,6 +42,10 @@ public:
     const std::vector<PageArea>& areas() const { return m_areas; }
     int areaAt(int x, int y) const;   // -1 on black and off the page
     bool isInside(int area) const { return area >= 0 && !m_areas[size_t(area)].touchesEdge; }
+
+    // Black pixels that lie in no 3 x 3 block of black: hairlines that a
+    // fill could slip through or a child could not see.
+    std::vector<QPoint> thinInk() const;
 
     // Pixels of inside areas that no disc of the radius lying within their
     // area covers, and that lie farther than `slack` from every pixel such a
@@ -59,8 +63,9 @@ public:
 
     // Black pixels with fewer than two different areas within LineReach of
     // them. Every pixel of a line between two areas has both sides that
-    // near; a tick, stub or blob that sticks into a single area has not,
-    // once it sticks out 2 pixels beyond the line it grows from.
+    // near, even where another line joins it; a tick, stub or blob that
+    // sticks into a single area has not, once it sticks out 2 pixels
+    // beyond a 5-pixel line or 3 beyond a 4-pixel one.
     std::vector<QPoint> looseInk() const;
 
 private:
