@@ -13,6 +13,12 @@ using namespace atoz;
 
 namespace {
 
+QString where(const std::vector<QPoint>& pixels)
+{
+    return pixels.empty() ? QString("nowhere")
+                          : QString("%1 pixels, the first at %2,%3").arg(pixels.size()).arg(pixels[0].x()).arg(pixels[0].y());
+}
+
 void addPageRows()
 {
     QTest::addColumn<int>("index");
@@ -45,7 +51,35 @@ private slots:
     void everyPage_data() { addPageRows(); }
     void everyPage();
 
-    // The checks of a sound drawing find the flaws they are there for, and only those.
+    // Every inside area is at least 9 pixels wide: a disc of radius 4 rolls
+    // through all of it but the corners, which lie within 4 pixels of where it rolls.
+    void areasWideEnough_data() { addPageRows(); }
+    void areasWideEnough()
+    {
+        QFETCH(int, index);
+        const std::vector<QPoint> narrow = PageMap(LoadPagePicture(index)).narrowPlaces();
+        QVERIFY2(narrow.empty(), qPrintable("too narrow for a finger: " + where(narrow)));
+    }
+
+    // Waves meet strokes at 45 degrees or more: no area has a sharper corner.
+    void wavesCrossStrokes_data() { addPageRows(); }
+    void wavesCrossStrokes()
+    {
+        QFETCH(int, index);
+        const std::vector<QPoint> sharp = PageMap(LoadPagePicture(index)).sharpCorners();
+        QVERIFY2(sharp.empty(), qPrintable("corners sharper than 45 degrees: " + where(sharp)));
+    }
+
+    // Every black pixel belongs to a line between two areas: no spur, tick or blob.
+    void noLooseInk_data() { addPageRows(); }
+    void noLooseInk()
+    {
+        QFETCH(int, index);
+        const std::vector<QPoint> loose = PageMap(LoadPagePicture(index)).looseInk();
+        QVERIFY2(loose.empty(), qPrintable("ink that parts no areas: " + where(loose)));
+    }
+
+    // The checks above find the flaws they are there for, and only those.
     void checksFindFlaws_data()
     {
         QTest::addColumn<QImage>("picture");
