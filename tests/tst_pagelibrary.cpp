@@ -97,8 +97,8 @@ private slots:
         QTest::newRow("wave meeting the frame at 65 degrees")
             << box([](QPainter& p) { p.drawLine(QPointF(120, 20), QPointF(120 + 160 / std::tan(qDegreesToRadians(65.0)), 180)); })
             << false << false << false << false;
-        QTest::newRow("wave meeting the frame at 25 degrees")
-            << box([](QPainter& p) { p.drawLine(QPointF(100, 160), QPointF(100 + 20 / std::tan(qDegreesToRadians(25.0)), 180)); })
+        QTest::newRow("wave meeting the frame at 35 degrees")
+            << box([](QPainter& p) { p.drawLine(QPointF(100, 130), QPointF(100 + 50 / std::tan(qDegreesToRadians(35.0)), 180)); })
             << false << true << true << false;
         QTest::newRow("tick on the frame") << box([](QPainter& p) { p.fillRect(60, 23, 3, 3, Qt::black); })
                                            << false << false << false << true;

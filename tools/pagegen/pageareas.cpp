@@ -188,7 +188,7 @@ std::vector<QPoint> PageMap::narrowPlaces(int radius, int slack) const
 std::vector<QPoint> PageMap::sharpCorners(double degrees) const
 {
     const std::vector<QPoint> disc = discOffsets(CornerProbeRadius);
-    const double least = degrees / 360 * double(disc.size());
+    const double least = (degrees + CornerProbeBias) / 360 * double(disc.size());
     std::vector<QPoint> corners;
     for (int y = 0; y < m_height; ++y)
         for (int x = 0; x < m_width; ++x) {

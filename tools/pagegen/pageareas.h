@@ -24,7 +24,8 @@ bool IsBlackAndWhite(const QImage& page);
 
 // How a sound page is drawn, as the checks below measure it.
 constexpr int FingerRadius = 4;           // a disc 9 pixels across rolls through every area
-constexpr int CornerProbeRadius = 8;      // the disc that measures an area's corners
+constexpr int CornerProbeRadius = 8;      // the disc that measures an area's corners ...
+constexpr double CornerProbeBias = 10;    // ... reads a corner this many degrees wider
 constexpr double MinCornerDegrees = 45;   // no area has a sharper corner
 constexpr int LineReach = 7;              // across a line and a junction, from a pixel at its edge
 
@@ -49,16 +50,19 @@ public:
 
     // Pixels of inside areas that no disc of the radius lying within their
     // area covers, and that lie farther than `slack` from every pixel such a
-    // disc covers. With the slack as large as the radius, a corner of 60
-    // degrees or more leaves nothing that far; a part of an area narrower
-    // than the disc does, all along its length.
+    // disc covers. With the slack as large as the radius, a drawn corner of
+    // 70 degrees or more leaves nothing that far (60 in theory; the last,
+    // jagged pixels of a drawn corner reach a little deeper); a part of an
+    // area narrower than the disc leaves its whole length.
     std::vector<QPoint> narrowPlaces(int radius = FingerRadius, int slack = FingerRadius) const;
 
-    // Edge pixels of inside areas (white, next to black) where less than
-    // degrees/360 of the disc of CornerProbeRadius around them belongs to
-    // their area: a straight edge keeps half the disc, a corner of angle a
-    // keeps about a/360 of it. Where a wave meets a stroke at angle a, the
-    // areas on its two sides get corners of a and 180 - a.
+    // Edge pixels of inside areas (white, next to black) where the area's
+    // corner is sharper than `degrees`. The corner is measured by the share
+    // of the disc of CornerProbeRadius around the pixel that belongs to the
+    // area: a corner of angle a keeps about (a + CornerProbeBias)/360 of it,
+    // as an edge pixel lies half a pixel inside the edge and the last pixel
+    // of a corner inside the corner. Where a wave meets a stroke at angle a,
+    // the areas on its two sides get corners of a and 180 - a.
     std::vector<QPoint> sharpCorners(double degrees = MinCornerDegrees) const;
 
     // Black pixels with fewer than two different areas within LineReach of
