@@ -76,7 +76,7 @@ private slots:
     {
         QFETCH(int, index);
         const std::vector<QPoint> loose = PageMap(LoadPagePicture(index)).looseInk();
-        QVERIFY2(loose.empty(), qPrintable("ink that parts no areas: " + where(loose)));
+        QVERIFY2(loose.empty(), qPrintable("ink that is no line between two areas: " + where(loose)));
     }
 
     // The checks above find the flaws they are there for, and only those.
@@ -100,8 +100,10 @@ private slots:
         QTest::newRow("wave meeting the frame at 35 degrees")
             << box([](QPainter& p) { p.drawLine(QPointF(100, 130), QPointF(100 + 50 / std::tan(qDegreesToRadians(35.0)), 180)); })
             << false << true << true << false;
-        QTest::newRow("tick on the frame") << box([](QPainter& p) { p.fillRect(60, 23, 3, 3, Qt::black); })
-                                           << false << false << false << true;
+        QTest::newRow("2-pixel tick on the frame") << box([](QPainter& p) { p.fillRect(60, 23, 3, 2, Qt::black); })
+                                                   << false << false << false << true;
+        QTest::newRow("2-pixel tick on the divider") << box([](QPainter& p) { p.fillRect(102, 100, 2, 3, Qt::black); })
+                                                     << false << false << false << true;
         QTest::newRow("wave ending in an area") << box([](QPainter& p) { p.drawLine(100, 80, 150, 80); })
                                                 << false << false << false << true;
     }

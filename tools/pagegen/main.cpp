@@ -229,6 +229,23 @@ void finish(std::vector<char>& white)
             if (a >= 0 && map.areas()[size_t(a)].pixels < Speck)
                 white[size_t(y) * PageWidth + x] = 0;
         }
+    // A pixel that sticks out of a slanting edge on its own, where the
+    // outline's pixels happen to fall unevenly, is a tooth a disc as wide as
+    // the outline cannot hold: it goes.
+    for (int pass = 0; pass < 3; ++pass) {
+        const std::vector<QPoint> loose = PageMap(white, PageWidth, PageHeight).looseInk();
+        if (loose.empty())
+            break;
+        for (const QPoint& p : loose) {
+            const bool onEdge = (p.x() > 0 && white[size_t(p.y()) * PageWidth + p.x() - 1])
+                             || (p.x() + 1 < PageWidth && white[size_t(p.y()) * PageWidth + p.x() + 1])
+                             || (p.y() > 0 && white[size_t(p.y() - 1) * PageWidth + p.x()])
+                             || (p.y() + 1 < PageHeight && white[size_t(p.y() + 1) * PageWidth + p.x()]);
+            if (onEdge)
+                white[size_t(p.y()) * PageWidth + p.x()] = 1;
+        }
+        open(white, PageWidth, PageHeight, 0);
+    }
 }
 
 QImage toImage(const std::vector<char>& white)

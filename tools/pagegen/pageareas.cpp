@@ -210,6 +210,14 @@ std::vector<QPoint> PageMap::sharpCorners(double degrees) const
 std::vector<QPoint> PageMap::looseInk() const
 {
     const std::vector<QPoint> reach = discOffsets(LineReach);
+    const std::vector<QPoint> probe = discOffsets(SpurProbeRadius);
+    // Some disc of the probe holds (x, y) and keeps clear of `area`.
+    auto held = [&](int x, int y, int area) {
+        return std::any_of(probe.begin(), probe.end(), [&](QPoint c) {
+            return std::none_of(probe.begin(), probe.end(),
+                                [&](QPoint d) { return areaAt(x + c.x() + d.x(), y + c.y() + d.y()) == area; });
+        });
+    };
     std::vector<QPoint> loose;
     for (int y = 0; y < m_height; ++y)
         for (int x = 0; x < m_width; ++x) {
@@ -228,7 +236,12 @@ std::vector<QPoint> PageMap::looseInk() const
                     break;
                 }
             }
-            if (!between)
+            bool spur = false;
+            for (size_t i = 0; i < probe.size() && between && !spur; ++i) {
+                const int area = areaAt(x + probe[i].x(), y + probe[i].y());
+                spur = area >= 0 && !held(x, y, area);
+            }
+            if (!between || spur)
                 loose.push_back({x, y});
         }
     return loose;

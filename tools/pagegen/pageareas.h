@@ -28,6 +28,7 @@ constexpr int CornerProbeRadius = 8;      // the disc that measures an area's co
 constexpr double CornerProbeBias = 10;    // ... reads a corner this many degrees wider
 constexpr double MinCornerDegrees = 45;   // no area has a sharper corner
 constexpr int LineReach = 7;              // across a line and a junction, from a pixel at its edge
+constexpr int SpurProbeRadius = 2;        // a disc 5 pixels across, as wide as the outline
 
 // A page's white areas, labelled, and the checks that every area is easy to
 // hit and every line is a line. Each check lists the pixels where the page
@@ -65,11 +66,13 @@ public:
     // the areas on its two sides get corners of a and 180 - a.
     std::vector<QPoint> sharpCorners(double degrees = MinCornerDegrees) const;
 
-    // Black pixels with fewer than two different areas within LineReach of
-    // them. Every pixel of a line between two areas has both sides that
-    // near, even where another line joins it; a tick, stub or blob that
-    // sticks into a single area has not, once it sticks out 2 pixels
-    // beyond a 5-pixel line or 3 beyond a 4-pixel one.
+    // Black pixels that are not part of a line between two areas: those
+    // with fewer than two different areas within LineReach (a stub, or ink
+    // sticking out 3 pixels or more beyond a line, or a blob), and those
+    // that every disc of SpurProbeRadius holding them puts into an area
+    // they border (the tip of a tick or spur narrower than the outline that
+    // sticks out 2 pixels or more; a line's own pixels have such a disc on
+    // their other side).
     std::vector<QPoint> looseInk() const;
 
 private:
