@@ -2,33 +2,43 @@
 #include "pagegen/pageareas.h"
 #include "platform/colour.h"
 
+#include <QPainter>
 #include <QtEndian>
 #include <QtTest>
+
+#include <cmath>
+#include <functional>
 
 using namespace atoz;
 
 namespace {
 
-// True when every black pixel lies in some 3 x 3 block of black: no hairlines
-// that a fill could slip through or a child could not see.
-bool outlinesAtLeastThreeThick(const QImage& page)
+QString where(const std::vector<QPoint>& pixels)
 {
-    auto black = [&](int x, int y) { return page.rect().contains(x, y) && FromQRgb(page.pixel(x, y)) == Black; };
-    auto block = [&](int cx, int cy) {  // the 3 x 3 block centred on (cx, cy) is all black
-        for (int i = 0; i < 9; ++i)
-            if (!black(cx - 1 + i % 3, cy - 1 + i / 3))
-                return false;
-        return true;
-    };
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x) {
-            bool covered = !black(x, y);
-            for (int i = 0; i < 9 && !covered; ++i)
-                covered = block(x - 1 + i % 3, y - 1 + i / 3);
-            if (!covered)
-                return false;
-        }
-    return true;
+    return pixels.empty() ? QString("nowhere")
+                          : QString("%1 pixels, the first at %2,%3").arg(pixels.size()).arg(pixels[0].x()).arg(pixels[0].y());
+}
+
+void addPageRows()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < PageCount; ++i)
+        QTest::newRow(qPrintable(PageLetter(i))) << i;
+}
+
+// A round-cornered box split by one upright line, as a page draws it:
+// 5-pixel frame, 4-pixel divider; `fault` adds one flaw to it.
+QImage box(const std::function<void(QPainter&)>& fault)
+{
+    QImage picture(240, 200, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QPen(Qt::black, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawRoundedRect(20, 20, 200, 160, 16, 16);
+    painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(100, 20, 100, 180);
+    fault(painter);
+    return picture;
 }
 
 }  // namespace
@@ -38,14 +48,79 @@ class PageLibraryTest : public QObject
     Q_OBJECT
 
 private slots:
-    void everyPage_data()
+    void everyPage_data() { addPageRows(); }
+    void everyPage();
+
+    // Every inside area is at least 9 pixels wide: a disc of radius 4 rolls
+    // through all of it but the corners, which lie within 4 pixels of where it rolls.
+    void areasWideEnough_data() { addPageRows(); }
+    void areasWideEnough()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < PageCount; ++i)
-            QTest::newRow(qPrintable(PageLetter(i))) << i;
+        QFETCH(int, index);
+        const std::vector<QPoint> narrow = PageMap(LoadPagePicture(index)).narrowPlaces();
+        QVERIFY2(narrow.empty(), qPrintable("too narrow for a finger: " + where(narrow)));
     }
 
-    void everyPage();
+    // Waves meet strokes at 45 degrees or more: no area has a sharper corner.
+    void wavesCrossStrokes_data() { addPageRows(); }
+    void wavesCrossStrokes()
+    {
+        QFETCH(int, index);
+        const std::vector<QPoint> sharp = PageMap(LoadPagePicture(index)).sharpCorners();
+        QVERIFY2(sharp.empty(), qPrintable("corners sharper than 45 degrees: " + where(sharp)));
+    }
+
+    // Every black pixel belongs to a line between two areas: no spur, tick or blob.
+    void noLooseInk_data() { addPageRows(); }
+    void noLooseInk()
+    {
+        QFETCH(int, index);
+        const std::vector<QPoint> loose = PageMap(LoadPagePicture(index)).looseInk();
+        QVERIFY2(loose.empty(), qPrintable("ink that is no line between two areas: " + where(loose)));
+    }
+
+    // The checks above find the flaws they are there for, and only those.
+    void checksFindFlaws_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<bool>("thin");
+        QTest::addColumn<bool>("narrow");
+        QTest::addColumn<bool>("sharp");
+        QTest::addColumn<bool>("loose");
+        QTest::newRow("sound") << box([](QPainter&) {}) << false << false << false << false;
+        QTest::newRow("hairline") << box([](QPainter& p) { p.setPen(Qt::black); p.drawLine(160, 20, 160, 180); })
+                                  << true << false << false << false;
+        QTest::newRow("sliver beside the divider") << box([](QPainter& p) { p.drawLine(110, 20, 110, 180); })
+                                                   << false << true << false << false;
+        // A wave may meet the frame aslant, but not at a shallow angle: there
+        // it melts into the frame, leaving a sharp, narrow corner.
+        QTest::newRow("wave meeting the frame at 65 degrees")
+            << box([](QPainter& p) { p.drawLine(QPointF(120, 20), QPointF(120 + 160 / std::tan(qDegreesToRadians(65.0)), 180)); })
+            << false << false << false << false;
+        QTest::newRow("wave meeting the frame at 35 degrees")
+            << box([](QPainter& p) { p.drawLine(QPointF(100, 130), QPointF(100 + 50 / std::tan(qDegreesToRadians(35.0)), 180)); })
+            << false << true << true << false;
+        QTest::newRow("2-pixel tick on the frame") << box([](QPainter& p) { p.fillRect(60, 23, 3, 2, Qt::black); })
+                                                   << false << false << false << true;
+        QTest::newRow("2-pixel tick on the divider") << box([](QPainter& p) { p.fillRect(102, 100, 2, 3, Qt::black); })
+                                                     << false << false << false << true;
+        QTest::newRow("wave ending in an area") << box([](QPainter& p) { p.drawLine(100, 80, 150, 80); })
+                                                << false << false << false << true;
+    }
+
+    void checksFindFlaws()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(bool, thin);
+        QFETCH(bool, narrow);
+        QFETCH(bool, sharp);
+        QFETCH(bool, loose);
+        const PageMap map(picture);
+        QCOMPARE(!map.thinInk().empty(), thin);
+        QCOMPARE(!map.narrowPlaces().empty(), narrow);
+        QCOMPARE(!map.sharpCorners().empty(), sharp);
+        QCOMPARE(!map.looseInk().empty(), loose);
+    }
 
     void indexMapping()
     {
@@ -105,7 +180,8 @@ void PageLibraryTest::everyPage()
     }
     QCOMPARE(outside, 1);
     QVERIFY2(inside >= 3, qPrintable(QString("only %1 areas inside the letter").arg(inside)));
-    QVERIFY(outlinesAtLeastThreeThick(page));
+    // No hairlines that a fill could slip through or a child could not see.
+    QVERIFY(PageMap(page).thinInk().empty());
 
     QCOMPARE(LoadAttributionText(index), QString("ZQ"));
 }

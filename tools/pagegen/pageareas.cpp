@@ -1,5 +1,7 @@
 #include "pageareas.h"
 
+#include "distancefield.h"
+
 #include <algorithm>
 
 namespace {
@@ -21,7 +23,7 @@ std::vector<char> whiteMask(const QImage& page)
 }
 
 // Two-pass chessboard distance of every white pixel to the nearest non-white one.
-std::vector<int> distanceToBlack(const std::vector<char>& white, int w, int h)
+std::vector<int> chessboardDistanceToBlack(const std::vector<char>& white, int w, int h)
 {
     const int far = w + h;
     std::vector<int> d(size_t(w) * h);
@@ -48,26 +50,58 @@ std::vector<int> distanceToBlack(const std::vector<char>& white, int w, int h)
     return d;
 }
 
+// The pixel offsets of a disc, nearest first.
+std::vector<QPoint> discOffsets(int radius)
+{
+    std::vector<QPoint> offsets;
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx)
+            if (dx * dx + dy * dy <= radius * radius)
+                offsets.push_back({dx, dy});
+    std::stable_sort(offsets.begin(), offsets.end(), [](QPoint a, QPoint b) {
+        return a.x() * a.x() + a.y() * a.y() < b.x() * b.x() + b.y() * b.y();
+    });
+    return offsets;
+}
+
 }  // namespace
 
-std::vector<PageArea> WhiteAreas(const QImage& page)
+PageMap::PageMap(const QImage& page)
+    : PageMap(whiteMask(page), page.width(), page.height())
 {
-    const int w = page.width();
-    const int h = page.height();
-    const std::vector<char> white = whiteMask(page);
-    const std::vector<int> distance = distanceToBlack(white, w, h);
-    std::vector<int> label(size_t(w) * h, -1);
-    std::vector<PageArea> areas;
-    std::vector<QPoint> stack;
+}
 
+PageMap::PageMap(std::vector<char> white, int width, int height)
+    : m_width(width)
+    , m_height(height)
+    , m_white(std::move(white))
+    , m_label(size_t(width) * height, -1)
+{
+    label();
+}
+
+int PageMap::areaAt(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return -1;
+    return m_label[size_t(y) * m_width + x];
+}
+
+void PageMap::label()
+{
+    const int w = m_width;
+    const int h = m_height;
+    const std::vector<int> distance = chessboardDistanceToBlack(m_white, w, h);
+    std::vector<QPoint> stack;
     for (int sy = 0; sy < h; ++sy) {
         for (int sx = 0; sx < w; ++sx) {
-            if (label[size_t(sy) * w + sx] >= 0 || !white[size_t(sy) * w + sx])
+            if (m_label[size_t(sy) * w + sx] >= 0 || !m_white[size_t(sy) * w + sx])
                 continue;
-            const int id = int(areas.size());
+            const int id = int(m_areas.size());
             PageArea area;
             area.bounds = QRect(sx, sy, 1, 1);
-            label[size_t(sy) * w + sx] = id;
+            area.seed = QPoint(sx, sy);
+            m_label[size_t(sy) * w + sx] = id;
             stack.push_back({sx, sy});
             while (!stack.empty()) {
                 const QPoint p = stack.back();
@@ -80,17 +114,142 @@ std::vector<PageArea> WhiteAreas(const QImage& page)
                 for (const QPoint& n : next) {
                     if (n.x() < 0 || n.y() < 0 || n.x() >= w || n.y() >= h)
                         continue;
-                    int& l = label[size_t(n.y()) * w + n.x()];
-                    if (l < 0 && white[size_t(n.y()) * w + n.x()]) {
+                    int& l = m_label[size_t(n.y()) * w + n.x()];
+                    if (l < 0 && m_white[size_t(n.y()) * w + n.x()]) {
                         l = id;
                         stack.push_back(n);
                     }
                 }
             }
-            areas.push_back(area);
+            m_areas.push_back(area);
         }
     }
-    return areas;
+}
+
+std::vector<QPoint> PageMap::thinInk() const
+{
+    auto black = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < m_width && y < m_height && !m_white[size_t(y) * m_width + x];
+    };
+    auto block = [&](int cx, int cy) {   // the 3 x 3 block centred on (cx, cy) is all black
+        for (int i = 0; i < 9; ++i)
+            if (!black(cx - 1 + i % 3, cy - 1 + i / 3))
+                return false;
+        return true;
+    };
+    std::vector<QPoint> thin;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) {
+            bool covered = !black(x, y);
+            for (int i = 0; i < 9 && !covered; ++i)
+                covered = block(x - 1 + i % 3, y - 1 + i / 3);
+            if (!covered)
+                thin.push_back({x, y});
+        }
+    return thin;
+}
+
+std::vector<QPoint> PageMap::narrowPlaces(int radius, int slack) const
+{
+    const int w = m_width;
+    const int h = m_height;
+    const size_t n = size_t(w) * h;
+    // A disc without black lies within one area: it is 4-connected white.
+    std::vector<char> black(n);
+    for (size_t i = 0; i < n; ++i)
+        black[i] = !m_white[i];
+    const std::vector<int> toBlack = SquaredDistance(black, w, h);
+    std::vector<char> centre(n);
+    for (size_t i = 0; i < n; ++i)
+        centre[i] = m_white[i] && toBlack[i] > radius * radius;
+    const std::vector<int> toCentre = SquaredDistance(centre, w, h);
+    auto reached = [&](size_t i) { return m_white[i] && toCentre[i] <= radius * radius; };
+
+    const std::vector<QPoint> near = discOffsets(slack);
+    std::vector<QPoint> places;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t i = size_t(y) * w + x;
+            const int area = m_label[i];
+            if (!isInside(area) || reached(i))
+                continue;
+            // Reached pixels of another area may lie as near, across a line.
+            const bool nearReach = std::any_of(near.begin(), near.end(), [&](QPoint d) {
+                const int nx = x + d.x();
+                const int ny = y + d.y();
+                return areaAt(nx, ny) == area && reached(size_t(ny) * w + nx);
+            });
+            if (!nearReach)
+                places.push_back({x, y});
+        }
+    return places;
+}
+
+std::vector<QPoint> PageMap::sharpCorners(double degrees) const
+{
+    const std::vector<QPoint> disc = discOffsets(CornerProbeRadius);
+    const double least = (degrees + CornerProbeBias) / 360 * double(disc.size());
+    std::vector<QPoint> corners;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) {
+            const int area = areaAt(x, y);
+            if (!isInside(area))
+                continue;
+            const bool edge = areaAt(x - 1, y) < 0 || areaAt(x + 1, y) < 0 || areaAt(x, y - 1) < 0 || areaAt(x, y + 1) < 0;
+            if (!edge)
+                continue;
+            int own = 0;
+            for (QPoint d : disc)
+                own += areaAt(x + d.x(), y + d.y()) == area;
+            if (own < least)
+                corners.push_back({x, y});
+        }
+    return corners;
+}
+
+std::vector<QPoint> PageMap::looseInk() const
+{
+    const std::vector<QPoint> reach = discOffsets(LineReach);
+    const std::vector<QPoint> probe = discOffsets(SpurProbeRadius);
+    // Some disc of the probe holds (x, y) and keeps clear of `area`.
+    auto held = [&](int x, int y, int area) {
+        return std::any_of(probe.begin(), probe.end(), [&](QPoint c) {
+            return std::none_of(probe.begin(), probe.end(),
+                                [&](QPoint d) { return areaAt(x + c.x() + d.x(), y + c.y() + d.y()) == area; });
+        });
+    };
+    std::vector<QPoint> loose;
+    for (int y = 0; y < m_height; ++y)
+        for (int x = 0; x < m_width; ++x) {
+            if (m_white[size_t(y) * m_width + x])
+                continue;
+            int first = -1;
+            bool between = false;
+            for (QPoint d : reach) {
+                const int area = areaAt(x + d.x(), y + d.y());
+                if (area < 0)
+                    continue;
+                if (first < 0)
+                    first = area;
+                else if (area != first) {
+                    between = true;
+                    break;
+                }
+            }
+            bool spur = false;
+            for (size_t i = 0; i < probe.size() && between && !spur; ++i) {
+                const int area = areaAt(x + probe[i].x(), y + probe[i].y());
+                spur = area >= 0 && !held(x, y, area);
+            }
+            if (!between || spur)
+                loose.push_back({x, y});
+        }
+    return loose;
+}
+
+std::vector<PageArea> WhiteAreas(const QImage& page)
+{
+    return PageMap(page).areas();
 }
 
 bool IsBlackAndWhite(const QImage& page)
