@@ -214,7 +214,7 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    AllowBrowserAsRoot();
+    PrepareBrowser();
     QApplication app(argc, argv);
     InfoWindowsTest test;
     return QTest::qExec(&test, argc, argv);

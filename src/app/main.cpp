@@ -10,7 +10,7 @@
 
 int main(int argc, char* argv[])
 {
-    atoz::AllowBrowserAsRoot();
+    atoz::PrepareBrowser();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(atoz::SettingsStore::Organisation);
     QApplication::setApplicationName(atoz::SettingsStore::Application);

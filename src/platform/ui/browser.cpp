@@ -5,42 +5,85 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/fonts.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
+#include <QLibrary>
+#include <QOpenGLContext>
 #include <QUrl>
 #include <QVBoxLayout>
-
-#ifdef ATOZ_WEB_ENGINE
-#include <QWebEngineView>
-#endif
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
+// Qt's own (exported, not in its public headers): the OpenGL context every
+// context the web engine makes shares with.
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+
 namespace atoz {
 
 namespace {
 
-#ifdef ATOZ_WEB_ENGINE
+// The web engine's view lives in a module loaded on first use (see
+// webview/webview.cpp); this is its maker, or null where there is none.
+using CreateWebView = QWidget* (*)(QWidget* parent);
+
+// The web engine draws with OpenGL contexts shared with one the application
+// keeps. Qt makes that one at start-up when asked before the application
+// exists, at a cost of tens of megabytes for every run; the book makes it
+// here, the first time a web page is shown.
+void shareOpenGLContexts()
+{
+    if (qt_gl_global_share_context())
+        return;
+    auto* context = new QOpenGLContext(qApp);
+    context->create();
+    qt_gl_set_global_share_context(context);
+}
+
+CreateWebView webViewMaker()
+{
+    static const CreateWebView maker = []() -> CreateWebView {
+        const QString program = QCoreApplication::applicationDirPath();
+        // Beside the program when it runs from its build folder; under the
+        // prefix's library folder when installed; or where Qt looks for
+        // libraries of the kind.
+        QStringList directories{program, program + QStringLiteral("/" ATOZ_WEB_MODULE_DIR)};
+        directories += QCoreApplication::libraryPaths();
+        for (const QString& directory : directories) {
+            QLibrary module(directory + QStringLiteral("/atoz-webview"));
+            if (QDir(directory).entryList({QStringLiteral("*atoz-webview.*")}, QDir::Files).isEmpty())
+                continue;
+            shareOpenGLContexts();  // before the engine starts, which it does as it loads
+            if (module.load())
+                return reinterpret_cast<CreateWebView>(module.resolve("atoz_create_web_view"));
+        }
+        return nullptr;
+    }();
+    return maker;
+}
+
+// The web engine's view, driven through its properties, slots and signals.
 class WebEngineBrowser final : public Browser
 {
 public:
-    explicit WebEngineBrowser(QWidget* parent) : Browser(parent), view_(new QWebEngineView(this))
+    WebEngineBrowser(QWidget* view, QWidget* parent) : Browser(parent), view_(view)
     {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view_);
-        connect(view_, &QWebEngineView::loadFinished, this, &Browser::loadFinished);
+        connect(view_, SIGNAL(loadFinished(bool)), this, SIGNAL(loadFinished(bool)));
     }
 
-    void Navigate(const QUrl& address) override { view_->load(address); }
-    void Stop() override { view_->stop(); }
+    void Navigate(const QUrl& address) override { view_->setProperty("url", address); }
+    void Stop() override { QMetaObject::invokeMethod(view_, "stop"); }
 
 private:
-    QWebEngineView* view_;
+    QWidget* view_;
 };
-#endif
 
 class BrowserLink final : public Browser
 {
@@ -97,13 +140,11 @@ private:
 
 }  // namespace
 
-Browser* CreateEmbeddedBrowser([[maybe_unused]] QWidget* parent)
+Browser* CreateEmbeddedBrowser(QWidget* parent)
 {
-#ifdef ATOZ_WEB_ENGINE
-    return new WebEngineBrowser(parent);
-#else
-    return nullptr;
-#endif
+    const CreateWebView maker = webViewMaker();
+    QWidget* view = maker ? maker(nullptr) : nullptr;
+    return view ? new WebEngineBrowser(view, parent) : nullptr;
 }
 
 Browser* CreateBrowserLink(QWidget* parent)
@@ -111,7 +152,7 @@ Browser* CreateBrowserLink(QWidget* parent)
     return new BrowserLink(parent);
 }
 
-void AllowBrowserAsRoot()
+void PrepareBrowser()
 {
 #ifdef Q_OS_UNIX
     if (geteuid() == 0)

@@ -34,17 +34,17 @@ public:
     virtual Browser* CreateBrowser(QWidget* parent) = 0;
 };
 
-// The embedded browser, Qt WebEngine; null where the program was built
-// without it.
+// The embedded browser, Qt WebEngine, loaded the first time it is needed;
+// null where the program has no web engine module.
 Browser* CreateEmbeddedBrowser(QWidget* parent);
 
 // In place of the embedded browser: the address and a button that opens it in
 // the system's own web browser.
 Browser* CreateBrowserLink(QWidget* parent);
 
-// The web engine refuses to start as root with its sandbox on. Call before
-// the application object exists: as root, and only then, it turns the
-// sandbox off.
-void AllowBrowserAsRoot();
+// Call before the application object exists, so that the web engine can
+// start later: it gets the shared OpenGL contexts it needs, and as root, and
+// only then, its sandbox is turned off (it refuses to start as root with it).
+void PrepareBrowser();
 
 }  // namespace atoz
