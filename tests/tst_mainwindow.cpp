@@ -1,22 +1,20 @@
-#include "folders/foldermodel.h"
 #include "folders/namewindow.h"
-#include "info/maker.h"
-#include "mainwindow/colouringview.h"
+#include "folders/progresswindow.h"
+#include "mainwindow/contentsgrid.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/mainwindow.h"
 #include "pages/pagelibrary.h"
+#include "palette/palette.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace atoz;
@@ -35,25 +33,16 @@ class MainWindowTest : public QObject
     void click(const QString& step) { book_->Click(step); }
     QStringList storedPages() const { return QDir(book_->dir.path()).entryList({"b2f*"}, QDir::Files, QDir::Name); }
     QColor background() const { return book_->window().palette().color(QPalette::Window); }
+    QColor shade(const QString& name) const { return find(name)->palette().color(QPalette::Window); }
     bool undoShown() const { return find("UserCmdUndo")->isVisible(); }
+    PageThumbnail* thumbnail(int page) const
+    {
+        return test::Find<PageThumbnail>(&book_->window(), QStringLiteral("Thumbnail_%1").arg(page));
+    }
 
 private slots:
     void init() { book_ = std::make_unique<test::Book>(); }
     void cleanup() { book_.reset(); }
-
-    void startsOnTheHomeView()
-    {
-        QCOMPARE(book_->window().windowTitle(), QString("Book 2: A to Z"));
-        QCOMPARE(book_->window().size(), QSize(616, 404));
-        QCOMPARE(book_->window().CurrentView(), View::Home);
-        QCOMPARE(background(), QColor(Qt::black));
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "LabelBookNum")->text(), QString("# 2"));
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "OpenFolderNumber_7")->text(), QString("Your Name"));
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "UserCmdChangeFolder_7")->text(), QString("Your Name"));
-        QCOMPARE(book_->window().findChildren<QWidget*>(QRegularExpression("^Thumbnailbox_\\d+$")).size(), PageCount);
-        QCOMPARE(find("UserCmdExitPic")->cursor().hotSpot(), QPoint(12, 1));  // the pointing hand
-        QCOMPARE(find("Page_2")->cursor().hotSpot(), QPoint(8, 30));          // the brush
-    }
 
     void moves_data()
     {
@@ -64,6 +53,7 @@ private slots:
         QTest::addColumn<QStringList>("stored");
         const int closed = -1;
         const int home = int(View::Home), contents = int(View::Contents), colouring = int(View::Colouring);
+        QTest::newRow("start") << QStringList() << home << 0 << 0 << QStringList();
         QTest::newRow("tile") << QStringList{"OpenFolder_3"} << contents << 3 << 0 << QStringList();
         QTest::newRow("tile's name") << QStringList{"OpenFolderNumber_5"} << contents << 5 << 0 << QStringList();
         QTest::newRow("tile's number") << QStringList{"OpenFolderNumber2_6"} << contents << 6 << 0 << QStringList();
@@ -87,14 +77,8 @@ private slots:
         QTest::newRow("exit picture") << QStringList{"UserCmdExitPic"} << closed << 0 << 0 << QStringList();
         QTest::newRow("exit on contents") << QStringList{"OpenFolder_6", "UserCmdExit_1"} << closed << 6 << 0
                                           << QStringList();
-        QTest::newRow("closed at home") << QStringList{"close"} << closed << 0 << 0 << QStringList();
-        QTest::newRow("closed on contents") << QStringList{"OpenFolder_5", "close"} << closed << 5 << 0
-                                            << QStringList();
         QTest::newRow("closed while colouring stores the page")
             << QStringList{"OpenFolder_3", "Thumbnail_2", "close"} << closed << 3 << 2 << QStringList{"b2f3p2.BMP"};
-        QTest::newRow("closed after OK stores nothing more")
-            << QStringList{"OpenFolder_3", "Thumbnail_2", "UserCmdDone", "close"} << closed << 3 << 2
-            << QStringList{"b2f3p2.BMP"};
     }
     void moves()
     {
@@ -128,8 +112,11 @@ private slots:
     {
         click("OpenFolder_5");
         QScrollBar* scroll = test::Find<QScrollBar>(&book_->window(), "ContentsScroll");
+        QVERIFY(scroll->isEnabled());
+        QCOMPARE(scroll->maximum(), 6);  // nine rows of three, three in view
         scroll->setValue(2);
-        QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(find("ContentsPage")->y(), -TwipsToPixels(2 * GridRowPitch));  // by whole rows
+        QCOMPARE(shade("UserCmdChangeFolder_5"), QColor(Qt::black));
         QCOMPARE(find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(find("ImagePoint")->y(), find("UserCmdChangeFolder_5")->y());
 
@@ -140,13 +127,13 @@ private slots:
         QCOMPARE(scroll->value(), 2);
         QCOMPARE(book_->window().folder().Page(0), LoadPagePicture(0));
         click("UserCmdChangeFolder_1");
-        QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), ToQColor(FolderColour(5)));
+        QCOMPARE(shade("UserCmdChangeFolder_5"), ToQColor(FolderColour(5)));
         click("UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 0);
         QCOMPARE(book_->window().folder().Page(0), coloured);
 
         click("UserCmdHome");
-        QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), ToQColor(FolderColour(5)));
+        QCOMPARE(shade("UserCmdChangeFolder_5"), ToQColor(FolderColour(5)));
         QCOMPARE(find("UserCmdChangeFolder_5")->cursor().hotSpot(), QPoint(12, 1));
         QVERIFY(find("Thumbnailbox_0")->isVisibleTo(find("ContentsPage")));
         QVERIFY(!find("Thumbnail_0")->isVisibleTo(find("ContentsPage")));
@@ -169,12 +156,12 @@ private slots:
 
         click("UserCmdDone");
         QVERIFY(!undoShown());
-        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_1")->Picture(), coloured);
+        QCOMPARE(thumbnail(1)->Picture(), coloured);
         QCOMPARE(LoadPicture(book_->PageFile(1, 1)), coloured);
 
         click("UserCmdHome");
         click("OpenFolder_1");
-        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_1")->Picture(), coloured);
+        QCOMPARE(thumbnail(1)->Picture(), coloured);
 
         click("UserCmdExit_1");
         book_->Start();
@@ -182,6 +169,44 @@ private slots:
         click("Thumbnail_1");
         QCOMPARE(book_->Page(), coloured);
         QVERIFY(!undoShown());
+    }
+
+    // The pages come into the thumbnails as they load, a picture of another
+    // shape fitted whole into its cell; the progress window goes once all are in.
+    void loadingAFolder()
+    {
+        QImage portrait(400, 480, QImage::Format_RGB32);
+        portrait.fill(Qt::green);
+        QVERIFY(SavePicture(portrait, book_->PageFile(4, 5)));
+        click("OpenFolder_4");
+        for (int i = 0; i < PageCount; ++i) {
+            QVERIFY(thumbnail(i)->isVisible());
+            QCOMPARE(thumbnail(i)->Picture(), i == 5 ? portrait : LoadPagePicture(i));
+        }
+        QCOMPARE(thumbnail(5)->geometry(), QRect(21, 0, 98, 118));  // fitted to the height, centred
+        QVERIFY(!book_->window().findChild<frmProgressForm*>());
+    }
+
+    void progressWindow()
+    {
+        QWidget owner;
+        owner.setGeometry(100, 50, 622, 429);
+        owner.show();
+        Progress progress;
+        progress.ShowProgress(&owner, 0, 26, "Loading Pages ...");
+        frmProgressForm* window = progress.Current();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->HeaderText()->text(), QString("Loading Pages ..."));
+        QCOMPARE(window->Bar()->maximum(), 26);
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(window->pos(), QPoint(100 + (622 - window->width()) / 2, 50 + (429 - window->height()) / 2));
+        const QList<QPair<int, int>> steps = {{0, 0}, {2, 2}, {-5, 0}, {26, 26}, {1, 26}, {-100000, 0}};
+        for (const auto& [n, expected] : steps) {
+            progress.StepProgress(n);
+            QCOMPARE(window->Bar()->value(), expected);
+        }
+        progress.CloseProgress();
+        QVERIFY(!progress.Current());
     }
 
     // Where pages cannot be written the child is told once at OK, goes on
@@ -210,7 +235,7 @@ private slots:
 
         click("UserCmdHome");
         click("OpenFolder_2");
-        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_7")->Picture(), coloured);
+        QCOMPARE(thumbnail(7)->Picture(), coloured);
 
         if (writableByShutDown) {
             QVERIFY(QFile::remove(QFileInfo(pages).path()));
@@ -242,6 +267,8 @@ private slots:
         QVERIFY(!book_->window().isVisible());
         QVERIFY(!other.isVisible());
         QCOMPARE(book_->settings.GetSetting("Book2", "Name0", ""), QString("Mia"));
+        book_->Start();
+        QCOMPARE(test::Find<QLabel>(&book_->window(), "OpenFolderNumber_0")->text(), QString("Mia"));
     }
 
     void closingWhileAFolderLoads()
@@ -279,6 +306,13 @@ private slots:
             auto* window = qobject_cast<frmName*>(QApplication::activeModalWidget());
             QVERIFY(window);
             QCOMPARE(window->TextYourName(1)->text(), QString("Leo"));
+            QWidget* focus = window->CmdOK();  // Tab goes from OK through the boxes in order
+            for (int i = 0; i < FolderCount; ++i) {
+                do
+                    focus = focus->nextInFocusChain();
+                while (focus->focusPolicy() == Qt::NoFocus);
+                QCOMPARE(focus, window->TextYourName(i));
+            }
             QTest::keyClick(window->TextYourName(0), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(window->TextYourName(0), "Alexandrina");  // 11 letters: the last does not fit
             QTest::keyClick(window->TextYourName(2), Qt::Key_A, Qt::ControlModifier);
@@ -331,17 +365,40 @@ private slots:
         QVERIFY(!undoShown());
     }
 
-    void doubleClickOnThePageIsOneFill()
+    // Any button picks a paint, moving the marker to it, and colours an area;
+    // a double-click on the page is one fill. Undo takes the fill back.
+    void colouringClicks_data()
     {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("twice");
+        QTest::newRow("left") << Qt::LeftButton << false;
+        QTest::newRow("right") << Qt::RightButton << false;
+        QTest::newRow("middle") << Qt::MiddleButton << false;
+        QTest::newRow("double-click") << Qt::LeftButton << true;
+    }
+    void colouringClicks()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, twice);
         const QPoint inside = test::PointInside(LoadPagePicture(0));
-        click("OpenFolder_0");
-        click("Thumbnail_0");
-        click("Paint_7");
+        book_->OpenPage(0, 0);
+        QCOMPARE(find("PaintMarker")->parentWidget(), find("Paint_2"));
+        QTest::mouseClick(find("Paint_7"), button);
+        QCOMPARE(find("PaintMarker")->parentWidget(), find("Paint_7"));
+        QCOMPARE(shade("PaintMarker"), QColor(255, 0, 0));
+        QCOMPARE(shade("Paint_7"), QColor(Qt::white));
+        QCOMPARE(shade("Paint_2"), ToQColor(DefaultPaint(2)));
+
         const QPoint at = find("Page_2")->mapTo(&book_->window(), inside);
-        QTest::mouseDClick(book_->window().windowHandle(), Qt::LeftButton, {}, at);
+        if (twice)
+            QTest::mouseDClick(book_->window().windowHandle(), button, {}, at);
+        else
+            QTest::mouseClick(book_->window().windowHandle(), button, {}, at);
+        QCOMPARE(FromQRgb(book_->Page().pixel(inside)), Colour(255));
         QVERIFY(undoShown());
-        click("UserCmdUndo");  // undoes the one fill: the area is white again
+        click("UserCmdUndo");
         QCOMPARE(book_->Page(), LoadPagePicture(0));
+        QVERIFY(!undoShown());
     }
 };
 
