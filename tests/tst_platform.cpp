@@ -129,24 +129,6 @@ private slots:
         QCOMPARE(SettingsStore(file).GetSetting("Book2", "Name0", "Your Name"), value);
     }
 
-    void storedBooleans()
-    {
-        QCOMPARE(SettingsStore::ParseBoolean(SettingsStore::BooleanText(true)), std::optional<bool>(true));
-        QCOMPARE(SettingsStore::ParseBoolean("fALSE"), std::optional<bool>(false));
-        QCOMPARE(SettingsStore::ParseBoolean("-1"), std::optional<bool>(true));
-        QCOMPARE(SettingsStore::ParseBoolean("yes please"), std::nullopt);
-    }
-
-    void missingKeyGivesDefault()
-    {
-        QTemporaryDir dir;
-        SettingsStore store(dir.filePath("settings.ini"));
-        QCOMPARE(store.GetSetting("Paints", "Color3", "26316"), QString("26316"));
-        store.SaveSetting("Paints", "Color4", "1");
-        QCOMPARE(store.GetSetting("Paints", "Color3", "26316"), QString("26316"));
-        QCOMPARE(store.GetSetting("Setting", "Color4", "x"), QString("x"));  // sections are apart
-    }
-
     void damagedSettingsFileFallsBackAndRecovers()
     {
         QByteArray content = "[Paints\nColor0=12\n";  // a section never closed: Qt reports a format error
@@ -307,9 +289,6 @@ private slots:
         QVERIFY(!saved);
         QCOMPARE(ReadFile(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"b2f0p0.BMP"});  // no leftovers
-
-        QVERIFY(!SavePicture(small, test::UnwritablePath(dir.path(), "page.bmp")));
-        QVERIFY(!SavePicture(QImage(), dir.filePath("null.bmp")));
     }
 
     void pageStoreDirectory()
