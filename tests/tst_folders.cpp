@@ -16,50 +16,17 @@ using namespace atoz;
 
 using test::WriteFile;
 
-
 class FoldersTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fileNames_data()
-    {
-        QTest::addColumn<int>("folder");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("first") << 0 << 0 << "b2f0p0.BMP";
-        QTest::newRow("K") << 3 << 10 << "b2f3p10.BMP";
-        QTest::newRow("last") << 7 << 25 << "b2f7p25.BMP";
-        QTest::newRow("9 and 10 apart") << 2 << 9 << "b2f2p9.BMP";
-        QTest::newRow("10 and 9 apart") << 2 << 10 << "b2f2p10.BMP";
-    }
-    void fileNames()
-    {
-        QFETCH(int, folder);
-        QFETCH(int, page);
-        QFETCH(QString, name);
-        const FolderStore store("/home/mia/book");
-        QCOMPARE(store.FolderPageFileName(folder, page), QString("/home/mia/book") + QDir::separator() + name);
-    }
-
-    void existenceIsAnyFile()
-    {
-        QTemporaryDir dir;
-        FolderStore store(dir.path());
-        QVERIFY(!store.FolderPageExists(1, 4));
-        WriteFile(store.FolderPageFileName(1, 4), QByteArray());  // empty, but there
-        QVERIFY(store.FolderPageExists(1, 4));
-        QVERIFY(!FolderStore(dir.filePath("missing")).FolderPageExists(1, 4));
-        QVERIFY(!FolderStore(test::UnwritablePath(dir.path(), "")).FolderPageExists(0, 0));
-    }
-
     void storedPageComesBackExactly()
     {
         QTemporaryDir dir;
         FolderStore store(dir.path());
         const QImage page = test::ColouredPage(4, 0x123456);
         QVERIFY(store.StorePage(3, 4, page));
-        QVERIFY(store.FolderPageExists(3, 4));
         // Another run: a new store on the same directory.
         QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 4), page);
         QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 5), LoadPagePicture(5));
@@ -83,7 +50,6 @@ private slots:
         FolderStore store(test::UnwritablePath(dir.path(), "pages"));
         const QImage page = test::ColouredPage(7, NearBlack);
         QVERIFY(!store.StorePage(0, 7, page));
-        QVERIFY(store.HasUnsavedPages());
         QCOMPARE(store.LoadFolderPage(0, 7), page);
         QCOMPARE(store.LoadFolderPage(1, 7), LoadPagePicture(7));
         QVERIFY(!FolderStore(dir.filePath("missing")).StorePage(0, 7, page));
@@ -177,8 +143,6 @@ private slots:
         QCOMPARE(grid.boxes.front(), QPoint(100, 100));
         QCOMPARE(grid.boxes.back(), lastBox);
     }
-
-
 };
 
 QTEST_GUILESS_MAIN(FoldersTest)
