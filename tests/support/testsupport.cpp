@@ -71,11 +71,6 @@ void Book::Click(const QString& control)
     QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(window_.get(), control));
 }
 
-void Book::DoubleClick(const QString& control)
-{
-    QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(window_.get(), control));
-}
-
 void Book::OpenPage(int folder, int page)
 {
     Click(QStringLiteral("OpenFolder_%1").arg(folder));

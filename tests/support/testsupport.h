@@ -40,15 +40,13 @@ public:
 class FakeFileDialog final : public FileDialog
 {
 public:
-    QString SaveFileName(QWidget*, const QString& proposed, const QStringList& filterList) override
+    QString SaveFileName(QWidget*, const QString& proposed, const QStringList&) override
     {
         proposals.append(proposed);
-        filters = filterList;
         return answer;
     }
     QString answer;
     QStringList proposals;
-    QStringList filters;
 };
 
 // A printer on paper of `sheet` twips (portrait), recording every page.
@@ -133,7 +131,6 @@ public:
     // "Name" clicks the control's middle, "Name@x,y" a point of it; "close"
     // closes the window as its close box does.
     void Click(const QString& control);
-    void DoubleClick(const QString& control);
     // Opens page `page` of copy `folder` for colouring, as a child does.
     void OpenPage(int folder, int page);
 
