@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace atoz;
@@ -27,6 +28,9 @@ private slots:
         FolderStore store(dir.path());
         const QImage page = test::ColouredPage(4, 0x123456);
         QVERIFY(store.StorePage(3, 4, page));
+        const QByteArray file = test::ReadFile(store.FolderPageFileName(3, 4));
+        QCOMPARE(file.left(2), QByteArray("BM"));  // a 24-bit bitmap, as the book's pages have always been
+        QCOMPARE(qFromLittleEndian<quint16>(file.constData() + 28), quint16(24));
         // Another run: a new store on the same directory.
         QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 4), page);
         QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 5), LoadPagePicture(5));

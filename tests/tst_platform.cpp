@@ -238,20 +238,6 @@ private slots:
         QCOMPARE(FromQRgb(picture.pixel(2047, 0)), White);
     }
 
-    void savedBitmapReadsBackEveryColour()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("page.bmp");
-        const QImage image = everyColourImage();
-        QVERIFY(SavePicture(image, path));
-        const QByteArray bytes = ReadFile(path);
-        QCOMPARE(bytes.left(2), QByteArray("BM"));
-        QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 28), quint16(24));  // bits per pixel
-        const QImage back = LoadPicture(path);
-        QCOMPARE(back.format(), QImage::Format_RGB32);
-        QCOMPARE(back, image);
-    }
-
     void transparencyLoadsAsWhiteNotOutline()
     {
         QImage clear(4, 4, QImage::Format_ARGB32);
