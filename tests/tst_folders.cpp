@@ -1,14 +1,11 @@
-#include "folders/foldernames.h"
 #include "folders/folderstore.h"
 #include "folders/thumbnailfit.h"
 #include "mainwindow/contentsgrid.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
 #include "support/testsupport.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>

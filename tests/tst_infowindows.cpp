@@ -2,13 +2,11 @@
 #include "info/maker.h"
 #include "info/webwindow.h"
 #include "mainwindow/mainwindow.h"
-#include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
 
 #include <QDesktopServices>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace atoz;

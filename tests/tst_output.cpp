@@ -1,18 +1,14 @@
-#include "mainwindow/colouringview.h"
 #include "mainwindow/mainwindow.h"
 #include "output/printchoices.h"
 #include "output/printquerywindow.h"
-#include "output/savefile.h"
 #include "palette/paletteeditor.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
 #include "platform/ui/controls.h"
 #include "support/testsupport.h"
 
 #include <QDir>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace atoz;

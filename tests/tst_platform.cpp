@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
