@@ -29,7 +29,7 @@ class MainWindowTest : public QObject
 
     std::unique_ptr<test::Book> book_;
 
-    QWidget* find(const QString& name) const { return book_->find(name); }
+    QWidget* find(const QString& name) const { return test::Find(&book_->window(), name); }
     void click(const QString& step) { book_->Click(step); }
     QStringList storedPages() const { return QDir(book_->dir.path()).entryList({"b2f*"}, QDir::Files, QDir::Name); }
     QColor background() const { return book_->window().palette().color(QPalette::Window); }
@@ -162,11 +162,9 @@ private slots:
         QCOMPARE(window->Bar()->maximum(), 26);
         QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(window->pos(), QPoint(100 + (622 - window->width()) / 2, 50 + (429 - window->height()) / 2));
-        const QList<QPair<int, int>> steps = {{0, 0}, {2, 2}, {-5, 0}, {26, 26}, {1, 26}, {-100000, 0}};
-        for (const auto& [n, expected] : steps) {
-            progress.StepProgress(n);
-            QCOMPARE(window->Bar()->value(), expected);
-        }
+        QCOMPARE(window->Bar()->value(), 0);
+        progress.StepProgress(30);
+        QCOMPARE(window->Bar()->value(), 26);  // never past the end
         progress.CloseProgress();
         QVERIFY(!progress.Current());
     }

@@ -21,8 +21,6 @@ constexpr struct
 
 }  // namespace
 
-Book::~Book() = default;
-
 void Book::Start(const QString& pageDirectory)
 {
     window_.reset();
@@ -31,11 +29,6 @@ void Book::Start(const QString& pageDirectory)
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()))
         qFatal("the main window did not show");
-}
-
-QWidget* Book::find(const QString& name) const
-{
-    return Find(window_.get(), name);
 }
 
 QString Book::PageFile(int folder, int page) const

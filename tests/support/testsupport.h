@@ -117,14 +117,12 @@ struct FakeDialogs
 class Book
 {
 public:
-    explicit Book(const QString& pageDirectory = QString()) { Start(pageDirectory); }
-    ~Book();
+    Book() { Start(); }
     // A new run on the same settings; the pages in `pageDirectory`, by default
     // the book's own folder.
     void Start(const QString& pageDirectory = QString());
 
     frmRezivIdod& window() const { return *window_; }
-    QWidget* find(const QString& name) const;
     QString PageFile(int folder, int page) const;
     // The page being coloured, as it is now.
     const QImage& Page() const;
