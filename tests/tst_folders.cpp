@@ -61,7 +61,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("removed");
         QTest::newRow("left by a killed write") << "b2f1p17.BMP.EOuxqz" << true;
-        QTest::newRow("capitals only") << "b2f1p17.BMP.QWERTY" << true;
         QTest::newRow("another page's") << "b2f1p16.BMP.EOuxqz" << false;
         QTest::newRow("another folder's") << "b2f2p17.BMP.EOuxqz" << false;
         QTest::newRow("five letters") << "b2f1p17.BMP.EOuxq" << false;
@@ -120,10 +119,7 @@ private slots:
         QTest::addColumn<QPoint>("lastBox");
         QTest::newRow("three columns") << 6765 << 6065 << 3 << 9 << 16894 << 6 << QPoint(2320, 15028);
         QTest::newRow("just under three") << 6660 << 6065 << 2 << 13 << 24358 << 10 << QPoint(2320, 22492);
-        QTest::newRow("narrow") << 2000 << 6065 << 1 << 26 << 48616 << 23 << QPoint(100, 46750);
-        QTest::newRow("26 columns") << 57820 << 6065 << 26 << 1 << 1966 << DisabledScrollMax << QPoint(55600, 100);
         QTest::newRow("all rows fit") << 6765 << 17000 << 3 << 9 << 16894 << DisabledScrollMax << QPoint(2320, 15028);
-        QTest::newRow("no height") << 6765 << 0 << 3 << 9 << 16894 << 10 << QPoint(2320, 15028);  // visible rows: -1
     }
     void contentsGrid()
     {
