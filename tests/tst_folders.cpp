@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace atoz;
@@ -19,21 +18,6 @@ class FoldersTest : public QObject
     Q_OBJECT
 
 private slots:
-    void storedPageComesBackExactly()
-    {
-        QTemporaryDir dir;
-        FolderStore store(dir.path());
-        const QImage page = test::ColouredPage(4, 0x123456);
-        QVERIFY(store.StorePage(3, 4, page));
-        const QByteArray file = test::ReadFile(store.FolderPageFileName(3, 4));
-        QCOMPARE(file.left(2), QByteArray("BM"));  // a 24-bit bitmap, as the book's pages have always been
-        QCOMPARE(qFromLittleEndian<quint16>(file.constData() + 28), quint16(24));
-        // Another run: a new store on the same directory.
-        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 4), page);
-        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 5), LoadPagePicture(5));
-        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(2, 4), LoadPagePicture(4));  // folders are apart
-    }
-
     void damagedFileFallsBackToTheLibrary()
     {
         // Every kind of unreadable picture is a case of the picture loader's
@@ -43,17 +27,6 @@ private slots:
         WriteFile(store.FolderPageFileName(6, 2), "BM but not a bitmap");
         QCOMPARE(store.LoadFolderPage(6, 2), LoadPagePicture(2));
         QCOMPARE(QFileInfo(store.FolderPageFileName(6, 2)).size(), qint64(19));
-    }
-
-    void failedWriteKeepsThePageForTheRun()
-    {
-        QTemporaryDir dir;
-        FolderStore store(test::UnwritablePath(dir.path(), "pages"));
-        const QImage page = test::ColouredPage(7, NearBlack);
-        QVERIFY(!store.StorePage(0, 7, page));
-        QCOMPARE(store.LoadFolderPage(0, 7), page);
-        QCOMPARE(store.LoadFolderPage(1, 7), LoadPagePicture(7));
-        QVERIFY(!FolderStore(dir.filePath("missing")).StorePage(0, 7, page));
     }
 
     void storeRemovesOnlyItsOwnStaleTemporaries_data()

@@ -213,6 +213,10 @@ private slots:
         click("close");
         QCOMPARE(book_->dialogs.messages.shown.size(), int(!writableAtOK) + int(!writableAtShutDown));
         QCOMPARE(LoadPicture(book_->PageFile(1, 1)), writableAtShutDown ? coloured : QImage());
+        if (writableAtShutDown) {  // a 24-bit bitmap, as the book's pages have always been
+            const QByteArray file = test::ReadFile(book_->PageFile(1, 1));
+            QVERIFY(file.startsWith("BM") && file.at(28) == 24 && file.at(29) == 0);
+        }
         book_->Start(pages);
         book_->OpenPage(1, 1);
         QCOMPARE(book_->Page(), writableAtShutDown ? coloured : LoadPagePicture(1));
