@@ -32,13 +32,6 @@ struct Book
     QImage page = PageFromRows(Quadrants);
 
     Book() { palette.LoadPalette(); }
-
-    // Selects a swatch that has the colour, giving it the colour if need be.
-    void paintWith(Colour colour)
-    {
-        palette.SelectSwatch(0);
-        palette.SetPaintColor(colour);
-    }
     bool click(QPointF at) { return colouring.FillArea(page, float(at.x()), float(at.y()), palette.CurrentPaint()); }
 };
 
@@ -126,7 +119,7 @@ private slots:
             } else if (step.startsWith(u'S')) {
                 book.palette.SelectSwatch(step.mid(1).toInt());
             } else {
-                book.paintWith(colours[step[1]]);
+                book.palette.SetPaintColor(colours[step[1]]);  // the selected swatch takes the colour
                 book.click(Inside[step[0].digitValue()]);
             }
         }
