@@ -139,7 +139,7 @@ private slots:
             press(query, "FillPageL_0");
             answer == "close" ? void(query->close()) : press(query, answer);
         });
-        book_->window().UserCmdPrint_Click();
+        book_->Click("UserCmdPrint");
         QCOMPARE(book_->dialogs.printer.printed.size(), printed ? 1 : 0);
         QCOMPARE(setting("Margin"), printed ? QString("2") : QString("none"));
         if (printed) {
@@ -156,17 +156,21 @@ private slots:
     {
         book_->dialogs.printer.refuses = true;
         whenOpen<frmPrintQuery>([](frmPrintQuery* query) { press(query, "CmdYes"); });
-        book_->window().UserCmdPrint_Click();
-        book_->window().UserPrinterSetupPic_Click();  // an installed printer: the system's choice of printer
+        book_->Click("UserCmdPrint");
         QCOMPARE(book_->dialogs.messages.shown.size(), 1);
+        QCOMPARE(page(), book_->dialogs.printer.printed.value(0).picture);  // the page is as it was
 
         book_->dialogs.printer.installed = false;
-        book_->window().UserCmdPrint_Click();  // no print window at all
-        book_->window().UserPrinterSetupPic_Click();
+        book_->Click("UserCmdPrint");  // no print window at all
+        book_->Click("UserCmdDone");
+        book_->Click("UserCmdHome");
+        book_->Click("UserPrinterSetup_0");
         QCOMPARE(book_->dialogs.messages.shown.size(), 3);
-        QCOMPARE(book_->dialogs.printer.printed.size(), 1);
+        book_->dialogs.printer.installed = true;
+        book_->Click("UserPrinterSetupPic");  // the system's choice of printer, and nothing said
+        QCOMPARE(book_->dialogs.messages.shown.size(), 3);
         QCOMPARE(book_->dialogs.printer.dialogsShown, 1);
-        QCOMPARE(page(), book_->dialogs.printer.printed[0].picture);  // the page is as it was
+        QCOMPARE(book_->dialogs.printer.printed.size(), 1);
     }
 
     void paletteEditor_data()
@@ -205,7 +209,7 @@ private slots:
             if (stillOpen)
                 press(editor, "CmdOK3");
         });
-        book_->window().UserCmdColor_Click();
+        book_->Click("UserCmdColor");
 
         QCOMPARE(preview, Colour(255));  // swatch 7's own default, not its colour now
         QCOMPARE(stillOpen, effect == "stays");
@@ -240,7 +244,7 @@ private slots:
         QFETCH(bool, told);
         test::UnwritablePath(book_->dir.path(), "");
         book_->dialogs.files.answer = typed.isEmpty() ? QString() : book_->dir.filePath(typed);
-        book_->window().UserCmdSave_Click();
+        book_->Click("UserCmdSave");
 
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         QCOMPARE(book_->dialogs.files.proposals, QStringList{pictures + "/colorpage.bmp"});
@@ -249,7 +253,7 @@ private slots:
         QCOMPARE(setting("SaveFile"), written.isEmpty() ? QString("none") : book_->dir.filePath(written));
         if (!written.isEmpty()) {
             QCOMPARE(LoadPicture(book_->dir.filePath(written)), page());  // every colour exactly
-            book_->window().UserCmdSave_Click();
+            book_->Click("UserCmdSave");
             QCOMPARE(book_->dialogs.files.proposals.last(), book_->dir.filePath(written));
         }
     }
