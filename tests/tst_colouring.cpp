@@ -32,13 +32,6 @@ struct Book
     QImage page = PageFromRows(Quadrants);
 
     Book() { palette.LoadPalette(); }
-
-    // Selects a swatch that has the colour, giving it the colour if need be.
-    void paintWith(Colour colour)
-    {
-        palette.SelectSwatch(0);
-        palette.SetPaintColor(colour);
-    }
     bool click(QPointF at) { return colouring.FillArea(page, float(at.x()), float(at.y()), palette.CurrentPaint()); }
 };
 
@@ -52,12 +45,10 @@ private slots:
     void halfPixelsRoundToEven()
     {
         Book book;
-        book.paintWith(255);
         QVERIFY(book.colouring.FillArea(book.page, 2.5f, 3.5f, 255));  // pixel (2, 4), not (3, 4) or (2, 3)
         QCOMPARE(RowsOf(book.page), (QStringList{"...#..", "...#..", "...#..", "######", "rrr#..", "rrr#.."}));
-        QCOMPARE(book.undo.UndoX(), 2.5f);  // kept as given
-        QCOMPARE(book.undo.UndoY(), 3.5f);
-        QCOMPARE(book.undo.UndoColor(), White);
+        QVERIFY(book.colouring.UndoLastFill(book.page));  // at the same half pixel: the same area
+        QCOMPARE(RowsOf(book.page), Quadrants);
     }
 
     void refusedClicksLeaveTheRecord_data()
@@ -73,7 +64,6 @@ private slots:
     {
         QFETCH(QPointF, at);
         Book book;
-        book.paintWith(255);
         QVERIFY(book.click(Inside[0]));
         QSignalSpy announced(&book.undo, &UndoRecord::undoAvailableChanged);
         const QImage before = book.page;
@@ -129,7 +119,7 @@ private slots:
             } else if (step.startsWith(u'S')) {
                 book.palette.SelectSwatch(step.mid(1).toInt());
             } else {
-                book.paintWith(colours[step[1]]);
+                book.palette.SetPaintColor(colours[step[1]]);  // the selected swatch takes the colour
                 book.click(Inside[step[0].digitValue()]);
             }
         }
@@ -138,59 +128,6 @@ private slots:
             seen += RowsOf(book.page)[int(at.y())][int(at.x())];
         QCOMPARE(seen, areas);
         QCOMPARE(book.undo.UndoAvailable(), undoable);
-    }
-
-    void selectingSwatches()
-    {
-        Book book;
-        QCOMPARE(book.palette.CurrentSwatch(), 2);
-        QCOMPARE(book.palette.CurrentPaint(), DefaultPaint(2));
-        for (int again : {7, 7, 42}) {  // the same swatch twice changes nothing; 42 is no swatch
-            book.palette.SelectSwatch(again);
-            QCOMPARE(book.palette.CurrentSwatch(), 7);
-            QCOMPARE(book.palette.CurrentPaint(), Colour(255));
-            QCOMPARE(book.palette.SwatchBackground(7), White);
-        }
-    }
-
-    void customColourPersists()
-    {
-        Book book;
-        book.palette.SelectSwatch(12);
-        book.palette.SetPaintColor(123456);
-        QCOMPARE(book.settings.GetSetting("Paints", "Color12", ""), QString("123456"));
-        book.palette.SelectSwatch(7);
-        book.palette.SetPaintColor(0);  // black paint is near black
-        QCOMPARE(book.palette.CurrentPaint(), NearBlack);
-        QCOMPARE(book.settings.GetSetting("Paints", "Color7", ""), QString("65793"));
-
-        SettingsStore nextRun(book.dir.filePath("settings.ini"));
-        Palette palette(nextRun);
-        palette.LoadPalette();
-        QCOMPARE(palette.SwatchColour(12), Colour(123456));
-        QCOMPARE(palette.SwatchColour(7), NearBlack);
-        QCOMPARE(palette.CurrentSwatch(), 2);  // the selection is not kept
-    }
-
-    void restoringDefaults()
-    {
-        Book book;
-        book.palette.SelectSwatch(12);
-        book.palette.SetPaintColor(123456);
-        book.palette.RestoreDefaultPaint();
-        QCOMPARE(book.palette.CurrentPaint(), Colour(10040217));
-        QCOMPARE(book.settings.GetSetting("Paints", "Color12", ""), QString("10040217"));
-
-        book.palette.SetPaintColor(5);
-        book.palette.SelectSwatch(3);
-        book.palette.SetPaintColor(6);
-        book.palette.SelectSwatch(12);
-        book.palette.RestoreAllDefaultPaints();
-        for (int i = 0; i < SwatchCount; ++i)
-            QCOMPARE(book.settings.GetSetting("Paints", Palette::SettingsKey(i), "missing"), DefaultPaintColor(i));
-        QCOMPARE(book.palette.CurrentSwatch(), 12);
-        QCOMPARE(book.palette.CurrentPaint(), Colour(10040217));
-        QCOMPARE(book.palette.SwatchBackground(12), White);
     }
 
     void storedValues_data()
@@ -209,16 +146,11 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(Colour, colour);
-        QTemporaryDir dir;
-        SettingsStore settings(dir.filePath("settings.ini"));
-        settings.SaveSetting("Paints", "Color5", stored);
-        Palette palette(settings);
-        palette.LoadPalette();
-        QCOMPARE(palette.SwatchColour(5), colour);
-        palette.SelectSwatch(5);
-        QCOMPARE(palette.CurrentPaint(), colour);
+        Book book;
+        book.settings.SaveSetting("Paints", "Color5", stored);
+        book.palette.LoadPalette();
+        QCOMPARE(book.palette.SwatchColour(5), colour);
     }
-
 };
 
 QTEST_GUILESS_MAIN(ColouringTest)

@@ -1,14 +1,11 @@
-#include "folders/foldernames.h"
 #include "folders/folderstore.h"
 #include "folders/thumbnailfit.h"
 #include "mainwindow/contentsgrid.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
 #include "support/testsupport.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,56 +13,11 @@ using namespace atoz;
 
 using test::WriteFile;
 
-
 class FoldersTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void fileNames_data()
-    {
-        QTest::addColumn<int>("folder");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("first") << 0 << 0 << "b2f0p0.BMP";
-        QTest::newRow("K") << 3 << 10 << "b2f3p10.BMP";
-        QTest::newRow("last") << 7 << 25 << "b2f7p25.BMP";
-        QTest::newRow("9 and 10 apart") << 2 << 9 << "b2f2p9.BMP";
-        QTest::newRow("10 and 9 apart") << 2 << 10 << "b2f2p10.BMP";
-    }
-    void fileNames()
-    {
-        QFETCH(int, folder);
-        QFETCH(int, page);
-        QFETCH(QString, name);
-        const FolderStore store("/home/mia/book");
-        QCOMPARE(store.FolderPageFileName(folder, page), QString("/home/mia/book") + QDir::separator() + name);
-    }
-
-    void existenceIsAnyFile()
-    {
-        QTemporaryDir dir;
-        FolderStore store(dir.path());
-        QVERIFY(!store.FolderPageExists(1, 4));
-        WriteFile(store.FolderPageFileName(1, 4), QByteArray());  // empty, but there
-        QVERIFY(store.FolderPageExists(1, 4));
-        QVERIFY(!FolderStore(dir.filePath("missing")).FolderPageExists(1, 4));
-        QVERIFY(!FolderStore(test::UnwritablePath(dir.path(), "")).FolderPageExists(0, 0));
-    }
-
-    void storedPageComesBackExactly()
-    {
-        QTemporaryDir dir;
-        FolderStore store(dir.path());
-        const QImage page = test::ColouredPage(4, 0x123456);
-        QVERIFY(store.StorePage(3, 4, page));
-        QVERIFY(store.FolderPageExists(3, 4));
-        // Another run: a new store on the same directory.
-        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 4), page);
-        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(3, 5), LoadPagePicture(5));
-        QCOMPARE(FolderStore(dir.path()).LoadFolderPage(2, 4), LoadPagePicture(4));  // folders are apart
-    }
-
     void damagedFileFallsBackToTheLibrary()
     {
         // Every kind of unreadable picture is a case of the picture loader's
@@ -77,24 +29,11 @@ private slots:
         QCOMPARE(QFileInfo(store.FolderPageFileName(6, 2)).size(), qint64(19));
     }
 
-    void failedWriteKeepsThePageForTheRun()
-    {
-        QTemporaryDir dir;
-        FolderStore store(test::UnwritablePath(dir.path(), "pages"));
-        const QImage page = test::ColouredPage(7, NearBlack);
-        QVERIFY(!store.StorePage(0, 7, page));
-        QVERIFY(store.HasUnsavedPages());
-        QCOMPARE(store.LoadFolderPage(0, 7), page);
-        QCOMPARE(store.LoadFolderPage(1, 7), LoadPagePicture(7));
-        QVERIFY(!FolderStore(dir.filePath("missing")).StorePage(0, 7, page));
-    }
-
     void storeRemovesOnlyItsOwnStaleTemporaries_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("removed");
         QTest::newRow("left by a killed write") << "b2f1p17.BMP.EOuxqz" << true;
-        QTest::newRow("capitals only") << "b2f1p17.BMP.QWERTY" << true;
         QTest::newRow("another page's") << "b2f1p16.BMP.EOuxqz" << false;
         QTest::newRow("another folder's") << "b2f2p17.BMP.EOuxqz" << false;
         QTest::newRow("five letters") << "b2f1p17.BMP.EOuxq" << false;
@@ -153,10 +92,7 @@ private slots:
         QTest::addColumn<QPoint>("lastBox");
         QTest::newRow("three columns") << 6765 << 6065 << 3 << 9 << 16894 << 6 << QPoint(2320, 15028);
         QTest::newRow("just under three") << 6660 << 6065 << 2 << 13 << 24358 << 10 << QPoint(2320, 22492);
-        QTest::newRow("narrow") << 2000 << 6065 << 1 << 26 << 48616 << 23 << QPoint(100, 46750);
-        QTest::newRow("26 columns") << 57820 << 6065 << 26 << 1 << 1966 << DisabledScrollMax << QPoint(55600, 100);
         QTest::newRow("all rows fit") << 6765 << 17000 << 3 << 9 << 16894 << DisabledScrollMax << QPoint(2320, 15028);
-        QTest::newRow("no height") << 6765 << 0 << 3 << 9 << 16894 << 10 << QPoint(2320, 15028);  // visible rows: -1
     }
     void contentsGrid()
     {
@@ -177,8 +113,6 @@ private slots:
         QCOMPARE(grid.boxes.front(), QPoint(100, 100));
         QCOMPARE(grid.boxes.back(), lastBox);
     }
-
-
 };
 
 QTEST_GUILESS_MAIN(FoldersTest)

@@ -1,12 +1,11 @@
-#include "folders/foldermodel.h"
 #include "folders/namewindow.h"
-#include "info/maker.h"
-#include "mainwindow/colouringview.h"
+#include "folders/progresswindow.h"
+#include "mainwindow/contentsgrid.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/mainwindow.h"
 #include "pages/pagelibrary.h"
+#include "palette/palette.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
 
@@ -14,9 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace atoz;
@@ -31,29 +28,20 @@ class MainWindowTest : public QObject
 
     std::unique_ptr<test::Book> book_;
 
-    QWidget* find(const QString& name) const { return book_->find(name); }
+    QWidget* find(const QString& name) const { return test::Find(&book_->window(), name); }
     void click(const QString& step) { book_->Click(step); }
     QStringList storedPages() const { return QDir(book_->dir.path()).entryList({"b2f*"}, QDir::Files, QDir::Name); }
     QColor background() const { return book_->window().palette().color(QPalette::Window); }
+    QColor shade(const QString& name) const { return find(name)->palette().color(QPalette::Window); }
     bool undoShown() const { return find("UserCmdUndo")->isVisible(); }
+    PageThumbnail* thumbnail(int page) const
+    {
+        return test::Find<PageThumbnail>(&book_->window(), QStringLiteral("Thumbnail_%1").arg(page));
+    }
 
 private slots:
     void init() { book_ = std::make_unique<test::Book>(); }
     void cleanup() { book_.reset(); }
-
-    void startsOnTheHomeView()
-    {
-        QCOMPARE(book_->window().windowTitle(), QString("Book 2: A to Z"));
-        QCOMPARE(book_->window().size(), QSize(616, 404));
-        QCOMPARE(book_->window().CurrentView(), View::Home);
-        QCOMPARE(background(), QColor(Qt::black));
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "LabelBookNum")->text(), QString("# 2"));
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "OpenFolderNumber_7")->text(), QString("Your Name"));
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "UserCmdChangeFolder_7")->text(), QString("Your Name"));
-        QCOMPARE(book_->window().findChildren<QWidget*>(QRegularExpression("^Thumbnailbox_\\d+$")).size(), PageCount);
-        QCOMPARE(find("UserCmdExitPic")->cursor().hotSpot(), QPoint(12, 1));  // the pointing hand
-        QCOMPARE(find("Page_2")->cursor().hotSpot(), QPoint(8, 30));          // the brush
-    }
 
     void moves_data()
     {
@@ -64,6 +52,7 @@ private slots:
         QTest::addColumn<QStringList>("stored");
         const int closed = -1;
         const int home = int(View::Home), contents = int(View::Contents), colouring = int(View::Colouring);
+        QTest::newRow("start") << QStringList() << home << 0 << 0 << QStringList();
         QTest::newRow("tile") << QStringList{"OpenFolder_3"} << contents << 3 << 0 << QStringList();
         QTest::newRow("tile's name") << QStringList{"OpenFolderNumber_5"} << contents << 5 << 0 << QStringList();
         QTest::newRow("tile's number") << QStringList{"OpenFolderNumber2_6"} << contents << 6 << 0 << QStringList();
@@ -87,14 +76,8 @@ private slots:
         QTest::newRow("exit picture") << QStringList{"UserCmdExitPic"} << closed << 0 << 0 << QStringList();
         QTest::newRow("exit on contents") << QStringList{"OpenFolder_6", "UserCmdExit_1"} << closed << 6 << 0
                                           << QStringList();
-        QTest::newRow("closed at home") << QStringList{"close"} << closed << 0 << 0 << QStringList();
-        QTest::newRow("closed on contents") << QStringList{"OpenFolder_5", "close"} << closed << 5 << 0
-                                            << QStringList();
         QTest::newRow("closed while colouring stores the page")
             << QStringList{"OpenFolder_3", "Thumbnail_2", "close"} << closed << 3 << 2 << QStringList{"b2f3p2.BMP"};
-        QTest::newRow("closed after OK stores nothing more")
-            << QStringList{"OpenFolder_3", "Thumbnail_2", "UserCmdDone", "close"} << closed << 3 << 2
-            << QStringList{"b2f3p2.BMP"};
     }
     void moves()
     {
@@ -124,131 +107,115 @@ private slots:
         QVERIFY(book_->dialogs.messages.shown.isEmpty());
     }
 
+    // The open folder's tab does nothing; another tab opens its folder at the
+    // first row and reads its pages anew. Each page comes into its thumbnail,
+    // a picture of another shape fitted whole into its cell, and the progress
+    // window goes once all are in. Going home releases the tab.
     void tabsAndGoingHome()
     {
         click("OpenFolder_5");
         QScrollBar* scroll = test::Find<QScrollBar>(&book_->window(), "ContentsScroll");
+        QVERIFY(scroll->isEnabled());
+        QCOMPARE(scroll->maximum(), 6);  // nine rows of three, three in view
         scroll->setValue(2);
-        QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), QColor(Qt::black));
+        QCOMPARE(find("ContentsPage")->y(), -TwipsToPixels(2 * GridRowPitch));  // by whole rows
+        QCOMPARE(shade("UserCmdChangeFolder_5"), QColor(Qt::black));
         QCOMPARE(find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(find("ImagePoint")->y(), find("UserCmdChangeFolder_5")->y());
 
-        // The open folder's tab does nothing; another tab reads its pages anew.
-        const QImage coloured = test::ColouredPage(0, 255);
-        QVERIFY(SavePicture(coloured, book_->PageFile(5, 0)));
+        QImage portrait(400, 480, QImage::Format_RGB32);
+        portrait.fill(Qt::green);
+        QVERIFY(SavePicture(portrait, book_->PageFile(5, 3)));
         click("UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 2);
-        QCOMPARE(book_->window().folder().Page(0), LoadPagePicture(0));
+        QCOMPARE(thumbnail(3)->Picture(), LoadPagePicture(3));
         click("UserCmdChangeFolder_1");
-        QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), ToQColor(FolderColour(5)));
+        QCOMPARE(shade("UserCmdChangeFolder_5"), ToQColor(FolderColour(5)));
         click("UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 0);
-        QCOMPARE(book_->window().folder().Page(0), coloured);
+        for (int i = 0; i < PageCount; ++i) {
+            QVERIFY(thumbnail(i)->isVisible());
+            QCOMPARE(thumbnail(i)->Picture(), i == 3 ? portrait : LoadPagePicture(i));
+        }
+        QCOMPARE(thumbnail(3)->geometry(), QRect(21, 0, 98, 118));  // fitted to the height, centred
+        QVERIFY(!book_->window().findChild<frmProgressForm*>());
 
         click("UserCmdHome");
-        QCOMPARE(find("UserCmdChangeFolder_5")->palette().color(QPalette::Window), ToQColor(FolderColour(5)));
+        QCOMPARE(shade("UserCmdChangeFolder_5"), ToQColor(FolderColour(5)));
         QCOMPARE(find("UserCmdChangeFolder_5")->cursor().hotSpot(), QPoint(12, 1));
         QVERIFY(find("Thumbnailbox_0")->isVisibleTo(find("ContentsPage")));
         QVERIFY(!find("Thumbnail_0")->isVisibleTo(find("ContentsPage")));
         QCOMPARE(book_->window().folder().CurrentFolder(), 5);
     }
 
-    // A page coloured and kept with OK shows in its thumbnail at once, comes
-    // back from its file when the folder opens again, and after a restart.
+    // A page coloured and kept with OK shows in its thumbnail at once and
+    // when the folder opens again, and comes back from its file after a
+    // restart. Where pages cannot be written the child is told once at OK,
+    // goes on colouring with nothing lost, and is told once more at shut-down
+    // unless the writes work by then.
+    void colouringIsKept_data()
+    {
+        QTest::addColumn<bool>("writableAtOK");
+        QTest::addColumn<bool>("writableAtShutDown");
+        QTest::newRow("written") << true << true;
+        QTest::newRow("still unwritable") << false << false;
+        QTest::newRow("writable again") << false << true;
+    }
     void colouringIsKept()
     {
+        QFETCH(bool, writableAtOK);
+        QFETCH(bool, writableAtShutDown);
+        const QString pages = writableAtOK ? book_->dir.path() : test::UnwritablePath(book_->dir.path(), "pages");
+        book_->Start(pages);
         const QPoint inside = test::PointInside(LoadPagePicture(1));
-        click("OpenFolder_1");
-        click("Thumbnail_1");
+        book_->OpenPage(1, 1);
         click("Paint_7");  // red
         click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
-        QVERIFY(undoShown());
         const QImage coloured = book_->Page();
         QCOMPARE(FromQRgb(coloured.pixel(inside)), Colour(255));
         QCOMPARE(book_->window().folder().Page(1), LoadPagePicture(1));  // the folder's copy waits for OK
 
         click("UserCmdDone");
-        QVERIFY(!undoShown());
-        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_1")->Picture(), coloured);
-        QCOMPARE(LoadPicture(book_->PageFile(1, 1)), coloured);
-
-        click("UserCmdHome");
-        click("OpenFolder_1");
-        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_1")->Picture(), coloured);
-
-        click("UserCmdExit_1");
-        book_->Start();
-        click("OpenFolder_1");
-        click("Thumbnail_1");
-        QCOMPARE(book_->Page(), coloured);
-        QVERIFY(!undoShown());
-    }
-
-    // Where pages cannot be written the child is told once at OK, goes on
-    // colouring with nothing lost, and is told once more at shut-down unless
-    // the writes work by then.
-    void unwritablePages_data()
-    {
-        QTest::addColumn<bool>("writableByShutDown");
-        QTest::newRow("still unwritable") << false;
-        QTest::newRow("writable again") << true;
-    }
-    void unwritablePages()
-    {
-        QFETCH(bool, writableByShutDown);
-        const QString pages = test::UnwritablePath(book_->dir.path(), "pages");
-        book_->Start(pages);
-        const QPoint inside = test::PointInside(LoadPagePicture(7));
-        click("OpenFolder_2");
-        click("Thumbnail_7");
-        click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
-        const QImage coloured = book_->Page();
-        click("UserCmdDone");
-        QCOMPARE(book_->dialogs.messages.shown,
-                 (QList<QPair<QString, QString>>{{"File Save Error", "Your coloring page was not saved."}}));
+        const QList<QPair<QString, QString>> told{{"File Save Error", "Your coloring page was not saved."}};
+        QCOMPARE(book_->dialogs.messages.shown, (writableAtOK ? QList<QPair<QString, QString>>() : told));
         QCOMPARE(book_->window().CurrentView(), View::Contents);
-
+        QVERIFY(!undoShown());
+        QCOMPARE(thumbnail(1)->Picture(), coloured);
         click("UserCmdHome");
-        click("OpenFolder_2");
-        QCOMPARE(test::Find<PageThumbnail>(&book_->window(), "Thumbnail_7")->Picture(), coloured);
+        click("OpenFolder_1");
+        QCOMPARE(thumbnail(1)->Picture(), coloured);
 
-        if (writableByShutDown) {
+        if (writableAtShutDown && !writableAtOK) {
             QVERIFY(QFile::remove(QFileInfo(pages).path()));
             QVERIFY(QDir().mkpath(pages));
         }
         click("close");
-        QCOMPARE(book_->dialogs.messages.shown.size(), writableByShutDown ? 1 : 2);
-        QCOMPARE(LoadPicture(book_->PageFile(2, 7)).isNull(), !writableByShutDown);
-        if (writableByShutDown)
-            QCOMPARE(LoadPicture(book_->PageFile(2, 7)), coloured);
+        QCOMPARE(book_->dialogs.messages.shown.size(), int(!writableAtOK) + int(!writableAtShutDown));
+        QCOMPARE(LoadPicture(book_->PageFile(1, 1)), writableAtShutDown ? coloured : QImage());
+        if (writableAtShutDown) {  // a 24-bit bitmap, as the book's pages have always been
+            const QByteArray file = test::ReadFile(book_->PageFile(1, 1));
+            QVERIFY(file.startsWith("BM") && file.at(28) == 24 && file.at(29) == 0);
+        }
+        book_->Start(pages);
+        book_->OpenPage(1, 1);
+        QCOMPARE(book_->Page(), writableAtShutDown ? coloured : LoadPagePicture(1));
+        QVERIFY(!undoShown());
     }
 
-    void shutDownClosesEveryOtherWindow()
-    {
-        QWidget other;
-        other.show();
-        bool namesWereOpen = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* names = qobject_cast<frmName*>(QApplication::activeModalWidget());
-            namesWereOpen = names != nullptr;
-            if (names) {
-                QTest::keyClick(names->TextYourName(0), Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(names->TextYourName(0), "Mia");
-                book_->window().close();
-            }
-        });
-        click("UserCmdNamePic");  // returns once the names window has gone
-        QVERIFY(namesWereOpen);
-        QVERIFY(!book_->window().isVisible());
-        QVERIFY(!other.isVisible());
-        QCOMPARE(book_->settings.GetSetting("Book2", "Name0", ""), QString("Mia"));
-    }
-
+    // While a folder loads, the progress window stands centred over the book
+    // and above it. A close that arrives then (the loading lets the window
+    // system's events other than the child's input through) ends the book
+    // with nothing stored and no window left.
     void closingWhileAFolderLoads()
     {
-        // The close arrives while the pages load (the loading lets the window
-        // system's events other than the child's input through).
-        QTimer::singleShot(0, &book_->window(), &QWidget::close);
+        QTimer::singleShot(0, &book_->window(), [this] {
+            const QRect book = book_->window().frameGeometry();
+            auto* progress = book_->window().findChild<frmProgressForm*>();
+            QVERIFY(progress && progress->isVisible() && progress->windowFlags() & Qt::WindowStaysOnTopHint);
+            QCOMPARE(progress->HeaderText()->text(), QString("Loading Pages ..."));
+            QVERIFY((progress->frameGeometry().center() - book.center()).manhattanLength() <= 2);
+            book_->window().close();
+        });
         click("OpenFolder_4");
         QVERIFY(!book_->window().isVisible());
         QCOMPARE(book_->window().folder().CurrentFolder(), 4);
@@ -260,6 +227,8 @@ private slots:
     // Every way in opens a fresh names window; every way out stores all 8
     // boxes: what the child typed, and a name the child did not touch whole,
     // even one longer than a box holds (only an edited settings file has it).
+    // Shutting the book while it is open is a way out too: it closes every
+    // other window, and the next run shows the names.
     void namesWindow_data()
     {
         QTest::addColumn<QString>("control");
@@ -268,6 +237,7 @@ private slots:
         QTest::newRow("Name, close box") << "UserCmdName_0" << "close";
         QTest::newRow("Your, Escape") << "UserCmdName_2" << "escape";
         QTest::newRow("hint, OK") << "UserCmdName_1" << "CmdOK";
+        QTest::newRow("picture, shut-down") << "UserCmdNamePic" << "shut-down";
     }
     void namesWindow()
     {
@@ -275,10 +245,19 @@ private slots:
         QFETCH(QString, close);
         FolderNames& names = book_->window().folderNames();
         names.StoreFolderNames({"Mia", "Leo", "Sam", "Maximilianus"});
-        QTimer::singleShot(0, this, [close] {
+        QWidget other;
+        other.show();
+        QTimer::singleShot(0, this, [this, close] {
             auto* window = qobject_cast<frmName*>(QApplication::activeModalWidget());
             QVERIFY(window);
             QCOMPARE(window->TextYourName(1)->text(), QString("Leo"));
+            QWidget* focus = window->CmdOK();  // Tab goes from OK through the boxes in order
+            for (int i = 0; i < FolderCount; ++i) {
+                do
+                    focus = focus->nextInFocusChain();
+                while (focus->focusPolicy() == Qt::NoFocus);
+                QCOMPARE(focus, window->TextYourName(i));
+            }
             QTest::keyClick(window->TextYourName(0), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(window->TextYourName(0), "Alexandrina");  // 11 letters: the last does not fit
             QTest::keyClick(window->TextYourName(2), Qt::Key_A, Qt::ControlModifier);
@@ -287,10 +266,16 @@ private slots:
                 QTest::mouseClick(window->CmdOK(), Qt::LeftButton);
             else if (close == "close")
                 window->close();
-            else
+            else if (close == "escape")
                 QTest::keyClick(window, Qt::Key_Escape);
+            else
+                book_->window().close();
         });
-        click(control);
+        click(control);  // returns once the names window has gone
+        QCOMPARE(book_->window().isVisible(), close != "shut-down");
+        QCOMPARE(other.isVisible(), close != "shut-down");
+        if (close == "shut-down")
+            book_->Start();
         const QStringList stored = {"Alexandrin", "Leo", "", "Maximilianus", "", "", "", ""};
         for (int i = 0; i < FolderCount; ++i)
             QCOMPARE(book_->settings.GetSetting("Book2", QStringLiteral("Name%1").arg(i), "missing"), stored[i]);
@@ -324,24 +309,47 @@ private slots:
             click(step);
         const QWidget* pressed = find(control);
         const QPoint at = pressed->mapTo(&book_->window(), pressed->rect().center());
-        book_->DoubleClick(control);
+        QTest::mouseDClick(book_->window().windowHandle(), Qt::LeftButton, {}, at);
         QVERIFY(book_->window().isVisible());
         QCOMPARE(int(book_->window().CurrentView()), view);
         QVERIFY2(book_->window().childAt(at)->objectName().startsWith(under), "the case tests nothing");
         QVERIFY(!undoShown());
     }
 
-    void doubleClickOnThePageIsOneFill()
+    // Any button picks a paint, moving the marker to it, and colours an area;
+    // a double-click on the page is one fill. Undo takes the fill back.
+    void colouringClicks_data()
     {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("twice");
+        QTest::newRow("left") << Qt::LeftButton << false;
+        QTest::newRow("right") << Qt::RightButton << false;
+        QTest::newRow("middle") << Qt::MiddleButton << false;
+        QTest::newRow("double-click") << Qt::LeftButton << true;
+    }
+    void colouringClicks()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, twice);
         const QPoint inside = test::PointInside(LoadPagePicture(0));
-        click("OpenFolder_0");
-        click("Thumbnail_0");
-        click("Paint_7");
+        book_->OpenPage(0, 0);
+        QCOMPARE(find("PaintMarker")->parentWidget(), find("Paint_2"));
+        QTest::mouseClick(find("Paint_7"), button);
+        QCOMPARE(find("PaintMarker")->parentWidget(), find("Paint_7"));
+        QCOMPARE(shade("PaintMarker"), QColor(255, 0, 0));
+        QCOMPARE(shade("Paint_7"), QColor(Qt::white));
+        QCOMPARE(shade("Paint_2"), ToQColor(DefaultPaint(2)));
+
         const QPoint at = find("Page_2")->mapTo(&book_->window(), inside);
-        QTest::mouseDClick(book_->window().windowHandle(), Qt::LeftButton, {}, at);
+        if (twice)
+            QTest::mouseDClick(book_->window().windowHandle(), button, {}, at);
+        else
+            QTest::mouseClick(book_->window().windowHandle(), button, {}, at);
+        QCOMPARE(FromQRgb(book_->Page().pixel(inside)), Colour(255));
         QVERIFY(undoShown());
-        click("UserCmdUndo");  // undoes the one fill: the area is white again
+        click("UserCmdUndo");
         QCOMPARE(book_->Page(), LoadPagePicture(0));
+        QVERIFY(!undoShown());
     }
 };
 

@@ -1,18 +1,14 @@
-#include "mainwindow/colouringview.h"
 #include "mainwindow/mainwindow.h"
 #include "output/printchoices.h"
 #include "output/printquerywindow.h"
-#include "output/savefile.h"
 #include "palette/paletteeditor.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
 #include "platform/ui/controls.h"
 #include "support/testsupport.h"
 
 #include <QDir>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace atoz;
@@ -39,10 +35,6 @@ class OutputTest : public QObject
         });
     }
     static void press(QWidget* window, const QString& control) { QTest::mouseClick(Find(window, control), Qt::LeftButton); }
-    static QColor textColour(QWidget* window, const QString& label)
-    {
-        return Find(window, label)->palette().color(QPalette::WindowText);
-    }
 
 private slots:
     void initTestCase() { qputenv("HOME", QDir::tempPath().toLocal8Bit() + "/atoz-output-home"); }
@@ -80,10 +72,7 @@ private slots:
         QFETCH(QSizeF, sheet);
         QFETCH(bool, fill);
         QFETCH(int, margin);
-        QFETCH(QRectF, placed);
-        const PrintChoices choices{sheet.width() > sheet.height(), fill, margin};
-        QCOMPARE(PrintPage(PageSize, sheet, choices).twips, placed);
-        QCOMPARE(PrintPage(PageSize, sheet, choices).landscape, choices.landscape);
+        QTEST(PrintPage(PageSize, sheet, {sheet.width() > sheet.height(), fill, margin}).twips, "placed");
     }
 
     void storedPrintChoices_data()
@@ -96,7 +85,8 @@ private slots:
         QTest::newRow("first use") << QStringList{"-", "-", "-"} << false << false << true << 4;
         QTest::newRow("first use, printer turned") << QStringList{"-", "-", "-"} << true << true << true << 4;
         QTest::newRow("stored") << QStringList{"True", "False", "1"} << false << true << false << 1;
-        QTest::newRow("any case, numbers") << QStringList{"false", "0", "5"} << true << false << false << 5;
+        QTest::newRow("any case, numbers") << QStringList{"fALSE", "0", "5"} << true << false << false << 5;
+        QTest::newRow("other numbers are true") << QStringList{"-1", "-", "-"} << false << true << true << 4;
         QTest::newRow("damaged") << QStringList{"maybe", "", "7"} << true << true << true << 4;
         QTest::newRow("margin below") << QStringList{"-", "-", "-1"} << false << false << true << 4;
         QTest::newRow("margin not whole") << QStringList{"-", "-", "2.5"} << false << false << true << 4;
@@ -115,28 +105,9 @@ private slots:
         QTEST(choices.marginIndex, "margin");
     }
 
-    void printWindowShowsOneChoicePerGroup()
-    {
-        frmPrintQuery query(book_->settings, "Kitchen Printer", false, &book_->window());
-        QCOMPARE(Find<QLabel>(&query, "PrinterName")->text(), QString("Kitchen Printer"));
-        const QColor green(0, 255, 0), grey(224, 224, 224);
-        auto check = [&](const QStringList& greens) {
-            for (const char* name : {"Portrait1", "Landscape1", "FillPageL_0", "FillPageL_1", "Margin_0", "Margin_1",
-                                        "Margin_2", "Margin_3", "Margin_4", "Margin_5"})
-                QCOMPARE(textColour(&query, name), greens.contains(name) ? green : grey);
-        };
-        check({"Portrait1", "FillPageL_0", "Margin_4"});
-        QCOMPARE(query.PageMargin(), 1.0f);
-        for (const char* control : {"Landscape2", "FillPageL_1", "Margin_1", "Margin_5"})
-            press(&query, control);
-        check({"Landscape1", "FillPageL_1", "Margin_5"});
-        QCOMPARE(Find(&query, "Landscape2")->palette().color(QPalette::Window), green);
-        QCOMPARE(query.PageMargin(), 1.5f);
-        QVERIFY(query.Landscape() && !query.FillPage());
-    }
-
-    // YES stores the choices and prints one page where the arithmetic puts
-    // it; NO and the close box print nothing and store nothing.
+    // The print window names the printer and shows one green choice in each
+    // group. YES stores the choices and prints one page where the arithmetic
+    // puts it; NO and the close box print nothing and store nothing.
     void printing_data()
     {
         QTest::addColumn<QString>("answer");
@@ -150,11 +121,25 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, printed);
         whenOpen<frmPrintQuery>([answer](frmPrintQuery* query) {
-            press(query, "Landscape1");
-            press(query, "Margin_2");
+            const QColor green(0, 255, 0);
+            const auto greens = [&] {
+                QStringList shown;
+                for (QLabel* label : query->findChildren<QLabel*>())
+                    if (label->palette().color(QPalette::WindowText) == green && !label->objectName().startsWith("Cmd"))
+                        shown.append(label->objectName());
+                shown.sort();
+                return shown;
+            };
+            QCOMPARE(Find<QLabel>(query, "PrinterName")->text(), QString("Kitchen Printer"));
+            QCOMPARE(greens(), (QStringList{"FillPageL_0", "Margin_4", "Portrait1"}));
+            for (const char* control : {"Landscape2", "FillPageL_1", "Margin_1", "Margin_2"})
+                press(query, control);
+            QCOMPARE(greens(), (QStringList{"FillPageL_1", "Landscape1", "Margin_2"}));
+            QCOMPARE(Find(query, "Landscape2")->palette().color(QPalette::Window), green);
+            press(query, "FillPageL_0");
             answer == "close" ? void(query->close()) : press(query, answer);
         });
-        book_->window().UserCmdPrint_Click();
+        book_->Click("UserCmdPrint");
         QCOMPARE(book_->dialogs.printer.printed.size(), printed ? 1 : 0);
         QCOMPARE(setting("Margin"), printed ? QString("2") : QString("none"));
         if (printed) {
@@ -171,22 +156,27 @@ private slots:
     {
         book_->dialogs.printer.refuses = true;
         whenOpen<frmPrintQuery>([](frmPrintQuery* query) { press(query, "CmdYes"); });
-        book_->window().UserCmdPrint_Click();
+        book_->Click("UserCmdPrint");
         QCOMPARE(book_->dialogs.messages.shown.size(), 1);
+        QCOMPARE(page(), book_->dialogs.printer.printed.value(0).picture);  // the page is as it was
 
         book_->dialogs.printer.installed = false;
-        book_->window().UserCmdPrint_Click();  // no print window at all
-        book_->window().UserPrinterSetupPic_Click();
+        book_->Click("UserCmdPrint");  // no print window at all
+        book_->Click("UserCmdDone");
+        book_->Click("UserCmdHome");
+        book_->Click("UserPrinterSetup_0");
         QCOMPARE(book_->dialogs.messages.shown.size(), 3);
+        book_->dialogs.printer.installed = true;
+        book_->Click("UserPrinterSetupPic");  // the system's choice of printer, and nothing said
+        QCOMPARE(book_->dialogs.messages.shown.size(), 3);
+        QCOMPARE(book_->dialogs.printer.dialogsShown, 1);
         QCOMPARE(book_->dialogs.printer.printed.size(), 1);
-        QCOMPARE(book_->dialogs.printer.dialogsShown, 0);
-        QCOMPARE(page(), book_->dialogs.printer.printed[0].picture);  // the page is as it was
     }
 
     void paletteEditor_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("effect");  // "custom", "one", "all" or "none"
+        QTest::addColumn<QString>("effect");  // "custom", "one", "all", "none" or "stays" (open)
         QTest::newRow("colour disc") << "CmdCustom1" << "custom";
         QTest::newRow("Select Custom Color") << "CmdCustom2" << "custom";
         QTest::newRow("default preview") << "CmdDefault3" << "one";
@@ -197,6 +187,7 @@ private slots:
         QTest::newRow("Cancel") << "CmdOK1" << "none";
         QTest::newRow("Exit Without Changing") << "CmdOK3" << "none";
         QTest::newRow("close box") << "close" << "none";
+        QTest::newRow("colour chooser cancelled") << "CmdCustom1" << "stays";
     }
     void paletteEditor()
     {
@@ -207,37 +198,32 @@ private slots:
         paints.SetPaintColor(111);
         paints.SelectSwatch(7);
         paints.SetPaintColor(123456);
-        book_->dialogs.colours.answer = Black;
+        if (effect != "stays")
+            book_->dialogs.colours.answer = Black;  // black paint is near black
         Colour preview = 0;
+        bool stillOpen = false;
         whenOpen<frmPaintColor>([&](frmPaintColor* editor) {
             preview = *Find<OutlineShape>(editor, "CmdDefault1")->Fill();
             control == "close" ? void(editor->close()) : press(editor, control);
+            stillOpen = editor->isVisible();
+            if (stillOpen)
+                press(editor, "CmdOK3");
         });
-        book_->window().UserCmdColor_Click();
+        book_->Click("UserCmdColor");
 
         QCOMPARE(preview, Colour(255));  // swatch 7's own default, not its colour now
+        QCOMPARE(stillOpen, effect == "stays");
         const QMap<QString, QPair<Colour, Colour>> expected = {  // swatch 7, swatch 3
-            {"custom", {NearBlack, 111}}, {"one", {255, 111}}, {"all", {255, DefaultPaint(3)}}, {"none", {123456, 111}}};
+            {"custom", {NearBlack, 111}}, {"one", {255, 111}}, {"all", {255, DefaultPaint(3)}},
+            {"none", {123456, 111}}, {"stays", {123456, 111}}};
         QCOMPARE(paints.SwatchColour(7), expected[effect].first);
+        QCOMPARE(paints.CurrentPaint(), expected[effect].first);
         QCOMPARE(paints.SwatchColour(3), expected[effect].second);
         QCOMPARE(book_->settings.GetSetting("Paints", "Color7", ""), QString::number(expected[effect].first));
+        QCOMPARE(book_->settings.GetSetting("Paints", "Color3", ""), QString::number(expected[effect].second));
         QCOMPARE(paints.CurrentSwatch(), 7);
-        QCOMPARE(book_->dialogs.colours.opened, effect == "custom" ? QList<Colour>{123456} : QList<Colour>{});
-    }
-
-    void cancelledColourKeepsTheEditorOpen()
-    {
-        bool stillOpen = false;
-        whenOpen<frmPaintColor>([&](frmPaintColor* editor) {
-            press(editor, "CmdCustom1");  // the colour chooser is cancelled
-            stillOpen = editor->isVisible();
-            press(editor, "CmdOK3");
-        });
-        book_->window().UserCmdColor_Click();
-        QVERIFY(stillOpen);
-        QCOMPARE(book_->dialogs.colours.opened.size(), 1);
-        QCOMPARE(book_->window().paints().SwatchColour(7), Colour(255));
-        QCOMPARE(book_->settings.GetSetting("Paints", "Color7", "none"), QString("none"));
+        QCOMPARE(book_->dialogs.colours.opened,
+                 control.startsWith("CmdCustom") ? QList<Colour>{123456} : QList<Colour>{});
     }
 
     void savingAPage_data()
@@ -258,17 +244,16 @@ private slots:
         QFETCH(bool, told);
         test::UnwritablePath(book_->dir.path(), "");
         book_->dialogs.files.answer = typed.isEmpty() ? QString() : book_->dir.filePath(typed);
-        book_->window().UserCmdSave_Click();
+        book_->Click("UserCmdSave");
 
         const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         QCOMPARE(book_->dialogs.files.proposals, QStringList{pictures + "/colorpage.bmp"});
         QVERIFY(QFileInfo(pictures).isDir());
-        QCOMPARE(book_->dialogs.files.filters.value(0), QString("Bitmap (*.bmp)"));
         QCOMPARE(book_->dialogs.messages.shown.size(), told ? 1 : 0);
         QCOMPARE(setting("SaveFile"), written.isEmpty() ? QString("none") : book_->dir.filePath(written));
         if (!written.isEmpty()) {
             QCOMPARE(LoadPicture(book_->dir.filePath(written)), page());  // every colour exactly
-            book_->window().UserCmdSave_Click();
+            book_->Click("UserCmdSave");
             QCOMPARE(book_->dialogs.files.proposals.last(), book_->dir.filePath(written));
         }
     }

@@ -8,9 +8,7 @@
 #include "support/testsupport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,42 +24,26 @@ QPoint middle(int leftPixels, QRect twips)
     return QPoint(leftPixels, 0) + TwipsRect(twips).center();
 }
 
-// A private X server for one test, stopped again by the process it started.
+// A private X server for one test, on a free display it picks itself,
+// stopped again by the process it started.
 class XServer
 {
 public:
     XServer()
     {
-        for (int attempt = 0; attempt < 20 && display_.isEmpty(); ++attempt) {
-            const int number = 100 + int(QRandomGenerator::global()->bounded(800));
-            if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-                continue;
-            process_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), "-screen", "0", "1024x768x24",
-                                                    "-nolisten", "tcp"});
-            process_.waitForStarted();
-            for (int wait = 0; wait < 100 && process_.state() == QProcess::Running; ++wait) {
-                if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
-                    display_ = QStringLiteral(":%1").arg(number);
-                    break;
-                }
-                QTest::qWait(50);
-            }
-            if (display_.isEmpty())
-                stop();
-        }
+        process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        if (process_.waitForReadyRead(10000))
+            display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
     }
-    ~XServer() { stop(); }
-    QString display() const { return display_; }
-
-private:
-    void stop()
+    ~XServer()
     {
         process_.terminate();
         if (!process_.waitForFinished(3000))
             process_.kill();
-        process_.waitForFinished(3000);
     }
+    QString display() const { return display_; }
 
+private:
     QProcess process_;
     QString display_;
 };

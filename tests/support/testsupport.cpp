@@ -21,8 +21,6 @@ constexpr struct
 
 }  // namespace
 
-Book::~Book() = default;
-
 void Book::Start(const QString& pageDirectory)
 {
     window_.reset();
@@ -31,11 +29,6 @@ void Book::Start(const QString& pageDirectory)
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()))
         qFatal("the main window did not show");
-}
-
-QWidget* Book::find(const QString& name) const
-{
-    return Find(window_.get(), name);
 }
 
 QString Book::PageFile(int folder, int page) const
@@ -69,11 +62,6 @@ void Book::Click(const QString& control)
         return;
     }
     QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(window_.get(), control));
-}
-
-void Book::DoubleClick(const QString& control)
-{
-    QTest::mouseDClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(window_.get(), control));
 }
 
 void Book::OpenPage(int folder, int page)

@@ -40,15 +40,13 @@ public:
 class FakeFileDialog final : public FileDialog
 {
 public:
-    QString SaveFileName(QWidget*, const QString& proposed, const QStringList& filterList) override
+    QString SaveFileName(QWidget*, const QString& proposed, const QStringList&) override
     {
         proposals.append(proposed);
-        filters = filterList;
         return answer;
     }
     QString answer;
     QStringList proposals;
-    QStringList filters;
 };
 
 // A printer on paper of `sheet` twips (portrait), recording every page.
@@ -119,21 +117,18 @@ struct FakeDialogs
 class Book
 {
 public:
-    explicit Book(const QString& pageDirectory = QString()) { Start(pageDirectory); }
-    ~Book();
+    Book() { Start(); }
     // A new run on the same settings; the pages in `pageDirectory`, by default
     // the book's own folder.
     void Start(const QString& pageDirectory = QString());
 
     frmRezivIdod& window() const { return *window_; }
-    QWidget* find(const QString& name) const;
     QString PageFile(int folder, int page) const;
     // The page being coloured, as it is now.
     const QImage& Page() const;
     // "Name" clicks the control's middle, "Name@x,y" a point of it; "close"
     // closes the window as its close box does.
     void Click(const QString& control);
-    void DoubleClick(const QString& control);
     // Opens page `page` of copy `folder` for colouring, as a child does.
     void OpenPage(int folder, int page);
 
