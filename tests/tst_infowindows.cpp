@@ -200,6 +200,7 @@ int main(int argc, char* argv[])
 {
     PrepareBrowser();
     QApplication app(argc, argv);
+    QCoreApplication::addLibraryPath(QStringLiteral(ATOZ_PROGRAM_DIR));  // where the web engine module is built
     InfoWindowsTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -25,8 +25,6 @@ class FolderStore
 public:
     explicit FolderStore(QString directory);
 
-    QString directory() const { return directory_; }
-
     // The full path of the page's file, whether or not it exists. Pure string
     // building, with the system's separator.
     QString FolderPageFileName(int folder, int page) const;
@@ -47,7 +45,6 @@ public:
     // Tries once more to write every page kept after a failed write; pages
     // written now are dropped from memory. The number still unwritten.
     int StoreUnsavedPages();
-    bool HasUnsavedPages() const { return !unsaved_.isEmpty(); }
 
 private:
     QString directory_;

@@ -51,10 +51,6 @@ public:
 
     ContentsView(FolderModel& folder, FolderNames& names, Progress& progress, QWidget* parent = nullptr);
 
-    QScrollBar* ContentsScroll() const { return scroll_; }
-    PageThumbnail* Thumbnail(int page) const { return thumbnails_.at(size_t(page)); }
-    QWidget* Thumbnailbox(int page) const { return boxes_.at(size_t(page)); }
-
     // Opens folder i on the sheet: back to the first row, its tab marked, its
     // 26 pages loaded.
     void OpenFolder(int folder);
