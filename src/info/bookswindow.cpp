@@ -10,10 +10,6 @@
 namespace atoz {
 
 namespace {
-
-constexpr Colour Yellow = 65535;
-constexpr Colour Green = 65280;
-constexpr Colour Cyan = 16776960;
 constexpr qreal TextSize = 11.25;
 
 // Puts `next` on the line of `first`, right after its text, whatever the

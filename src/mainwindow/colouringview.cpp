@@ -11,12 +11,6 @@
 
 namespace atoz {
 
-namespace {
-
-constexpr Colour OkGreen = 65280;
-
-}  // namespace
-
 ColouringView::ColouringView(Palette& palette, UndoRecord& undo, QWidget* parent)
     : QWidget(parent), palette_(palette), undo_(undo), colouring_(palette, undo)
 {
@@ -27,7 +21,7 @@ ColouringView::ColouringView(Palette& palette, UndoRecord& undo, QWidget* parent
 
     // OK is a label over a white ring.
     AddShape(bar, "UserCmdDone2", OutlineShape::Kind::Oval, {60, 90, 585, 555});
-    QLabel* done = AddLabel(bar, {"UserCmdDone", {60, 180, 585, 465}, "OK", OkGreen, 14.25, Bold | Centred});
+    QLabel* done = AddLabel(bar, {"UserCmdDone", {60, 180, 585, 465}, "OK", Green, 14.25, Bold | Centred});
     done->setToolTip(tr("Keep this page in my book"));
     OnClick(done, this, [this] { emit doneClicked(); });
 

@@ -21,8 +21,6 @@ namespace atoz {
 
 namespace {
 
-constexpr Colour HomeGreen = 49152;
-constexpr Colour ExitRed = 255;
 constexpr qreal TabPoints = 11;
 
 }  // namespace
@@ -53,7 +51,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
     SetBackground(this, Black);
 
     QWidget* bar = AddBox(this, "CmdBar_1", {0, 0, BarWidth, BarHeight}, Black);
-    QLabel* home = AddLabel(bar, {"UserCmdHome", {150, 240, 1785, 585}, "Home", White, 18, Bold | Centred, HomeGreen});
+    QLabel* home = AddLabel(bar, {"UserCmdHome", {150, 240, 1785, 585}, "Home", White, 18, Bold | Centred, DarkGreen});
     OnClick(home, this, [this] { emit homeClicked(); });
     for (int i = 0; i < FolderCount; ++i) {
         // Each tab shows its folder's name.
@@ -61,7 +59,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
                                           Black, TabPoints, Bold | Centred, FolderColour(i)});
         OnClick(tabs_[size_t(i)], this, [this, i] { UserCmdChangeFolder_Click(i); });
     }
-    QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, ExitRed});
+    QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, Red});
     OnClick(exit, this, [this] { emit exitClicked(); });
 
     auto* marker = new QLabel(bar);

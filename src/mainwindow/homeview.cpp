@@ -16,13 +16,6 @@ namespace atoz {
 
 namespace {
 
-constexpr Colour Yellow = 65535;
-constexpr Colour Green = 65280;
-constexpr Colour LightGrey = 14737632;
-constexpr Colour Red = 255;
-constexpr Colour LightCyan = 16777088;
-constexpr Colour Magenta = 16711935;
-
 constexpr qreal TileNamePoints = 12;
 constexpr int TileWidth = 1365;
 constexpr int TileHeight = 1635;

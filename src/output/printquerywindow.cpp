@@ -10,18 +10,12 @@ namespace atoz {
 
 namespace {
 
-constexpr Colour Chosen = 65280;      // bright green
-constexpr Colour NotChosen = 14737632;  // light grey
-constexpr Colour LightCyan = 16777088;
-constexpr Colour Yellow = 65535;
-constexpr Colour Red = 255;
-
 constexpr qreal Captions = 15.75;
 constexpr qreal MarginCaptions = 14.25;
 
 Colour shown(bool chosen)
 {
-    return chosen ? Chosen : NotChosen;
+    return chosen ? Green : LightGrey;
 }
 
 }  // namespace
@@ -40,16 +34,16 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     name->setToolTip(printerName);
 
     AddLabel(this, {"Label2", {210, 900, 1800, 420}, "Fill Page ?", LightCyan, Captions});
-    fill_[0] = AddLabel(this, {"FillPageL_0", {2130, 930, 660, 420}, "Yes", NotChosen, Captions});
-    fill_[1] = AddLabel(this, {"FillPageL_1", {2880, 930, 660, 420}, "No", NotChosen, Captions});
+    fill_[0] = AddLabel(this, {"FillPageL_0", {2130, 930, 660, 420}, "Yes", LightGrey, Captions});
+    fill_[1] = AddLabel(this, {"FillPageL_1", {2880, 930, 660, 420}, "No", LightGrey, Captions});
     for (int i = 0; i < 2; ++i)
         OnClick(fill_[size_t(i)], this, [this, i] { FillPageL_Click(i); });
 
     // A page on end and a page on its side; their colour shows the choice.
-    portraitPage_ = AddBox(this, "Portrait2", {1020, 1830, 375, 555}, NotChosen);
-    landscapePage_ = AddBox(this, "Landscape2", {3510, 1800, 615, 375}, NotChosen);
-    portrait_ = AddLabel(this, {"Portrait1", {1530, 1890, 1440, 420}, "Portrait", NotChosen, Captions});
-    landscape_ = AddLabel(this, {"Landscape1", {3060, 2280, 1800, 420}, "Landscape", NotChosen, Captions});
+    portraitPage_ = AddBox(this, "Portrait2", {1020, 1830, 375, 555}, LightGrey);
+    landscapePage_ = AddBox(this, "Landscape2", {3510, 1800, 615, 375}, LightGrey);
+    portrait_ = AddLabel(this, {"Portrait1", {1530, 1890, 1440, 420}, "Portrait", LightGrey, Captions});
+    landscape_ = AddLabel(this, {"Landscape1", {3060, 2280, 1800, 420}, "Landscape", LightGrey, Captions});
     for (QWidget* control : {portraitPage_, static_cast<QWidget*>(portrait_)})
         OnClick(control, this, [this] { Portrait1_Click(); });
     for (QWidget* control : {landscapePage_, static_cast<QWidget*>(landscape_)})
@@ -67,7 +61,7 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     for (int i = 0; i < int(MarginInches.size()); ++i) {
         const auto& m = margins[i];
         const int width = i + 1 < int(MarginInches.size()) ? margins[i + 1].left - m.left : 6255 - m.left;
-        margins_[size_t(i)] = AddLabel(this, {Indexed("Margin", i), {m.left, m.top, width, 420}, m.caption, NotChosen,
+        margins_[size_t(i)] = AddLabel(this, {Indexed("Margin", i), {m.left, m.top, width, 420}, m.caption, LightGrey,
                                               MarginCaptions});
         OnClick(margins_[size_t(i)], this, [this, i] { Margin_Click(i); });
     }
@@ -75,7 +69,7 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     AddLabel(this, {"Label1", {1380, 3840, 1920, 720}, "Print ?", Yellow, 27.75});
     yesCircle_ = AddShape(this, "YesCircle", OutlineShape::Kind::Oval, {3300, 3720, 1425, 1095});
     noCircle_ = AddShape(this, "NoCircle", OutlineShape::Kind::Oval, {4770, 3750, 1425, 1095});
-    OnClick(AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, "YES", Chosen, 21.75, Bold | Centred}), this,
+    OnClick(AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, "YES", Green, 21.75, Bold | Centred}), this,
             [this] { CmdYes_Click(); });
     OnClick(AddLabel(this, {"CmdNo", {4950, 3990, 1065, 600}, "NO", Red, 21.75, Bold | Centred}), this,
             [this] { CmdNo_Click(); });

@@ -12,13 +12,6 @@
 
 namespace atoz {
 
-namespace {
-
-constexpr Colour Yellow = 65535;
-constexpr Colour Green = 65280;
-
-}  // namespace
-
 frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* owner)
     : QDialog(owner), palette_(palette), colours_(colours)
 {

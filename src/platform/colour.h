@@ -18,6 +18,17 @@ inline constexpr Colour White = 0xFFFFFF;   // 16777215
 inline constexpr Colour NearBlack = 0x010101;  // 65793
 inline constexpr Colour MaxColour = 0xFFFFFF;
 
+// The bright colours of the book's own words on black: captions, commands,
+// the chosen option (green) and the others (light grey).
+inline constexpr Colour Red = 255;
+inline constexpr Colour Yellow = 65535;
+inline constexpr Colour Green = 65280;
+inline constexpr Colour DarkGreen = 49152;
+inline constexpr Colour Cyan = 16776960;
+inline constexpr Colour LightCyan = 16777088;
+inline constexpr Colour Magenta = 16711935;
+inline constexpr Colour LightGrey = 14737632;
+
 constexpr Colour ColourFromRgb(int red, int green, int blue)
 {
     return Colour(red & 0xFF) | Colour(green & 0xFF) << 8 | Colour(blue & 0xFF) << 16;
