@@ -5,6 +5,7 @@
 
 #include "mainwindow/mainwindow.h"
 #include "pages/pagelibrary.h"
+#include "colouring/colouringpage.h"
 #include "platform/settingsstore.h"
 #include "platform/ui/dialogs.h"
 
@@ -90,8 +91,66 @@ void BM_Ok(benchmark::State& state)
     }
 }
 
+// A child's click on the page while the page is being written in the
+// background: the fill and its repaint, on the window thread. Each write is
+// started just before the click, so it is under way during the click.
+void BM_FillWhileStoring(benchmark::State& state)
+{
+    Book book;
+    book.start();
+    book.window->OpenFolder_Click(0);
+    book.window->Thumbnail_Click(0);
+    atoz::FolderModel& folder = book.window->folder();
+    QWidget* surface = book.window->findChild<QWidget*>(QStringLiteral("Page_2"));
+    const QPoint inside(240, 200);
+    bool red = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        folder.WaitForBackgroundStore();
+        folder.colouringPage().FillArea(10, 10, 16711680);  // a change to write
+        folder.StoreInBackground();
+        red = !red;
+        state.ResumeTiming();
+        folder.colouringPage().FillArea(inside.x(), inside.y(), red ? 255 : 65280);
+        surface->repaint();
+    }
+    folder.WaitForBackgroundStore();
+}
+
+// What one store costs the window thread: handing the page to the background
+// write and taking its result back (arg 1), against writing it there (arg 0,
+// as OK does).
+void BM_StoreOnWindowThread(benchmark::State& state)
+{
+    Book book;
+    book.start();
+    book.window->OpenFolder_Click(0);
+    book.window->Thumbnail_Click(0);
+    atoz::FolderModel& folder = book.window->folder();
+    const bool background = state.range(0) == 1;
+    QElapsedTimer handOver;
+    bool red = false;
+    for (auto _ : state) {
+        red = !red;
+        folder.colouringPage().FillArea(10, 10, red ? 255 : 65280);
+        if (background) {
+            handOver.start();
+            folder.StoreInBackground();
+            const qint64 windowThread = handOver.nsecsElapsed();
+            folder.WaitForBackgroundStore();  // the write itself, off the window thread: not counted
+            state.SetIterationTime(double(windowThread) / 1e9);
+        } else {
+            handOver.start();
+            folder.StorePage();
+            state.SetIterationTime(double(handOver.nsecsElapsed()) / 1e9);
+        }
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_FillWhileStoring)->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();
+BENCHMARK(BM_StoreOnWindowThread)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();
 BENCHMARK(BM_OpenPage)->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();
 BENCHMARK(BM_Ok)->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();

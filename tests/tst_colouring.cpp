@@ -1,5 +1,4 @@
-#include "colouring/colouring.h"
-#include "colouring/undorecord.h"
+#include "colouring/colouringpage.h"
 #include "palette/palette.h"
 #include "platform/settingsstore.h"
 #include "support/testsupport.h"
@@ -27,12 +26,15 @@ struct Book
     QTemporaryDir dir;
     SettingsStore settings{dir.filePath("settings.ini")};
     Palette palette{settings};
-    UndoRecord undo;
-    Colouring colouring{palette, undo};
-    QImage page = PageFromRows(Quadrants);
+    ColouringPage page;
 
-    Book() { palette.LoadPalette(); }
-    bool click(QPointF at) { return colouring.FillArea(page, float(at.x()), float(at.y()), palette.CurrentPaint()); }
+    Book()
+    {
+        palette.LoadPalette();
+        page.Open(PageFromRows(Quadrants));
+    }
+    bool click(QPointF at) { return page.FillArea(float(at.x()), float(at.y()), palette.CurrentPaint()); }
+    QStringList rows() const { return RowsOf(page.image()); }
 };
 
 }  // namespace
@@ -45,10 +47,10 @@ private slots:
     void halfPixelsRoundToEven()
     {
         Book book;
-        QVERIFY(book.colouring.FillArea(book.page, 2.5f, 3.5f, 255));  // pixel (2, 4), not (3, 4) or (2, 3)
-        QCOMPARE(RowsOf(book.page), (QStringList{"...#..", "...#..", "...#..", "######", "rrr#..", "rrr#.."}));
-        QVERIFY(book.colouring.UndoLastFill(book.page));  // at the same half pixel: the same area
-        QCOMPARE(RowsOf(book.page), Quadrants);
+        QVERIFY(book.page.FillArea(2.5f, 3.5f, 255));  // pixel (2, 4), not (3, 4) or (2, 3)
+        QCOMPARE(book.rows(), (QStringList{"...#..", "...#..", "...#..", "######", "rrr#..", "rrr#.."}));
+        QVERIFY(book.page.UndoLastFill());  // at the same half pixel: the same area
+        QCOMPARE(book.rows(), Quadrants);
     }
 
     void refusedClicksLeaveTheRecord_data()
@@ -65,23 +67,28 @@ private slots:
         QFETCH(QPointF, at);
         Book book;
         QVERIFY(book.click(Inside[0]));
-        QSignalSpy announced(&book.undo, &UndoRecord::undoAvailableChanged);
-        const QImage before = book.page;
+        QSignalSpy announced(&book.page, &ColouringPage::undoAvailableChanged);
+        QSignalSpy edited(&book.page, &ColouringPage::edited);
+        const QImage before = book.page.image();
         QVERIFY(!book.click(at));
-        QCOMPARE(book.page, before);
+        QCOMPARE(book.page.image(), before);
         QCOMPARE(announced.count(), 0);
-        QVERIFY(book.undo.UndoAvailable());
-        QCOMPARE(book.undo.UndoX(), 1.0f);
+        QCOMPARE(edited.count(), 0);
+        QVERIFY(book.page.undo().UndoAvailable());
+        QCOMPARE(book.page.undo().UndoX(), 1.0f);
     }
 
     void blackPaintBecomesNearBlack()
     {
         Book book;
-        book.palette.SelectSwatch(0);
-        book.palette.SetCurrentPaint(Black);  // as a swatch stored as "0" leaves it
-        QVERIFY(book.click(Inside[0]));
+        book.settings.SaveSetting("Paints", "Color5", "0");
+        book.palette.LoadPalette();
+        book.palette.SelectSwatch(5);
         QCOMPARE(book.palette.CurrentPaint(), NearBlack);
-        QCOMPARE(FromQRgb(book.page.pixel(0, 0)), NearBlack);
+        QVERIFY(book.click(Inside[0]));
+        QVERIFY(book.page.FillArea(5, 5, Black));  // the page never paints outline either
+        QCOMPARE(FromQRgb(book.page.image().pixel(0, 0)), NearBlack);
+        QCOMPARE(FromQRgb(book.page.image().pixel(5, 5)), NearBlack);
     }
 
     // Steps: "0r" fills area 0 with red (colours r, b, n as in the page rows),
@@ -113,7 +120,7 @@ private slots:
         const QMap<QChar, Colour> colours = {{u'r', 255}, {u'b', 16711680}, {u'n', NearBlack}};
         for (const QString& step : steps) {
             if (step == "U") {
-                book.colouring.UndoLastFill(book.page);
+                book.page.UndoLastFill();
             } else if (step == "#") {
                 book.click({3, 3});
             } else if (step.startsWith(u'S')) {
@@ -125,9 +132,9 @@ private slots:
         }
         QString seen;
         for (const QPointF& at : Inside)
-            seen += RowsOf(book.page)[int(at.y())][int(at.x())];
+            seen += book.rows()[int(at.y())][int(at.x())];
         QCOMPARE(seen, areas);
-        QCOMPARE(book.undo.UndoAvailable(), undoable);
+        QCOMPARE(book.page.undo().UndoAvailable(), undoable);
     }
 
     void storedValues_data()

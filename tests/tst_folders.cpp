@@ -1,3 +1,4 @@
+#include "folders/foldermodel.h"
 #include "folders/folderstore.h"
 #include "folders/thumbnailfit.h"
 #include "mainwindow/contentsgrid.h"
@@ -6,12 +7,60 @@
 #include "support/testsupport.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace atoz;
 
 using test::WriteFile;
+
+namespace {
+
+// The open copy of a fresh folder with page A up for colouring, and where a
+// click lands inside one of its areas and on its outline.
+struct OpenBook
+{
+    QTemporaryDir dir;
+    FolderModel model;
+    QSignalSpy written{&model, &FolderModel::backgroundStoreFinished};
+    const QPoint inside = test::PointInside(LoadPagePicture(0));
+
+    explicit OpenBook(const QString& directory = QString()) : model(directory.isEmpty() ? dir.path() : directory)
+    {
+        model.LoadFolderPages(0);
+        model.OpenPage(0);
+    }
+    // "r" and "b" fill the area with red or blue, "u" undoes, "#" clicks the
+    // outline, "w" waits for the write under way to end.
+    void Do(const QString& step)
+    {
+        if (step == "u")
+            model.colouringPage().UndoLastFill();
+        else if (step == "#")
+            model.colouringPage().FillArea(inside.x(), outline(), 255);
+        else if (step == "w")
+            QVERIFY(written.wait(3000));
+        else
+            model.colouringPage().FillArea(inside.x(), inside.y(), step == "r" ? 255 : 16711680);
+    }
+    // The first outline pixel above the point inside.
+    int outline() const
+    {
+        int y = inside.y();
+        while (FromQRgb(model.colouringPage().image().pixel(inside.x(), y)) != Black)
+            --y;
+        return y;
+    }
+    // The stored page's colour inside the area: 'r', 'b', '.' (white) or '-' (no file).
+    QChar Stored()
+    {
+        const QImage page = LoadPicture(model.store().FolderPageFileName(0, 0));
+        return page.isNull() ? u'-' : test::RowsOf(page.copy(QRect(inside, QSize(1, 1)))).value(0).at(0);
+    }
+};
+
+}  // namespace
 
 class FoldersTest : public QObject
 {
@@ -60,6 +109,59 @@ private slots:
             left.append(name);
         left.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), left);
+    }
+
+    // The page being coloured follows each change onto disk by itself, a
+    // burst of clicks as one write.
+    void changesAreStoredInTheBackground_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("writes");
+        QTest::addColumn<QChar>("stored");
+        QTest::newRow("a fill") << QStringList{"r"} << 1 << QChar(u'r');
+        QTest::newRow("a burst is one write") << QStringList{"r", "b", "r", "b"} << 1 << QChar(u'b');
+        QTest::newRow("an undo after a store") << QStringList{"r", "w", "u"} << 2 << QChar(u'.');
+        QTest::newRow("an undo before the store") << QStringList{"r", "u"} << 1 << QChar(u'.');
+        QTest::newRow("a click on the outline") << QStringList{"#"} << 0 << QChar(u'-');
+        QTest::newRow("an undo with nothing to undo") << QStringList{"u"} << 0 << QChar(u'-');
+    }
+    void changesAreStoredInTheBackground()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, writes);
+        QFETCH(QChar, stored);
+        OpenBook book;
+        for (const QString& step : steps)
+            book.Do(step);
+        if (writes > 0)
+            QTRY_COMPARE_WITH_TIMEOUT(book.written.count(), writes, 3000);
+        QTest::qWait(2 * FolderModel::StoreDelay);  // and no write more
+        QCOMPARE(book.written.count(), writes);
+        QCOMPARE(book.Stored(), stored);
+        QVERIFY(!book.model.HasUnstoredChanges());
+    }
+
+    // A background write that fails says nothing, is tried again at the next
+    // change, and OK stores the page once the folder can take it.
+    void failedBackgroundStoreIsRetried()
+    {
+        QTemporaryDir dir;
+        const QString pages = test::UnwritablePath(dir.path(), "pages");
+        OpenBook book(pages);
+        book.Do("r");
+        book.Do("w");
+        QCOMPARE(book.written.takeFirst(), QVariantList{false});
+        QVERIFY(book.model.HasUnstoredChanges());
+        book.Do("b");
+        book.Do("w");
+        QCOMPARE(book.written.takeFirst(), QVariantList{false});
+
+        QVERIFY(QFile::remove(dir.filePath("not-a-directory")));
+        QVERIFY(QDir().mkpath(pages));
+        QVERIFY(book.model.StorePage());
+        QCOMPARE(book.Stored(), u'b');
+        QCOMPARE(book.model.Page(0), book.model.colouringPage().image());
+        QVERIFY(!book.model.HasUnstoredChanges());
     }
 
     void thumbnailFit_data()

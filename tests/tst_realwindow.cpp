@@ -1,3 +1,4 @@
+#include "colouring/floodfill.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
 using namespace atoz;
 
 namespace {
@@ -22,6 +25,20 @@ namespace {
 QPoint middle(int leftPixels, QRect twips)
 {
     return QPoint(leftPixels, 0) + TwipsRect(twips).center();
+}
+
+// A point inside each of `count` different areas of `page`.
+QList<QPoint> pointsInside(QImage page, int count)
+{
+    QList<QPoint> points;
+    while (points.size() < count) {
+        const QPoint point = test::PointInside(page);
+        points.append(point);
+        // Ink the area over, so that the next point lies in another one.
+        FloodFill(reinterpret_cast<std::uint32_t*>(page.bits()), page.width(), page.height(),
+                  page.bytesPerLine() / 4, point.x(), point.y(), ToQRgb(Black), ToQRgb(Black));
+    }
+    return points;
 }
 
 // A private X server for one test, on a free display it picks itself,
@@ -35,8 +52,11 @@ public:
         if (process_.waitForReadyRead(10000))
             display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
     }
-    ~XServer()
+    ~XServer() { Stop(); }
+    void Stop()
     {
+        if (process_.state() == QProcess::NotRunning)
+            return;
         process_.terminate();
         if (!process_.waitForFinished(3000))
             process_.kill();
@@ -51,86 +71,154 @@ private:
 }  // namespace
 
 // The built program in a real X window, clicked by xdotool like a child's
-// mouse: open copy 1, page A, colour an area red, OK, Exit. The page must be
-// stored. This covers what the headless tests cannot: the window system's own
-// event path, the real window size and the cursors being made on a display.
+// mouse. This covers what the headless tests cannot: the window system's own
+// event path, the real window size, the cursors being made on a display, and
+// the ways a real run ends.
 class RealWindowTest : public QObject
 {
     Q_OBJECT
 
-    QString display_;
+    std::unique_ptr<XServer> server_;
+    std::unique_ptr<QTemporaryDir> home_;
+    QProcess program_;
+    QString window_;
 
     QString xdotool(const QStringList& arguments)
     {
         QProcess tool;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display_);
+        env.insert("DISPLAY", server_->display());
         tool.setProcessEnvironment(env);
         tool.start(QStringLiteral("xdotool"), arguments);
         tool.waitForFinished(15000);
         return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
     }
-    void clickAt(const QString& window, QPoint at)
+    void clickAt(QPoint at)
     {
-        xdotool({"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y()), "click", "1"});
+        xdotool({"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()), "click", "1"});
         QTest::qWait(700);  // longer than a double-click, and time for the view to change
     }
+    QString pageFile(const QString& name) const { return home_->filePath("pages/" + name); }
 
-private slots:
-    void colourAPageAndKeepIt()
+    // Starts the program on a fresh X server and its own folders, and waits
+    // for its window.
+    void start()
     {
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
-        const XServer server;
-        display_ = server.display();
-        QVERIFY2(!display_.isEmpty(), "Xvfb did not start");
+        server_ = std::make_unique<XServer>();
+        QVERIFY2(!server_->display().isEmpty(), "Xvfb did not start");
 
-        QTemporaryDir home;
-        QDir(home.path()).mkpath("runtime");
-        QFile(home.filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                       | QFileDevice::ExeOwner);
-        QProcess program;
+        QDir(home_->path()).mkpath("runtime");
+        QFile(home_->filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                        | QFileDevice::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display_);
+        env.insert("DISPLAY", server_->display());
         env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        env.insert("XDG_DATA_HOME", home.filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        env.insert("XDG_CONFIG_HOME", home_->filePath("config"));
+        env.insert("XDG_DATA_HOME", home_->filePath("data"));
+        env.insert("XDG_RUNTIME_DIR", home_->filePath("runtime"));
         // Under AddressSanitizer: libxkbcommon-x11 copies key names with
         // strndup out of buffers that are not NUL-terminated, which the strict
         // string check reports although the copy stays within its length.
         if (env.contains("ASAN_OPTIONS"))
             env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":strict_string_checks=0");
-        program.setProcessEnvironment(env);
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(QStringLiteral(ATOZ_PROGRAM), {"--data-dir", home.filePath("pages")});
-        QVERIFY(program.waitForStarted());
+        program_.setProcessEnvironment(env);
+        program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program_.start(QStringLiteral(ATOZ_PROGRAM), {"--data-dir", home_->filePath("pages")});
+        QVERIFY(program_.waitForStarted());
 
-        const QString window = xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section('\n', 0, 0);
-        QVERIFY2(!window.isEmpty(), "the window did not show");
-        QVERIFY(xdotool({"getwindowgeometry", window}).contains("Geometry: 616x404"));
+        window_ = xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section('\n', 0, 0);
+        QVERIFY2(!window_.isEmpty(), "the window did not show");
+        QVERIFY(xdotool({"getwindowgeometry", window_}).contains("Geometry: 616x404"));
         QTest::qWait(500);
+    }
 
+    // Copy 1, page A, then each point filled with its paint.
+    void colour(const QList<QPair<QPoint, int>>& fills)
+    {
+        clickAt(middle(TwipsToPixels(HomeView::BarWidth), {1350, 2490, 1365, 1635}));   // tile "1"
+        clickAt(middle(TwipsToPixels(ContentsView::BarWidth), {100, 100, 2120, 1766}));  // the thumbnail of A
+        for (const auto& [point, swatch] : fills) {
+            clickAt(middle(0, PaintSwatches::SwatchPlace(swatch)));
+            clickAt(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + point);
+        }
+    }
+
+private slots:
+    void init()
+    {
+        program_.close();
+        server_.reset();
+        home_ = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup()
+    {
+        if (program_.state() != QProcess::NotRunning) {
+            program_.kill();
+            program_.waitForFinished(3000);
+        }
+    }
+
+    // Open copy 1, page A, colour an area red, OK, Exit: the page is stored.
+    void colourAPageAndKeepIt()
+    {
+        start();
         const QPoint inside = test::PointInside(LoadPagePicture(0));
-        const int homePage = TwipsToPixels(HomeView::BarWidth);
-        const int contentsPage = TwipsToPixels(ContentsView::BarWidth);
-        const int colouringPage = TwipsToPixels(ColouringView::BarWidth);
-        clickAt(window, middle(homePage, {1350, 2490, 1365, 1635}));   // tile "1"
-        clickAt(window, middle(contentsPage, {100, 100, 2120, 1766}));  // the thumbnail of A
-        clickAt(window, middle(0, PaintSwatches::SwatchPlace(7)));       // red
-        clickAt(window, QPoint(colouringPage, 0) + inside);
-        clickAt(window, middle(0, {60, 180, 585, 465}));                 // OK
-        clickAt(window, middle(0, {150, 5190, 1785, 585}));              // Exit
+        colour({{inside, 7}});                          // red
+        clickAt(middle(0, {60, 180, 585, 465}));         // OK
+        clickAt(middle(0, {150, 5190, 1785, 585}));      // Exit
 
-        QVERIFY2(program.state() == QProcess::NotRunning || program.waitForFinished(10000),
+        QVERIFY2(program_.state() == QProcess::NotRunning || program_.waitForFinished(10000),
                  "the program did not end at Exit");
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
-        const QImage stored = LoadPicture(home.filePath("pages/b2f0p0.BMP"));
+        QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program_.exitCode(), 0);
+        const QImage stored = LoadPicture(pageFile("b2f0p0.BMP"));
         QVERIFY2(!stored.isNull(), "page A of copy 1 was not stored");
         QCOMPARE(FromQRgb(stored.pixel(inside)), Colour(255));
         QCOMPARE(FromQRgb(stored.pixel(0, 0)), White);
-        QCOMPARE(QDir(home.filePath("pages")).entryList({"b2f*"}, QDir::Files), QStringList{"b2f0p0.BMP"});
+        QCOMPARE(QDir(home_->filePath("pages")).entryList({"b2f*"}, QDir::Files), QStringList{"b2f0p0.BMP"});
+    }
+
+    // Three areas coloured and never a click on OK: however the run ends,
+    // every fill is on disk.
+    void colouringSurvivesTheEnd_data()
+    {
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<bool>("cleanExit");  // ends as the close box does: status 0, nothing left behind
+        QTest::newRow("killed") << "kill" << false;
+        QTest::newRow("log-out") << "term" << true;
+        QTest::newRow("terminal closed") << "hup" << true;
+        QTest::newRow("display gone") << "display" << false;
+    }
+    void colouringSurvivesTheEnd()
+    {
+        QFETCH(QString, end);
+        QFETCH(bool, cleanExit);
+        start();
+        const QList<QPoint> points = pointsInside(LoadPagePicture(0), 3);
+        const QList<QPair<QPoint, int>> fills = {{points[0], 7}, {points[1], 19}, {points[2], 31}};
+        colour(fills);
+
+        if (end == "kill") {
+            QTest::qWait(2000);
+            program_.kill();
+        } else if (end == "term" || end == "hup") {
+            ::kill(pid_t(program_.processId()), end == "term" ? SIGTERM : SIGHUP);
+        } else {
+            QTest::qWait(1000);
+            server_->Stop();
+        }
+        QVERIFY2(program_.waitForFinished(10000), "the program did not end");
+        if (cleanExit) {
+            QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program_.exitCode(), 0);
+            QCOMPARE(QDir(home_->filePath("pages")).entryList(QDir::Files | QDir::Hidden), QStringList{"b2f0p0.BMP"});
+        }
+        const QImage stored = LoadPicture(pageFile("b2f0p0.BMP"));
+        QVERIFY2(!stored.isNull(), "page A was not stored");
+        for (const auto& [point, swatch] : fills)
+            QCOMPARE(FromQRgb(stored.pixel(point)), DefaultPaint(swatch));
     }
 };
 

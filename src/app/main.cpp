@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 #include "platform/locations.h"
 #include "platform/settingsstore.h"
+#include "platform/terminationsignals.h"
 #include "platform/ui/browser.h"
 #include "platform/ui/dialogs.h"
 
@@ -34,6 +35,10 @@ int main(int argc, char* argv[])
     const QString pages = atoz::PageStoreDirectory(parser.value(dataDir), QApplication::applicationDirPath(),
                                                    QStringLiteral(ATOZ_APP_ID));
     atoz::frmRezivIdod window(settings, pages, dialogs.Bundle());
+    // A log-out, a shut-down or a closed terminal ends the book as its close
+    // box does: the page is stored, and the run ends with status 0.
+    atoz::TerminationSignals endRequests;
+    QObject::connect(&endRequests, &atoz::TerminationSignals::received, &window, &QWidget::close);
     window.show();
     return app.exec();
 }

@@ -1,19 +1,27 @@
 #include "foldermodel.h"
 
+#include <QtConcurrent/QtConcurrentRun>
+
 namespace atoz {
 
-FolderModel::FolderModel(QString directory, QObject* parent) : QObject(parent), store_(std::move(directory)) {}
+FolderModel::FolderModel(QString directory, QObject* parent) : QObject(parent), store_(std::move(directory))
+{
+    storeTimer_.setSingleShot(true);
+    storeTimer_.setInterval(StoreDelay);
+    connect(&storeTimer_, &QTimer::timeout, this, &FolderModel::StoreInBackground);
+    connect(&colouring_, &ColouringPage::edited, this, &FolderModel::pageEdited);
+    connect(&writing_, &QFutureWatcher<bool>::finished, this, &FolderModel::backgroundStoreEnded);
+}
+
+FolderModel::~FolderModel()
+{
+    WaitForBackgroundStore();
+}
 
 void FolderModel::SelectFolder(int folder)
 {
     if (IsFolderIndex(folder))
         folder_ = folder;
-}
-
-void FolderModel::SetCurrentPage(int page)
-{
-    if (IsPageIndex(page))
-        page_ = page;
 }
 
 void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pageLoaded)
@@ -32,9 +40,29 @@ const QImage& FolderModel::Page(int page) const
     return IsPageIndex(page) ? pages_[size_t(page)] : none;
 }
 
-bool FolderModel::StorePage(const QImage& image)
+void FolderModel::OpenPage(int page)
 {
+    if (!IsPageIndex(page))
+        return;
+    // A write of the page left a moment ago may still be under way.
+    storeTimer_.stop();
+    WaitForBackgroundStore();
+    page_ = page;
+    unstored_ = false;
+    colouring_.Open(pages_[size_t(page)]);
+}
+
+bool FolderModel::StorePage()
+{
+    if (!colouring_.IsOpen())
+        return true;  // no page is being coloured: nothing to store
+    // The last background write must land before this one, or it could
+    // replace the newer file with an older picture.
+    storeTimer_.stop();
+    WaitForBackgroundStore();
+    const QImage& image = colouring_.image();
     const bool stored = store_.StorePage(folder_, page_, image);
+    unstored_ = false;
     pages_[size_t(page_)] = image.copy();  // later fills must not reach the folder's copy
     emit pageChanged(page_);
     return stored;
@@ -43,6 +71,57 @@ bool FolderModel::StorePage(const QImage& image)
 int FolderModel::StoreUnsavedPages()
 {
     return store_.StoreUnsavedPages();
+}
+
+void FolderModel::WaitForBackgroundStore()
+{
+    if (writing_.isRunning()) {
+        writing_.waitForFinished();
+        backgroundStoreEnded();  // its finished() signal is still on its way
+    }
+}
+
+void FolderModel::pageEdited()
+{
+    unstored_ = true;
+    if (!storeTimer_.isActive())
+        storeTimer_.start();  // not restarted by later clicks: the write follows within the delay
+}
+
+void FolderModel::StoreInBackground()
+{
+    if (writing_.isRunning()) {
+        storeWhenDone_ = true;
+        return;
+    }
+    if (!unstored_ || !colouring_.IsOpen())
+        return;
+    unstored_ = false;
+    // The write gets its own reference to the picture: the next fill copies
+    // the pixels before changing them, so the write always sees one whole page.
+    const QImage snapshot = colouring_.image();
+    writingFolder_ = folder_;
+    writingPage_ = page_;
+    writing_.setFuture(QtConcurrent::run([store = &store_, folder = folder_, page = page_, snapshot] {
+        return store->WritePage(folder, page, snapshot);
+    }));
+}
+
+void FolderModel::backgroundStoreEnded()
+{
+    if (!writing_.isFinished() || writing_.isCanceled() || writing_.future().resultCount() == 0)
+        return;
+    const bool stored = writing_.result();
+    writing_.setFuture({});  // handled: a second call, from the signal, finds nothing
+    if (stored)
+        store_.PageWritten(writingFolder_, writingPage_);
+    else
+        unstored_ = true;  // tried again at the next change, and at OK
+    emit backgroundStoreFinished(stored);
+    if (storeWhenDone_) {
+        storeWhenDone_ = false;
+        StoreInBackground();
+    }
 }
 
 }  // namespace atoz

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "colouring/colouringpage.h"
 #include "folders/folderstore.h"
 #include "pages/pagelibrary.h"
 
+#include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -19,12 +22,22 @@ namespace atoz {
 // A page is the folder's working copy: what page loading read (the stored
 // file, else the library page), then whatever OK stored over it. Stores
 // announce pageChanged() so that the sheet follows at once.
+//
+// The page being coloured is never more than a moment away from its file:
+// after each fill or undo it is written again in the background, a burst of
+// clicks as one write, so that a crash, a log-out or a power cut loses at
+// most the last second of a child's colouring.
 class FolderModel : public QObject
 {
     Q_OBJECT
 
 public:
+    // How long after a change the page being coloured is written at the
+    // latest, less the time the write itself takes.
+    static constexpr int StoreDelay = 500;  // ms
+
     explicit FolderModel(QString directory, QObject* parent = nullptr);
+    ~FolderModel() override;
 
     FolderStore& store() { return store_; }
 
@@ -36,7 +49,6 @@ public:
     // The page last opened for colouring; 0 until one is. Changing folder
     // does not change it.
     int CurrentPage() const { return page_; }
-    void SetCurrentPage(int page);
 
     // Reads the 26 pages of `folder`, A to Z, into the model. After each page
     // it announces pageChanged(i) and then calls `pageLoaded(i)`, so that the
@@ -46,24 +58,52 @@ public:
     // Page i of the open folder at full size; null before any folder loaded.
     const QImage& Page(int page) const;
 
-    // OK and shut-down: stores `image` as the current page of the current
-    // folder and makes it the folder's working copy. False when the file could
-    // not be written; the page is then kept for the rest of the run (the
-    // folder goes on showing it) and the caller reports the failure.
-    bool StorePage(const QImage& image);
+    // Makes `page` of the open folder the page being coloured.
+    void OpenPage(int page);
+    ColouringPage& colouringPage() { return colouring_; }
+    const ColouringPage& colouringPage() const { return colouring_; }
+
+    // OK and shut-down: stores the page being coloured as the current page of
+    // the current folder and makes it the folder's working copy. False when
+    // the file could not be written; the page is then kept for the rest of
+    // the run (the folder goes on showing it) and the caller reports the
+    // failure.
+    bool StorePage();
 
     // Tries once more to write every page an earlier store could not write.
     // The number of pages that still could not be written.
     int StoreUnsavedPages();
 
+    // Starts writing the page being coloured now, off the window thread, if
+    // it has changes that are not on disk; what the timer does after a change.
+    void StoreInBackground();
+    // True while the page being coloured has changes that are not on disk.
+    bool HasUnstoredChanges() const { return unstored_; }
+    // Waits until no background write is under way.
+    void WaitForBackgroundStore();
+
 signals:
     void pageChanged(int page);
+    // A background write of the page being coloured ended; `stored` false
+    // when it failed (it is tried again at the next change and at OK).
+    void backgroundStoreFinished(bool stored);
 
 private:
+    void pageEdited();
+    void backgroundStoreEnded();
+
     FolderStore store_;
     int folder_ = 0;
     int page_ = 0;
     std::array<QImage, PageCount> pages_;
+    ColouringPage colouring_;
+
+    QTimer storeTimer_;
+    QFutureWatcher<bool> writing_;
+    int writingFolder_ = 0;
+    int writingPage_ = 0;
+    bool unstored_ = false;       // changes since the last write that reached the disk began
+    bool storeWhenDone_ = false;  // the timer ran out while a write was under way
 };
 
 }  // namespace atoz

@@ -44,14 +44,24 @@ bool FolderStore::FolderPageExists(int folder, int page) const
 
 bool FolderStore::StorePage(int folder, int page, const QImage& image)
 {
-    const QString file = FolderPageFileName(folder, page);
-    RemoveStaleTemporaries(file);  // what earlier writes of this page left when killed
-    if (SavePicture(image, file)) {
-        unsaved_.remove(file);
+    if (WritePage(folder, page, image)) {
+        PageWritten(folder, page);
         return true;
     }
-    unsaved_.insert(file, image.copy());
+    unsaved_.insert(FolderPageFileName(folder, page), image.copy());
     return false;
+}
+
+bool FolderStore::WritePage(int folder, int page, const QImage& image) const
+{
+    const QString file = FolderPageFileName(folder, page);
+    RemoveStaleTemporaries(file);  // what earlier writes of this page left when killed
+    return SavePicture(image, file);
+}
+
+void FolderStore::PageWritten(int folder, int page)
+{
+    unsaved_.remove(FolderPageFileName(folder, page));
 }
 
 int FolderStore::StoreUnsavedPages()

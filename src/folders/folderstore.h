@@ -37,6 +37,15 @@ public:
     // folder goes on showing it; false tells the caller to report the failure.
     bool StorePage(int folder, int page, const QImage& image);
 
+    // Writes a coloured page as StorePage does, but keeps nothing in memory
+    // when it fails. It touches only the page's file, so it may run on any
+    // thread while the store itself stays on its own.
+    bool WritePage(int folder, int page, const QImage& image) const;
+
+    // Forgets a page kept after a failed write, once a later write of the same
+    // page has put it on disk.
+    void PageWritten(int folder, int page);
+
     // The page as the folder holds it: a page kept after a failed write, else
     // the stored file when it loads as a picture, else the library page. A file
     // that does not load is left on disk untouched.

@@ -1,6 +1,6 @@
 #include "colouringview.h"
 
-#include "colouring/undorecord.h"
+#include "colouring/colouringpage.h"
 #include "mainwindow/pagesurface.h"
 #include "palette/paintswatches.h"
 #include "palette/palette.h"
@@ -11,8 +11,8 @@
 
 namespace atoz {
 
-ColouringView::ColouringView(Palette& palette, UndoRecord& undo, QWidget* parent)
-    : QWidget(parent), palette_(palette), undo_(undo), colouring_(palette, undo)
+ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* parent)
+    : QWidget(parent), palette_(palette), page_(page)
 {
     setObjectName(QStringLiteral("ColouringView"));
     SetBackground(this, White);  // the window turns white around the page while colouring
@@ -43,39 +43,27 @@ ColouringView::ColouringView(Palette& palette, UndoRecord& undo, QWidget* parent
         OnClick(AddPicture(bar, row), this, [this, click = click] { (this->*click)(); });
 
     QWidget* undoButton = bar->findChild<QWidget*>(QStringLiteral("UserCmdUndo"));
-    undoButton->setVisible(undo_.UndoAvailable());
-    connect(&undo_, &UndoRecord::undoAvailableChanged, undoButton, &QWidget::setVisible);
+    undoButton->setVisible(page_.undo().UndoAvailable());
+    connect(&page_, &ColouringPage::undoAvailableChanged, undoButton, &QWidget::setVisible);
 
-    page_ = new PageSurface(this);
-    page_->move(bar->width(), 0);
-    page_->setCursor(PaintBrushCursor());
-    connect(Clickable::Attach(page_, Clickable::When::Press), &Clickable::pressed, this,
+    auto* surface = new PageSurface(page_, this);
+    surface->move(bar->width(), 0);
+    surface->setCursor(PaintBrushCursor());
+    connect(Clickable::Attach(surface, Clickable::When::Press), &Clickable::pressed, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) {
                 Page_MouseDown(button, modifiers, float(position.x()), float(position.y()));
             });
 }
 
-void ColouringView::OpenPage(const QImage& picture)
-{
-    page_->SetPicture(picture);
-    undo_.SetUndoAvailable(false);
-}
-
-const QImage& ColouringView::PageImage() const
-{
-    return page_->Image();
-}
-
+// The page repaints itself from the book's page when a fill changes it.
 void ColouringView::Page_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
 {
-    if (colouring_.FillArea(page_->Image(), x, y, palette_.CurrentPaint()))
-        page_->Refresh();
+    page_.FillArea(x, y, palette_.CurrentPaint());
 }
 
 void ColouringView::UserCmdUndo_Click()
 {
-    if (colouring_.UndoLastFill(page_->Image()))
-        page_->Refresh();
+    page_.UndoLastFill();
 }
 
 }  // namespace atoz

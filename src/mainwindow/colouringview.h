@@ -1,15 +1,11 @@
 #pragma once
 
-#include "colouring/colouring.h"
-
 #include <QWidget>
 
 namespace atoz {
 
-class PageSurface;
-class PaintSwatches;
+class ColouringPage;
 class Palette;
-class UndoRecord;
 
 // The colouring view: the command bar `CmdBar_2` with OK, save, print, the
 // 42 paint swatches, undo, palette editor and information, and the page being
@@ -27,12 +23,8 @@ public:
     static constexpr int BarWidth = 1995;   // twips
     static constexpr int BarHeight = 6015;
 
-    ColouringView(Palette& palette, UndoRecord& undo, QWidget* parent = nullptr);
-
-    // Puts a page on the surface for colouring; no fill can be undone yet.
-    void OpenPage(const QImage& picture);
-    // The page with every fill, as storing, saving and printing read it.
-    const QImage& PageImage() const;
+    // Colours `page`, the book's page being coloured, with the paints of `palette`.
+    ColouringView(Palette& palette, ColouringPage& page, QWidget* parent = nullptr);
 
     // Every mouse button colours.
     void Page_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
@@ -47,9 +39,7 @@ signals:
 
 private:
     Palette& palette_;
-    UndoRecord& undo_;
-    Colouring colouring_;
-    PageSurface* page_;
+    ColouringPage& page_;
 };
 
 }  // namespace atoz

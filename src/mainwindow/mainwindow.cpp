@@ -32,11 +32,10 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     setFixedSize(TwipsSize(ClientWidth, ClientHeight));
     SetBackground(this, Black);
 
-    home_ = std::make_unique<HomeView>(names_, this);
-    contents_ = std::make_unique<ContentsView>(folder_, names_, progress_, this);
-    colouring_ = std::make_unique<ColouringView>(paints_, undo_, this);
-    for (QWidget* view : {static_cast<QWidget*>(home_.get()), static_cast<QWidget*>(contents_.get()),
-                          static_cast<QWidget*>(colouring_.get())})
+    home_ = new HomeView(names_, this);
+    contents_ = new ContentsView(folder_, names_, progress_, this);
+    colouring_ = new ColouringView(paints_, folder_.colouringPage(), this);
+    for (QWidget* view : std::initializer_list<QWidget*>{home_, contents_, colouring_})
         view->setGeometry(rect());
 
     paints_.LoadPalette();
@@ -44,30 +43,36 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     setWindowTitle(QStringLiteral("Book %1: A to Z").arg(BookNumber));
     ShowView(View::Home);
 
-    connect(home_.get(), &HomeView::folderChosen, this, &frmRezivIdod::OpenFolder_Click);
-    connect(home_.get(), &HomeView::namesClicked, this, &frmRezivIdod::UserCmdName_Click);
-    connect(home_.get(), &HomeView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
-    connect(home_.get(), &HomeView::printerSetupClicked, this, &frmRezivIdod::UserPrinterSetupPic_Click);
-    connect(home_.get(), &HomeView::aboutClicked, this, &frmRezivIdod::UserCmdAboutPic_Click);
-    connect(home_.get(), &HomeView::booksClicked, this, &frmRezivIdod::UserBookAdPic_Click);
-    connect(home_.get(), &HomeView::webClicked, this, &frmRezivIdod::wwwLabel_Click);
-    connect(contents_.get(), &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
-    connect(contents_.get(), &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
-    connect(contents_.get(), &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
-    connect(colouring_.get(), &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
-    connect(colouring_.get(), &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
-    connect(colouring_.get(), &ColouringView::saveClicked, this, &frmRezivIdod::UserCmdSave_Click);
-    connect(colouring_.get(), &ColouringView::printClicked, this, &frmRezivIdod::UserCmdPrint_Click);
-    connect(colouring_.get(), &ColouringView::infoClicked, this, &frmRezivIdod::UserCmdInfo_Click);
+    connect(home_, &HomeView::folderChosen, this, &frmRezivIdod::OpenFolder_Click);
+    connect(home_, &HomeView::namesClicked, this, &frmRezivIdod::UserCmdName_Click);
+    connect(home_, &HomeView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(home_, &HomeView::printerSetupClicked, this, &frmRezivIdod::UserPrinterSetupPic_Click);
+    connect(home_, &HomeView::aboutClicked, this, &frmRezivIdod::UserCmdAboutPic_Click);
+    connect(home_, &HomeView::booksClicked, this, &frmRezivIdod::UserBookAdPic_Click);
+    connect(home_, &HomeView::webClicked, this, &frmRezivIdod::wwwLabel_Click);
+    connect(contents_, &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
+    connect(contents_, &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
+    connect(contents_, &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(colouring_, &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
+    connect(colouring_, &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
+    connect(colouring_, &ColouringView::saveClicked, this, &frmRezivIdod::UserCmdSave_Click);
+    connect(colouring_, &ColouringView::printClicked, this, &frmRezivIdod::UserCmdPrint_Click);
+    connect(colouring_, &ColouringView::infoClicked, this, &frmRezivIdod::UserCmdInfo_Click);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &frmRezivIdod::CommitData);
 }
 
-frmRezivIdod::~frmRezivIdod() = default;
+frmRezivIdod::~frmRezivIdod()
+{
+    delete colouring_;
+    delete contents_;
+    delete home_;
+}
 
 void frmRezivIdod::ShowView(View view)
 {
     // The new view first, then the old one away: no black flash between.
     const std::pair<View, QWidget*> views[] = {
-        {View::Home, home_.get()}, {View::Contents, contents_.get()}, {View::Colouring, colouring_.get()}};
+        {View::Home, home_}, {View::Contents, contents_}, {View::Colouring, colouring_}};
     for (const auto& [which, widget] : views)
         if (which == view)
             widget->show();
@@ -86,15 +91,14 @@ void frmRezivIdod::OpenFolder_Click(int folder)
 
 void frmRezivIdod::Thumbnail_Click(int page)
 {
-    colouring_->OpenPage(folder_.Page(page));
-    folder_.SetCurrentPage(page);
+    folder_.OpenPage(page);
     ShowView(View::Colouring);
 }
 
 void frmRezivIdod::UserCmdDone_Click()
 {
-    const bool stored = folder_.StorePage(colouring_->PageImage());
-    undo_.SetUndoAvailable(false);
+    const bool stored = folder_.StorePage();
+    folder_.colouringPage().Close();
     ShowView(View::Contents);
     if (!stored)
         dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
@@ -135,7 +139,7 @@ void frmRezivIdod::UserCmdSave_Click()
     if (chosen.isEmpty())
         return;  // cancelled
     const QString path = WithExtension(chosen, filters.first());
-    if (SavePicture(colouring_->PageImage(), path, PictureFormatFor(path)))
+    if (SavePicture(folder_.colouringPage().image(), path, PictureFormatFor(path)))
         RememberSaveFile(settings_, path);
     else
         dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
@@ -153,7 +157,7 @@ void frmRezivIdod::UserCmdPrint_Click()
     if (query.CancelPrint())
         return;
     const QString name = QStringLiteral("A to Z, page %1").arg(PageLetter(folder_.CurrentPage()));
-    if (!PrintColouredPage(printer, colouring_->PageImage(), query.Choices(), name))
+    if (!PrintColouredPage(printer, folder_.colouringPage().image(), query.Choices(), name))
         dialogs_.messages.Inform(this, PrintProblemTitle, PrintRefusedText);
 }
 
@@ -194,6 +198,12 @@ void frmRezivIdod::UserCmdInfo_Click()
     window.exec();
 }
 
+void frmRezivIdod::CommitData()
+{
+    if (view_ == View::Colouring)
+        folder_.StorePage();
+}
+
 void frmRezivIdod::closeEvent(QCloseEvent* event)
 {
     if (!unloaded_) {
@@ -209,7 +219,7 @@ void frmRezivIdod::Form_Unload()
     // earlier write could not store get one more try; what still fails is
     // said once, and the book closes anyway.
     if (view_ == View::Colouring)
-        folder_.StorePage(colouring_->PageImage());
+        folder_.StorePage();
     if (folder_.StoreUnsavedPages() > 0)
         dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "colouring/undorecord.h"
 #include "folders/foldermodel.h"
 #include "folders/foldernames.h"
 #include "folders/progresswindow.h"
@@ -9,8 +8,6 @@
 
 #include <QPointer>
 #include <QWidget>
-
-#include <memory>
 
 namespace atoz {
 
@@ -24,9 +21,9 @@ class SettingsStore;
 // ends when it closes. It shows one of three views at a time, home, contents
 // and colouring, and moves between them as the child clicks.
 //
-// It owns the book-wide state (the palette with the current paint, the undo
-// record, the folder names, the open folder and the progress window) and
-// hands it to its views by reference.
+// It owns the book-wide state (the palette with the current paint, the folder
+// names, the open folder with the page being coloured, and the progress
+// window) and hands it to its views by reference.
 class frmRezivIdod : public QWidget
 {
     Q_OBJECT
@@ -42,6 +39,10 @@ public:
     ~frmRezivIdod() override;
 
     View CurrentView() const { return view_; }
+
+    // Stores the page being coloured, if there is one, without closing: for a
+    // session manager that is about to end the session.
+    void CommitData();
 
     // The moves of the book, as its controls make them.
     void OpenFolder_Click(int folder);  // a home tile, or "Open" for folder 0
@@ -74,7 +75,6 @@ private:
     SettingsStore& settings_;
     Dialogs dialogs_;
     Palette paints_;
-    UndoRecord undo_;
     FolderNames names_;
     FolderModel folder_;
     Progress progress_;
@@ -83,11 +83,11 @@ private:
     // The one window kept once made; a child of this window.
     QPointer<frmWeb> web_;
 
-    // The views refer to the state above, so they are declared after it and
-    // destroyed before it.
-    std::unique_ptr<HomeView> home_;
-    std::unique_ptr<ContentsView> contents_;
-    std::unique_ptr<ColouringView> colouring_;
+    // Children of this window. They refer to the state above, so the
+    // destructor deletes them before that state goes.
+    HomeView* home_;
+    ContentsView* contents_;
+    ColouringView* colouring_;
 };
 
 }  // namespace atoz

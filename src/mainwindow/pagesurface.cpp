@@ -1,29 +1,33 @@
 #include "pagesurface.h"
 
+#include "colouring/colouringpage.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace atoz {
 
-PageSurface::PageSurface(QWidget* parent) : QWidget(parent)
+PageSurface::PageSurface(const ColouringPage& page, QWidget* parent) : QWidget(parent), page_(page)
 {
     setObjectName(QStringLiteral("Page_2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&page_, &ColouringPage::pageChanged, this, [this](QRect area) {
+        if (size() != page_.image().size())
+            setFixedSize(page_.image().size());
+        update(area);
+    });
 }
 
-void PageSurface::SetPicture(const QImage& picture)
+QSize PageSurface::sizeHint() const
 {
-    image_ = picture.convertToFormat(QImage::Format_RGB32);
-    image_.detach();  // fills must never reach the picture we were given
-    setFixedSize(image_.size());
-    update();
+    return page_.image().size();
 }
 
 void PageSurface::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, page_.image());  // clipped to what needs painting
 }
 
 }  // namespace atoz

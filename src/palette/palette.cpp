@@ -93,11 +93,6 @@ void Palette::RestoreAllDefaultPaints()
     emit changed();
 }
 
-void Palette::SetCurrentPaint(Colour colour)
-{
-    currentPaint_ = colour & MaxColour;
-}
-
 Colour Palette::SwatchColour(int index) const
 {
     return index >= 0 && index < SwatchCount ? colours_[size_t(index)] : White;

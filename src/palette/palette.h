@@ -47,9 +47,9 @@ public:
     void RestoreAllDefaultPaints();
 
     int CurrentSwatch() const { return currentSwatch_; }
-    Colour CurrentPaint() const { return currentPaint_; }
-    // The fill turns a current paint of 0 into NearBlack; nothing else may.
-    void SetCurrentPaint(Colour colour);
+    // The paint a fill uses: the selected swatch's colour, except that a
+    // swatch stored as 0 paints NearBlack, since black is the outline.
+    Colour CurrentPaint() const { return currentPaint_ == Black ? NearBlack : currentPaint_; }
 
     // The swatch's own colour; for the selected swatch, the marker's fill.
     Colour SwatchColour(int index) const;

@@ -1,6 +1,5 @@
 #include "support/testsupport.h"
 
-#include "mainwindow/colouringview.h"
 #include "pages/pagelibrary.h"
 #include "platform/colour.h"
 
@@ -38,7 +37,7 @@ QString Book::PageFile(int folder, int page) const
 
 const QImage& Book::Page() const
 {
-    return Find<ColouringView>(window_.get(), QStringLiteral("ColouringView"))->PageImage();
+    return window_->folder().colouringPage().image();
 }
 
 namespace {
