@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -32,7 +33,7 @@ int main(int argc, char* argv[])
     atoz::SettingsStore settings;
     atoz::QtDialogs dialogs;
     const QString pages = atoz::PageStoreDirectory(parser.value(dataDir), QApplication::applicationDirPath(),
-                                                   QStringLiteral(ATOZ_APP_ID));
+                                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     atoz::frmRezivIdod window(settings, pages, dialogs.Bundle());
     window.show();
     return app.exec();
