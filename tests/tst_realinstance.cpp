@@ -102,16 +102,6 @@ private slots:
         QCOMPARE(third.exitCode(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(windowOnTop(), book, 5000);
         QCOMPARE(windows().size(), 2);
-
-        // A book killed outright leaves its lock behind; the next start on
-        // its folder takes the lock over and opens its window.
-        first.kill();
-        QVERIFY(first.waitForFinished(5000));
-        QTRY_COMPARE_WITH_TIMEOUT(windows().size(), 1, 5000);
-        QVERIFY(QFileInfo::exists(home_.filePath("pages/.atoz.lock")));
-        QProcess& after = start("pages");
-        QTRY_COMPARE_WITH_TIMEOUT(windows().size(), 2, 15000);
-        QCOMPARE(after.state(), QProcess::Running);
         QCOMPARE(other.state(), QProcess::Running);
     }
 
