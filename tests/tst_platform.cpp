@@ -255,25 +255,95 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"b2f0p0.BMP"});  // no leftovers
     }
 
+    // Where a run keeps its pages, and which pages an older run left beside
+    // the program come over to the per-user folder; `there` is in the
+    // per-user folder before the run.
+    void pageStoreDirectory_data()
+    {
+        QTest::addColumn<QString>("dataDir");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("beside");
+        QTest::addColumn<QStringList>("there");
+        QTest::addColumn<QStringList>("expected");  // the pages in the per-user folder afterwards
+
+        QTest::newRow("--data-dir: pages beside stay there") << "chosen/pages" << "build/bin"
+                                                             << QStringList{"b2f0p0.BMP"} << QStringList{}
+                                                             << QStringList{};
+        QTest::newRow("run from the build folder") << "" << "build/bin" << QStringList{"b2f0p0.BMP", "b2f7p25.BMP"}
+                                                   << QStringList{} << QStringList{"b2f0p0.BMP", "b2f7p25.BMP"};
+        QTest::newRow("installed") << "" << "usr/bin" << QStringList{} << QStringList{} << QStringList{};
+        QTest::newRow("read-only program folder") << "" << "read-only" << QStringList{"b2f3p10.BMP"}
+                                                  << QStringList{} << QStringList{"b2f3p10.BMP"};
+        QTest::newRow("only page files")
+            << "" << "build/bin"
+            << QStringList{"b2f0p0.BMP", "b2f8p0.BMP", "b2f0p26.BMP", "b2f0p1.bmp", "b3f0p0.BMP", "notes.txt"}
+            << QStringList{} << QStringList{"b2f0p0.BMP"};
+        QTest::newRow("never over a page already there") << "" << "build/bin" << QStringList{"b2f0p0.BMP", "b2f0p1.BMP"}
+                                                         << QStringList{"b2f0p0.BMP"}
+                                                         << QStringList{"b2f0p0.BMP", "b2f0p1.BMP"};
+    }
     void pageStoreDirectory()
     {
+        QFETCH(QString, dataDir);
+        QFETCH(QString, program);
+        QFETCH(QStringList, beside);
+        QFETCH(QStringList, there);
+        QFETCH(QStringList, expected);
+
         QTemporaryDir dir;
-        const QString chosen = dir.filePath("chosen/pages");
-        QCOMPARE(PageStoreDirectory(chosen, dir.path(), "book"), chosen);
-        QVERIFY(QFileInfo(chosen).isDir());
-
-        QCOMPARE(PageStoreDirectory(QString(), dir.path(), "book"), dir.path());
-
-        // A program directory the user cannot write to: the per-user place.
-        const QString blocked = test::UnwritablePath(dir.path(), "");
-        const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QCOMPARE(PageStoreDirectory(QString(), QFileInfo(blocked).path(), "book"), perUser);
-        QVERIFY(QFileInfo(perUser).isDir());
-
-        // An installed copy, its menu entry beside it: never its directory.
-        QVERIFY(QDir(dir.path()).mkpath("usr/bin") && QDir(dir.path()).mkpath("usr/share/applications"));
+        const QDir root(dir.path());
+        const QString programDir = dir.filePath(program);
+        const QString perUser = dir.filePath("home/.local/share/Vorlane/RezivIdod");
+        QVERIFY(root.mkpath(program) && root.mkpath("usr/share/applications"));
         WriteFile(dir.filePath("usr/share/applications/book.desktop"), "[Desktop Entry]");
-        QCOMPARE(PageStoreDirectory(QString(), dir.filePath("usr/bin"), "book"), perUser);
+        for (const QString& name : beside)
+            WriteFile(QDir(programDir).filePath(name), "beside " + name.toUtf8());
+        for (const QString& name : there) {
+            QVERIFY(root.mkpath(perUser));
+            WriteFile(QDir(perUser).filePath(name), "coloured since");
+        }
+        const QFile::Permissions permissions = QFile::permissions(programDir);
+        if (program == "read-only")
+            QFile::setPermissions(programDir, QFile::ReadOwner | QFile::ExeOwner);
+
+        const QString pages = PageStoreDirectory(dataDir.isEmpty() ? QString() : dir.filePath(dataDir), programDir,
+                                                 perUser);
+        QFile::setPermissions(programDir, permissions);
+
+        QCOMPARE(pages, dataDir.isEmpty() ? perUser : dir.filePath(dataDir));
+        QVERIFY(QFileInfo(pages).isDir());
+        QCOMPARE(QDir(perUser).entryList({"b2f*"}), expected);
+        for (const QString& name : expected) {
+            const QByteArray was = there.contains(name) ? "coloured since" : "beside " + name.toUtf8();
+            QCOMPARE(ReadFile(QDir(perUser).filePath(name)), was);
+        }
+        for (const QString& name : beside)  // left where they were
+            QCOMPARE(ReadFile(QDir(programDir).filePath(name)), "beside " + name.toUtf8());
+    }
+
+    // The pages beside the program come over once: a later run copies none
+    // again, not even a page no longer in the per-user folder.
+    void pagesBesideTheProgramComeOverOnce()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.filePath("build/bin");
+        const QString perUser = dir.filePath("data");
+        QVERIFY(QDir().mkpath(program));
+        WriteFile(program + "/b2f0p0.BMP", "old run");
+        QCOMPARE(PageStoreDirectory(QString(), program, perUser), perUser);
+        QCOMPARE(ReadFile(perUser + "/b2f0p0.BMP"), "old run");
+
+        QVERIFY(QFile::remove(perUser + "/b2f0p0.BMP"));
+        WriteFile(program + "/b2f0p1.BMP", "old build started again");
+        QCOMPARE(PageStoreDirectory(QString(), program, perUser), perUser);
+        QCOMPARE(QDir(perUser).entryList({"b2f*"}), QStringList{});
+
+        // Another program folder has pages of its own to bring.
+        const QString other = dir.filePath("other/bin");
+        QVERIFY(QDir().mkpath(other));
+        WriteFile(other + "/b2f5p5.BMP", "other build");
+        PageStoreDirectory(QString(), other, perUser);
+        QCOMPARE(QDir(perUser).entryList({"b2f*"}), QStringList{"b2f5p5.BMP"});
     }
 };
 

@@ -2,12 +2,14 @@
 #include "platform/locations.h"
 #include "platform/settingsstore.h"
 #include "platform/terminationsignals.h"
+#include "platform/singleinstance.h"
 #include "platform/ui/browser.h"
 #include "platform/ui/dialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
@@ -33,12 +35,29 @@ int main(int argc, char* argv[])
     atoz::SettingsStore settings;
     atoz::QtDialogs dialogs;
     const QString pages = atoz::PageStoreDirectory(parser.value(dataDir), QApplication::applicationDirPath(),
-                                                   QStringLiteral(ATOZ_APP_ID));
+                                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
+    // One book for each page directory: a second start brings the running
+    // book to the front and ends. The lock is held until the window is gone.
+    atoz::SingleInstance instance(pages);
+    if (instance.Claim(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) == atoz::SingleInstance::Start::HandedOver)
+        return 0;
+
     atoz::frmRezivIdod window(settings, pages, dialogs.Bundle());
     // A log-out, a shut-down or a closed terminal ends the book as its close
     // box does: the page is stored, and the run ends with status 0.
     atoz::TerminationSignals endRequests;
     QObject::connect(&endRequests, &atoz::TerminationSignals::received, &window, &QWidget::close);
+    QObject::connect(&instance, &atoz::SingleInstance::showRequested, &window, [&window](const QString& token) {
+        // Wayland lets a window come forward with the token the desktop gave
+        // the later start; elsewhere the window manager decides.
+        if (!token.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return app.exec();
 }

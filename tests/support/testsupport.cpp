@@ -160,4 +160,25 @@ QString UnwritablePath(const QString& directory, const QString& fileName)
     return blocker + u'/' + fileName;
 }
 
+XServer::XServer()
+{
+    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (process_.waitForReadyRead(10000))
+        display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
+}
+
+XServer::~XServer()
+{
+    Stop();
+}
+
+void XServer::Stop()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(3000))
+        process_.kill();
+}
+
 }  // namespace atoz::test

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QPair>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -170,5 +171,21 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 // A path below `directory` that nobody can write, not even root: its parent
 // is a regular file.
 QString UnwritablePath(const QString& directory, const QString& fileName);
+
+// A private X server for one test, on a free display it picks itself,
+// stopped again by the process it started.
+class XServer
+{
+public:
+    XServer();
+    ~XServer();
+    // Ends the server before its time, as a display that goes away.
+    void Stop();
+    QString display() const { return display_; }
+
+private:
+    QProcess process_;
+    QString display_;
+};
 
 }  // namespace atoz::test
