@@ -3,11 +3,14 @@
 #include "platform/colour.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <vector>
 
 using namespace atoz;
 
@@ -39,6 +42,49 @@ QImage box(const std::function<void(QPainter&)>& fault)
     painter.drawLine(100, 20, 100, 180);
     fault(painter);
     return picture;
+}
+
+// How far the outer edge of a straight stroke strays from a straight line:
+// on every row from `from` to `to` (fractions of the height of the ink, from
+// its top), the first black pixel seen from the left or from the right; the
+// largest distance of one of them from the line that fits them best.
+double edgeDeparture(const QImage& picture, bool fromLeft, double from, double to)
+{
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (FromQRgb(picture.pixel(x, y)) == Black) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                break;
+            }
+    std::vector<QPointF> edge;   // (row, column)
+    const int height = bottom - top + 1;
+    for (int y = top + int(from * height); y <= top + int(to * height); ++y)
+        for (int i = 0; i < picture.width(); ++i) {
+            const int x = fromLeft ? i : picture.width() - 1 - i;
+            if (FromQRgb(picture.pixel(x, y)) == Black) {
+                edge.emplace_back(y, x);
+                break;
+            }
+        }
+    if (edge.size() < 2)
+        return 0;
+    QPointF mean;
+    for (const QPointF& p : edge)
+        mean += p / double(edge.size());
+    double slope = 0;
+    double spread = 0;
+    for (const QPointF& p : edge) {
+        slope += (p.x() - mean.x()) * (p.y() - mean.y());
+        spread += (p.x() - mean.x()) * (p.x() - mean.x());
+    }
+    slope /= spread;
+    double most = 0;
+    for (const QPointF& p : edge)
+        most = std::max(most, std::abs(p.y() - mean.y() - slope * (p.x() - mean.x())));
+    return most;
 }
 
 }  // namespace
@@ -77,6 +123,81 @@ private slots:
         QFETCH(int, index);
         const std::vector<QPoint> loose = PageMap(LoadPagePicture(index)).looseInk();
         QVERIFY2(loose.empty(), qPrintable("ink that is no line between two areas: " + where(loose)));
+    }
+
+    // The outer edge of a straight stroke is straight along the middle of
+    // the stroke, away from its rounded ends: no bar pokes out of it. (The
+    // crossbar of the font's A overshoots its left leg; drawn as it is, it
+    // made a round knob, an area of its own, 22 pixels out of the line.)
+    void straightStrokes_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("fromLeft");
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        const struct
+        {
+            const char* name;
+            char letter;
+            bool fromLeft;
+            double from;
+            double to;
+        } strokes[] = {
+            {"A left leg", 'A', true, 0.15, 0.85},   {"A right leg", 'A', false, 0.15, 0.85},
+            {"B stem", 'B', true, 0.1, 0.9},         {"D stem", 'D', true, 0.1, 0.9},
+            {"E stem", 'E', true, 0.1, 0.9},         {"F stem", 'F', true, 0.1, 0.85},
+            {"H left stem", 'H', true, 0.1, 0.9},    {"H right stem", 'H', false, 0.1, 0.9},
+            {"I left side", 'I', true, 0.3, 0.7},    {"I right side", 'I', false, 0.3, 0.7},
+            {"K stem", 'K', true, 0.1, 0.9},         {"L stem", 'L', true, 0.1, 0.85},
+            {"M left leg", 'M', true, 0.15, 0.85},   {"M right leg", 'M', false, 0.15, 0.85},
+            {"N left stem", 'N', true, 0.1, 0.9},    {"N right stem", 'N', false, 0.1, 0.9},
+            {"P stem", 'P', true, 0.1, 0.85},        {"R stem", 'R', true, 0.1, 0.85},
+            {"T left side", 'T', true, 0.3, 0.85},   {"T right side", 'T', false, 0.3, 0.85},
+            {"U left leg", 'U', true, 0.1, 0.4},     {"U right leg", 'U', false, 0.1, 0.4},
+            {"V left arm", 'V', true, 0.15, 0.8},    {"V right arm", 'V', false, 0.15, 0.8},
+            {"W left arm", 'W', true, 0.15, 0.8},    {"W right arm", 'W', false, 0.15, 0.8},
+            {"X upper left", 'X', true, 0.2, 0.35},  {"X upper right", 'X', false, 0.2, 0.35},
+            {"X lower left", 'X', true, 0.65, 0.8},  {"X lower right", 'X', false, 0.65, 0.8},
+            {"Y left arm", 'Y', true, 0.15, 0.3},    {"Y right arm", 'Y', false, 0.15, 0.8},
+            {"Z slant left", 'Z', true, 0.3, 0.7},   {"Z slant right", 'Z', false, 0.3, 0.7},
+        };
+        for (const auto& stroke : strokes)
+            QTest::newRow(stroke.name) << stroke.letter - 'A' << stroke.fromLeft << stroke.from << stroke.to;
+    }
+
+    void straightStrokes()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, fromLeft);
+        QFETCH(double, from);
+        QFETCH(double, to);
+        const double departure = edgeDeparture(LoadPagePicture(index), fromLeft, from, to);
+        QVERIFY2(departure <= 3, qPrintable(QString("the outer edge strays %1 pixels from a straight line").arg(departure, 0, 'f', 1)));
+    }
+
+    // The straightness check finds a knob on a slanting leg.
+    void straightnessFindsKnob()
+    {
+        auto leg = [](bool knob) {
+            QImage picture(480, 400, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setPen(QPen(Qt::black, 5));
+            QPainterPath outline;
+            outline.addPolygon(QPolygonF({QPointF(200, 20), QPointF(260, 20), QPointF(160, 380), QPointF(100, 380)}));
+            outline.closeSubpath();
+            if (knob) {
+                QPainterPath disc;   // sticks out 22 pixels left of the leg
+                disc.addEllipse(QPointF(140, 240), 22, 18);
+                outline = outline.united(disc);
+            }
+            painter.drawPath(outline);
+            return picture;
+        };
+        QVERIFY(edgeDeparture(leg(false), true, 0.15, 0.85) <= 3);
+        QVERIFY(edgeDeparture(leg(true), true, 0.15, 0.85) > 10);
+        QVERIFY(edgeDeparture(leg(true), false, 0.15, 0.85) <= 3);
     }
 
     // The checks above find the flaws they are there for, and only those.

@@ -3,9 +3,11 @@
 // from the glyph outlines of a freely licensed font (Comic Neue Bold, Debian's
 // fonts-comic-neue).
 //
-// Each glyph is blown up into a plump letter and its inner corners are
-// rounded, on a grid three times finer than the page, as a signed distance
-// to the letter's edge; the 5-pixel outline is the band along that edge.
+// A bar whose round end pokes out past a straight stroke (the crossbar of
+// the A) is first cut back to the stroke's edge. Each glyph is then blown
+// up into a plump letter and its inner corners are rounded, on a grid three
+// times finer than the page, as a signed distance to the letter's edge; the
+// 5-pixel outline is the band along that edge.
 // The dividers are pieces of long waves: wherever a wave passes through a
 // stroke, that piece may become a 4-pixel divider if it crosses the stroke
 // at a clear angle, away from the letter's corners, and keeps away from the
@@ -32,8 +34,10 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QtEndian>
 
 #include <algorithm>
@@ -87,11 +91,65 @@ struct Page
     QString waves;   // the tilt of each wave drawn
 };
 
+// The glyph without the knobs where a bar's round end pokes out past a
+// straight stroke: the crossbar of Comic Neue's A overshoots its left leg,
+// which on a page is a lump on the leg, an area of its own. A knob is a
+// stretch of the outline between two long, straight pieces on one line,
+// all of it outside that line and standing out less far than it is wide;
+// the stroke's edge then runs straight on. An arm (E, F), a bar through a
+// stroke (H) or a crossing (X) stands out much further than it is wide,
+// and stays.
+QPainterPath withoutKnobs(const QPainterPath& glyph)
+{
+    const double height = glyph.boundingRect().height();
+    const double longPiece = 0.08 * height;
+    const double onLine = 0.0075 * height;
+    QPainterPath knobs;
+    for (QPolygonF contour : glyph.toSubpathPolygons()) {
+        if (contour.size() < 4)
+            continue;
+        if (contour.first() != contour.last())
+            contour << contour.first();
+        const int n = int(contour.size()) - 1;
+        for (int i = 0; i < n; ++i) {
+            const QLineF piece(contour[i], contour[i + 1]);
+            if (piece.length() < longPiece)
+                continue;
+            const QPointF along = (piece.p2() - piece.p1()) / piece.length();
+            const QPointF right(along.y(), -along.x());
+            const QPointF outward = glyph.contains(piece.center() + right) ? -right : right;
+            auto standsOut = [&](QPointF q) { return QPointF::dotProduct(q - piece.p1(), outward); };
+            for (int k = 2; k < n - 1; ++k) {
+                const int j = (i + k) % n;
+                const QLineF next(contour[j], contour[j + 1]);
+                const double chord = QLineF(piece.p2(), next.p1()).length();
+                const bool onOneLine = next.length() >= longPiece && std::abs(standsOut(next.p1())) <= onLine
+                                    && std::abs(standsOut(next.p2())) <= onLine
+                                    && QPointF::dotProduct(along, (next.p2() - next.p1()) / next.length()) >= 0.999;
+                if (chord > 0.25 * height || !onOneLine)
+                    continue;
+                QPolygonF knob;
+                double least = 0;
+                double most = 0;
+                for (int m = i + 1; m <= i + k; ++m) {
+                    knob << contour[m % n];
+                    least = std::min(least, standsOut(contour[m % n]));
+                    most = std::max(most, standsOut(contour[m % n]));
+                }
+                if (least >= -onLine && most > onLine && most <= chord)
+                    knobs.addPolygon(knob);
+                break;
+            }
+        }
+    }
+    return knobs.isEmpty() ? glyph : glyph.subtracted(knobs).simplified();
+}
+
 QPainterPath placedGlyph(QChar letter, const QFont& font, qreal plumpness)
 {
     QPainterPath glyph;
     glyph.addText(0, 0, font, QString(letter));
-    glyph = glyph.simplified();
+    glyph = withoutKnobs(glyph.simplified());
     const QRectF box = glyph.boundingRect();
     const qreal room = 2 * plumpness + OutlineWidth;
     const qreal scale = std::min((440 - room) / box.width(), (370 - room) / box.height());
