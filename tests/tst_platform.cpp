@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -140,6 +141,67 @@ private slots:
         QCOMPARE(SettingsStore(file).GetSetting("Paints", "Color5", "10079487"), QString("255"));
     }
 
+    void settingsGroupIsWrittenOnce()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("settings.ini");
+        SettingsStore store(file);
+        {
+            const SettingsStore::WriteGroup group(store);
+            for (int i = 0; i < 42; ++i)
+                store.SaveSetting("Paints", QStringLiteral("Color%1").arg(i), QString::number(i));
+            QCOMPARE(store.GetSetting("Paints", "Color41", ""), QString("41"));
+            QVERIFY(!QFileInfo::exists(file));  // not yet on disk
+        }
+        QCOMPARE(SettingsStore(file).GetSetting("Paints", "Color41", ""), QString("41"));
+    }
+
+    // A write that does not reach the disk is said once, and what was
+    // written is still read back for the rest of the run.
+    void settingsWriteFailureIsSaidOnce_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("none") << "none" << false;
+        QTest::newRow("damaged file") << "damaged" << false;
+        QTest::newRow("file is a directory") << "directory" << true;
+        QTest::newRow("its folder is a file") << "folder" << true;
+        QTest::newRow("disk full") << "full" << true;
+        QTest::newRow("damaged file, disk full") << "damaged full" << true;
+    }
+    void settingsWriteFailureIsSaidOnce()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(bool, fails);
+        QTemporaryDir dir;
+        QString file = dir.filePath("settings.ini");
+        if (trouble == "directory")
+            QDir(dir.path()).mkpath("settings.ini");
+        if (trouble == "folder")
+            file = test::UnwritablePath(dir.path(), "settings.ini");
+        if (trouble.startsWith("damaged"))
+            WriteFile(file, "[Paints\nColor0=12\n");
+        SettingsStore store(file);
+        QSignalSpy failures(&store, &SettingsStore::writeFailed);
+
+        // A full disk: files may grow to 2000 bytes only, which stops root as well.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limited = old;
+        limited.rlim_cur = 2000;
+        if (trouble.endsWith("full"))
+            setrlimit(RLIMIT_FSIZE, &limited);
+        const QString longName(3000, u'x');
+        store.SaveSetting("Book2", "Name0", longName);
+        store.SaveSetting("Book2", "Name1", "Kim");
+        setrlimit(RLIMIT_FSIZE, &old);
+
+        QCOMPARE(failures.size(), fails ? 1 : 0);
+        QCOMPARE(store.GetSetting("Book2", "Name0", ""), longName);
+        QCOMPARE(ReadFile(file).contains("\nName1=Kim\n"), !fails);
+    }
+
     void loadRefusesBadPictures_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -171,6 +233,11 @@ private slots:
         QTest::newRow("RLE delta cut short") << runLengthFile(4, 2, 8, "0002 01");
         QTest::newRow("RLE delta below the picture") << runLengthFile(4, 2, 8, "0002 0002 0001");
         QTest::newRow("RLE run past the end of a row") << runLengthFile(4, 2, 8, "0501 0001");
+        // Formats a page never is, whatever the file is called.
+        QTemporaryDir dir;
+        test::MakeOddFile(dir.filePath("slow.BMP"), test::OddFile::SlowSvg);
+        QTest::newRow("SVG") << ReadFile(dir.filePath("slow.BMP"));
+        QTest::newRow("JPEG") << encoded(test::PageFromRows({"#.rnb"}), "JPEG");
     }
     void loadRefusesBadPictures()
     {
@@ -219,6 +286,92 @@ private slots:
         QTemporaryDir dir;
         WriteFile(dir.filePath("page.BMP"), bytes);
         QCOMPARE(LoadPicture(dir.filePath("page.BMP")), picture);
+    }
+
+    // Only a regular file is read, and no more of it than a picture can
+    // take; a link to one is followed.
+    void loadReadsOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("FIFO") << "fifo" << false;
+        QTest::newRow("link to /dev/zero") << "zeros" << false;
+        QTest::newRow("directory") << "directory" << false;
+        QTest::newRow("larger than any picture") << "large" << false;
+        QTest::newRow("link to a picture") << "link" << true;
+    }
+    void loadReadsOnlyRegularFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, loads);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.BMP");
+        const QImage picture = test::PageFromRows({"#.rnb"});
+        if (kind == "fifo")
+            test::MakeOddFile(path, test::OddFile::Fifo);
+        else if (kind == "zeros")
+            test::MakeOddFile(path, test::OddFile::Zeros);
+        else if (kind == "directory")
+            test::MakeOddFile(path, test::OddFile::Directory);
+        else if (kind == "link")
+            QVERIFY(SavePicture(picture, dir.filePath("real.BMP")) && QFile::link("real.BMP", path));
+        else {
+            WriteFile(path, encoded(picture, "BMP"));
+            QVERIFY(QFile::resize(path, MaxPictureFileSize + 1));
+        }
+        QCOMPARE(LoadPicture(path), loads ? picture : QImage());
+    }
+
+    // A page is written only over a regular file or where none is; a file
+    // chosen in the save dialog may also be reached through a link. Nothing
+    // else is ever replaced, and no temporary file is left behind.
+    void saveReplacesOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("chosen");  // a file chosen in the save dialog, else a page
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("page, new") << "none" << false << true;
+        QTest::newRow("page over a file") << "file" << false << true;
+        QTest::newRow("page through a link") << "link to file" << false << false;
+        QTest::newRow("chosen over a file") << "file" << true << true;
+        QTest::newRow("chosen through a link") << "link to file" << true << true;
+        QTest::newRow("chosen, link leads nowhere") << "link to nothing" << true << false;
+        QTest::newRow("chosen, link to a FIFO") << "link to fifo" << true << false;
+        QTest::newRow("chosen FIFO") << "fifo" << true << false;
+        QTest::newRow("chosen directory") << "directory" << true << false;
+    }
+    void saveReplacesOnlyRegularFiles()
+    {
+        QFETCH(QString, existing);
+        QFETCH(bool, chosen);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.BMP");
+        const QString notes = dir.filePath("notes.txt");
+        WriteFile(notes, "notes");
+        QFile::setPermissions(notes, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+        test::MakeOddFile(dir.filePath("pipe"), test::OddFile::Fifo);
+        if (existing == "file")
+            QFile::copy(notes, path);
+        else if (existing.startsWith("link to "))
+            QFile::link(QMap<QString, QString>{{"link to file", "notes.txt"}, {"link to fifo", "pipe"},
+                                               {"link to nothing", "gone"}}[existing], path);
+        else if (existing == "fifo")
+            test::MakeOddFile(path, test::OddFile::Fifo);
+        else if (existing == "directory")
+            test::MakeOddFile(path, test::OddFile::Directory);
+        const QString before = test::KindOf(path);
+        const QFileDevice::Permissions permissions = QFileInfo(path).permissions();
+
+        const QImage picture = test::PageFromRows({"#.rnb"});
+        QCOMPARE(SavePicture(picture, path, "BMP", chosen ? SaveTarget::ChosenFile : SaveTarget::Page), saved);
+        QCOMPARE(test::KindOf(path), before == "none" ? QString("file") : before);
+        QCOMPARE(test::KindOf(dir.filePath("pipe")), QString("fifo"));
+        QCOMPARE(LoadPicture(path).isNull(), !saved);
+        if (saved && existing != "none")
+            QCOMPARE(QFileInfo(path).permissions(), permissions);
+        QCOMPARE(ReadFile(notes) == "notes", !(saved && existing == "link to file"));
+        QCOMPARE(QDir(dir.path()).entryList({"*.atoz-*"}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     void fourMegapixelPictureLoads()

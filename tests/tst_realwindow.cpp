@@ -24,30 +24,6 @@ QPoint middle(int leftPixels, QRect twips)
     return QPoint(leftPixels, 0) + TwipsRect(twips).center();
 }
 
-// A private X server for one test, on a free display it picks itself,
-// stopped again by the process it started.
-class XServer
-{
-public:
-    XServer()
-    {
-        process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        if (process_.waitForReadyRead(10000))
-            display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
-    }
-    ~XServer()
-    {
-        process_.terminate();
-        if (!process_.waitForFinished(3000))
-            process_.kill();
-    }
-    QString display() const { return display_; }
-
-private:
-    QProcess process_;
-    QString display_;
-};
-
 }  // namespace
 
 // The built program in a real X window, clicked by xdotool like a child's
@@ -81,7 +57,7 @@ private slots:
     {
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
-        const XServer server;
+        const test::XServer server;
         display_ = server.display();
         QVERIFY2(!display_.isEmpty(), "Xvfb did not start");
 

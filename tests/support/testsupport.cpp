@@ -6,8 +6,11 @@
 
 #include <QTest>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
 
 namespace atoz::test {
 
@@ -159,6 +162,74 @@ QString UnwritablePath(const QString& directory, const QString& fileName)
     const QString blocker = QDir(directory).filePath(QStringLiteral("not-a-directory"));
     WriteFile(blocker, "x");
     return blocker + u'/' + fileName;
+}
+
+void MakeOddFile(const QString& path, OddFile kind)
+{
+    switch (kind) {
+    case OddFile::Fifo:
+        ::mkfifo(QFile::encodeName(path).constData(), 0644);
+        break;
+    case OddFile::Zeros:
+        QFile::link(QStringLiteral("/dev/zero"), path);
+        break;
+    case OddFile::SlowSvg: {
+        // A dashed, wide stroke along twenty curves, drawn 111 times.
+        QByteArray curve = "M0 0";
+        for (int i = 0; i < 20; ++i)
+            curve += QStringLiteral("C%1 400 %2 0 %3 200").arg(i * 5).arg(i * 5 + 2).arg(i * 5 + 4).toLatin1();
+        QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                         "width='480' height='400'><path id='a0' d='" + curve + "' stroke='red' stroke-width='40' "
+                         "stroke-dasharray='1 1' fill='blue'/>";
+        for (int level = 1; level <= 2; ++level) {
+            svg += QStringLiteral("<g id='a%1'>").arg(level).toLatin1();
+            for (int use = 0; use < 10; ++use)
+                svg += QStringLiteral("<use xlink:href='#a%1'/>").arg(level - 1).toLatin1();
+            svg += "</g>";
+        }
+        WriteFile(path, svg + "</svg>");
+        break;
+    }
+    case OddFile::Directory:
+        QDir().mkpath(path);
+        break;
+    }
+}
+
+QString KindOf(const QString& path)
+{
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("none");
+    if (S_ISREG(status.st_mode))
+        return QStringLiteral("file");
+    if (S_ISLNK(status.st_mode))
+        return QStringLiteral("link");
+    if (S_ISFIFO(status.st_mode))
+        return QStringLiteral("fifo");
+    return S_ISDIR(status.st_mode) ? QStringLiteral("directory") : QStringLiteral("other");
+}
+
+void AgeFile(const QString& path, int seconds)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)
+        || !file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime))
+        qFatal("cannot age %s", qPrintable(path));
+}
+
+XServer::XServer()
+{
+    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (process_.waitForReadyRead(10000))
+        display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
+}
+
+XServer::~XServer()
+{
+    process_.terminate();
+    if (!process_.waitForFinished(3000))
+        process_.kill();
 }
 
 }  // namespace atoz::test

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <QPair>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -170,5 +171,33 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 // A path below `directory` that nobody can write, not even root: its parent
 // is a regular file.
 QString UnwritablePath(const QString& directory, const QString& fileName);
+
+// Odd things a page's name can stand for in a copy's folder.
+enum class OddFile {
+    Fifo,      // a FIFO that no one writes to
+    Zeros,     // a link to /dev/zero
+    SlowSvg,   // a 1 KB SVG that takes seconds to draw
+    Directory,
+};
+void MakeOddFile(const QString& path, OddFile kind);
+// What stands at `path`, not following a link: "file", "link", "fifo",
+// "directory", "other" or "none".
+QString KindOf(const QString& path);
+// Sets a file's last change `seconds` back.
+void AgeFile(const QString& path, int seconds);
+
+// A private X server for one test, on a free display it picks itself,
+// stopped again by the process it started.
+class XServer
+{
+public:
+    XServer();
+    ~XServer();
+    QString display() const { return display_; }
+
+private:
+    QProcess process_;
+    QString display_;
+};
 
 }  // namespace atoz::test
