@@ -14,7 +14,6 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <csignal>
 #include <sys/resource.h>
 
 using namespace atoz;
@@ -184,18 +183,11 @@ private slots:
         SettingsStore store(file);
         QSignalSpy failures(&store, &SettingsStore::writeFailed);
 
-        // A full disk: files may grow to 2000 bytes only, which stops root as well.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limited = old;
-        limited.rlim_cur = 2000;
-        if (trouble.endsWith("full"))
-            setrlimit(RLIMIT_FSIZE, &limited);
         const QString longName(3000, u'x');
-        store.SaveSetting("Book2", "Name0", longName);
-        store.SaveSetting("Book2", "Name1", "Kim");
-        setrlimit(RLIMIT_FSIZE, &old);
+        test::WithFullDisk(trouble.endsWith("full") ? 2000 : RLIM_INFINITY, [&] {
+            store.SaveSetting("Book2", "Name0", longName);
+            store.SaveSetting("Book2", "Name1", "Kim");
+        });
 
         QCOMPARE(failures.size(), fails ? 1 : 0);
         QCOMPARE(store.GetSetting("Book2", "Name0", ""), longName);
@@ -288,40 +280,6 @@ private slots:
         QCOMPARE(LoadPicture(dir.filePath("page.BMP")), picture);
     }
 
-    // Only a regular file is read, and no more of it than a picture can
-    // take; a link to one is followed.
-    void loadReadsOnlyRegularFiles_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("FIFO") << "fifo" << false;
-        QTest::newRow("link to /dev/zero") << "zeros" << false;
-        QTest::newRow("directory") << "directory" << false;
-        QTest::newRow("larger than any picture") << "large" << false;
-        QTest::newRow("link to a picture") << "link" << true;
-    }
-    void loadReadsOnlyRegularFiles()
-    {
-        QFETCH(QString, kind);
-        QFETCH(bool, loads);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("page.BMP");
-        const QImage picture = test::PageFromRows({"#.rnb"});
-        if (kind == "fifo")
-            test::MakeOddFile(path, test::OddFile::Fifo);
-        else if (kind == "zeros")
-            test::MakeOddFile(path, test::OddFile::Zeros);
-        else if (kind == "directory")
-            test::MakeOddFile(path, test::OddFile::Directory);
-        else if (kind == "link")
-            QVERIFY(SavePicture(picture, dir.filePath("real.BMP")) && QFile::link("real.BMP", path));
-        else {
-            WriteFile(path, encoded(picture, "BMP"));
-            QVERIFY(QFile::resize(path, MaxPictureFileSize + 1));
-        }
-        QCOMPARE(LoadPicture(path), loads ? picture : QImage());
-    }
-
     // A page is written only over a regular file or where none is; a file
     // chosen in the save dialog may also be reached through a link. Nothing
     // else is ever replaced, and no temporary file is left behind.
@@ -390,18 +348,11 @@ private slots:
         QVERIFY(SavePicture(small, path));
         const QByteArray before = ReadFile(path);
 
-        // The disk "fills up" half way through the next write: files may grow
-        // to 2000 bytes only, which stops root as well.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limited = old;
-        limited.rlim_cur = 2000;
-        setrlimit(RLIMIT_FSIZE, &limited);
+        // The disk fills up half way through the next write.
         QImage big(480, 400, QImage::Format_RGB32);
         big.fill(Qt::blue);
-        const bool saved = SavePicture(big, path);
-        setrlimit(RLIMIT_FSIZE, &old);
+        bool saved = true;
+        test::WithFullDisk(2000, [&] { saved = SavePicture(big, path); });
 
         QVERIFY(!saved);
         QCOMPARE(ReadFile(path), before);

@@ -3,13 +3,18 @@
 #include "mainwindow/colouringview.h"
 #include "pages/pagelibrary.h"
 #include "platform/colour.h"
+#include "platform/picture.h"
+#include "platform/twips.h"
 
 #include <QTest>
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace atoz::test {
@@ -193,6 +198,10 @@ void MakeOddFile(const QString& path, OddFile kind)
     case OddFile::Directory:
         QDir().mkpath(path);
         break;
+    case OddFile::Oversized:
+        WriteFile(path, "BM");
+        QFile::resize(path, MaxPictureFileSize + 1);
+        break;
     }
 }
 
@@ -210,6 +219,18 @@ QString KindOf(const QString& path)
     return S_ISDIR(status.st_mode) ? QStringLiteral("directory") : QStringLiteral("other");
 }
 
+void WithFullDisk(qint64 bytes, const std::function<void()>& write)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    write();
+    setrlimit(RLIMIT_FSIZE, &old);
+}
+
 void AgeFile(const QString& path, int seconds)
 {
     QFile file(path);
@@ -218,18 +239,75 @@ void AgeFile(const QString& path, int seconds)
         qFatal("cannot age %s", qPrintable(path));
 }
 
-XServer::XServer()
+bool RealBook::Possible()
 {
-    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    if (process_.waitForReadyRead(10000))
-        display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
+    return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
 }
 
-XServer::~XServer()
+RealBook::RealBook(const QString& executable, const QStringList& arguments)
 {
-    process_.terminate();
-    if (!process_.waitForFinished(3000))
-        process_.kill();
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!server_.waitForReadyRead(10000))
+        return;
+    display_ = u':' + QString::fromLatin1(server_.readLine()).trimmed();
+    QDir(home.path()).mkpath("runtime");
+    QFile(home.filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                   | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    env.insert("XDG_DATA_HOME", home.filePath("data"));
+    env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+    // Under AddressSanitizer: libxkbcommon-x11 copies key names with strndup
+    // out of buffers that are not NUL-terminated, which the strict string
+    // check reports although the copy stays within its length.
+    if (env.contains("ASAN_OPTIONS"))
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":strict_string_checks=0");
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(executable, arguments);
+    if (program.waitForStarted())
+        window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
+    QTest::qWait(500);
+}
+
+RealBook::~RealBook()
+{
+    for (QProcess* process : {&program, &server_}) {
+        process->terminate();
+        if (!process->waitForFinished(3000))
+            process->kill();
+    }
+}
+
+QString RealBook::Xdotool(const QStringList& arguments)
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(15000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+void RealBook::Click(int leftTwips, QRect twips)
+{
+    Click(TwipsRect(twips.translated(leftTwips, 0)).center());
+}
+
+void RealBook::Click(QPoint pixels)
+{
+    Xdotool({"mousemove", "--window", window, QString::number(pixels.x()), QString::number(pixels.y()), "click", "1"});
+    QTest::qWait(700);  // longer than a double-click, and time for the view to change
+}
+
+bool RealBook::Exit()
+{
+    Click(0, {150, 5190, 1785, 585});
+    return (program.state() == QProcess::NotRunning || program.waitForFinished(10000))
+        && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
 }
 
 }  // namespace atoz::test
