@@ -1,9 +1,11 @@
 #include "folders/foldermodel.h"
+#include "folders/foldernames.h"
 #include "folders/folderstore.h"
 #include "folders/thumbnailfit.h"
 #include "mainwindow/contentsgrid.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
+#include "platform/settingsstore.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -78,29 +80,35 @@ private slots:
         QCOMPARE(QFileInfo(store.FolderPageFileName(6, 2)).size(), qint64(19));
     }
 
+    // Only a temporary file the book's own write made, and only once no
+    // running book can still be writing it, is removed; every look-alike a
+    // parent may have made stays.
     void storeRemovesOnlyItsOwnStaleTemporaries_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("age");  // seconds
         QTest::addColumn<bool>("removed");
-        QTest::newRow("left by a killed write") << "b2f1p17.BMP.EOuxqz" << true;
-        QTest::newRow("another page's") << "b2f1p16.BMP.EOuxqz" << false;
-        QTest::newRow("another folder's") << "b2f2p17.BMP.EOuxqz" << false;
-        QTest::newRow("five letters") << "b2f1p17.BMP.EOuxq" << false;
-        QTest::newRow("seven letters") << "b2f1p17.BMP.EOuxqzz" << false;
-        QTest::newRow("a digit") << "b2f1p17.BMP.EOux7z" << false;
-        QTest::newRow("another separator") << "b2f1p17.BMP-EOuxqz" << false;
-        QTest::newRow("other case") << "B2F1P17.BMP.EOuxqz" << false;
-        QTest::newRow("name inside") << "xb2f1p17.BMP.EOuxqz" << false;
-        QTest::newRow("unrelated") << "notes.txt" << false;
+        const int old = int(StaleTemporarySeconds) + 60;
+        QTest::newRow("left by a killed write") << "b2f1p17.BMP.atoz-EOux7z" << old << true;
+        QTest::newRow("another book writing now") << "b2f1p17.BMP.atoz-EOux7z" << 5 << false;
+        QTest::newRow("another page's") << "b2f1p16.BMP.atoz-EOux7z" << old << false;
+        QTest::newRow("five letters") << "b2f1p17.BMP.atoz-EOuxq" << old << false;
+        QTest::newRow("other case") << "B2F1P17.BMP.atoz-EOuxqz" << old << false;
+        QTest::newRow("a parent's backup") << "b2f1p17.BMP.backup" << old << false;
+        QTest::newRow("a parent's Backup") << "b2f1p17.BMP.Backup" << old << false;
+        QTest::newRow("six capitals") << "b2f1p17.BMP.ABCDEF" << old << false;
+        QTest::newRow("six letters") << "b2f1p17.BMP.zzzzzz" << old << false;
     }
     void storeRemovesOnlyItsOwnStaleTemporaries()
     {
         QFETCH(QString, name);
+        QFETCH(int, age);
         QFETCH(bool, removed);
         QTemporaryDir dir;
         const QString page = dir.filePath("b2f1p17.BMP");
         WriteFile(page, "the earlier page");
         WriteFile(dir.filePath(name), "a full-size page");
+        test::AgeFile(dir.filePath(name), age);
         const QImage coloured = test::ColouredPage(17, 255);
         QVERIFY(FolderStore(dir.path()).StorePage(1, 17, coloured));
         QCOMPARE(LoadPicture(page), coloured);
@@ -162,6 +170,72 @@ private slots:
         QCOMPARE(book.Stored(), u'b');
         QCOMPARE(book.model.Page(0), book.model.colouringPage().image());
         QVERIFY(!book.model.HasUnstoredChanges());
+    }
+
+    // What a copy's folder may hold under a page's name besides a picture:
+    // the library page shows, at once, and the thing stays as it was. A page
+    // is stored only over a regular file.
+    void oddPageFiles_data()
+    {
+        QTest::addColumn<int>("kind");  // a test::OddFile, or -1 for a link to a parent's notes
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("FIFO") << int(test::OddFile::Fifo) << "fifo" << false;
+        QTest::newRow("link to /dev/zero") << int(test::OddFile::Zeros) << "link" << false;
+        QTest::newRow("directory") << int(test::OddFile::Directory) << "directory" << false;
+        QTest::newRow("larger than any picture") << int(test::OddFile::Oversized) << "file" << true;
+        QTest::newRow("SVG that is slow to draw") << int(test::OddFile::SlowSvg) << "file" << true;
+        QTest::newRow("link to a parent's notes") << -1 << "link" << false;
+    }
+    void oddPageFiles()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, left);
+        QFETCH(bool, stored);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("outside");
+        const QString notes = dir.filePath("outside/notes.txt");
+        WriteFile(notes, "the parent's notes");
+        QDir(dir.path()).mkpath("pages");
+        FolderStore store(dir.filePath("pages"));
+        const QString file = store.FolderPageFileName(0, 7);
+        if (kind < 0)
+            QFile::link("../outside/notes.txt", file);
+        else
+            test::MakeOddFile(file, test::OddFile(kind));
+
+        QCOMPARE(store.LoadFolderPage(0, 7), LoadPagePicture(7));
+        QCOMPARE(test::KindOf(file), left);
+        QCOMPARE(store.StorePage(0, 7, test::ColouredPage(7, 255)), stored);
+        QCOMPARE(test::KindOf(file), stored ? QString("file") : left);
+        QCOMPARE(test::ReadFile(notes), QByteArray("the parent's notes"));
+        QCOMPARE(store.LoadFolderPage(0, 7), test::ColouredPage(7, 255));  // kept in memory when not stored
+    }
+
+    // A name is kept whole up to a length no one types; a longer one, which
+    // only a damaged or hand-edited file holds, is cut when it is loaded.
+    void storedNamesAreCut_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("shown");  // characters
+        QTest::newRow("typed") << "Mia" << 3;
+        QTest::newRow("longest kept") << QString(FolderNames::MaxStoredLength, u'a') << FolderNames::MaxStoredLength;
+        QTest::newRow("one longer") << QString(FolderNames::MaxStoredLength + 1, u'a') << FolderNames::MaxStoredLength;
+        QTest::newRow("10 million") << QString(10'000'000, u'a') << FolderNames::MaxStoredLength;
+        QTest::newRow("no half character")
+            << QString(FolderNames::MaxStoredLength - 1, u'a') + QStringLiteral("\U0001F600")
+            << FolderNames::MaxStoredLength - 1;
+    }
+    void storedNamesAreCut()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, shown);
+        QTemporaryDir dir;
+        SettingsStore settings(dir.filePath("settings.ini"));
+        settings.SaveSetting(FolderNames::Section, FolderNames::SettingsKey(3), stored);
+        FolderNames names(settings);
+        names.LoadFolderNames();
+        QCOMPARE(names.Name(3), stored.left(shown));
     }
 
     void thumbnailFit_data()

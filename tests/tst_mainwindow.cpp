@@ -9,6 +9,7 @@
 #include "platform/twips.h"
 #include "support/testsupport.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -283,6 +284,18 @@ private slots:
         QCOMPARE(test::Find<QLabel>(&book_->window(), "UserCmdChangeFolder_2")->text(), QString());
         QCOMPARE(book_->window().findChildren<frmName*>().size(), 0);  // gone after
         QCOMPARE(book_->window().CurrentView(), View::Home);
+    }
+
+    // A name is shown as it was typed, markup and all, on its tile and its tab.
+    void namesArePlainText()
+    {
+        const QString typed = "<u>Kim</u> &amp;";
+        book_->window().folderNames().StoreFolderNames({typed});
+        for (const char* label : {"OpenFolderNumber_0", "UserCmdChangeFolder_0"}) {
+            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(find(label));
+            QVERIFY(shown);
+            QCOMPARE(shown->text(QAccessible::Name), typed);  // what is drawn, as a screen reader reads it
+        }
     }
 
     // A double-click acts once. The second press must not reach the control

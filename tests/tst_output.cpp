@@ -131,6 +131,7 @@ private slots:
                 return shown;
             };
             QCOMPARE(Find<QLabel>(query, "PrinterName")->text(), QString("Kitchen Printer"));
+            QCOMPARE(Find(query, "CmdNo")->y(), Find(query, "CmdYes")->y());  // on one line
             QCOMPARE(greens(), (QStringList{"FillPageL_0", "Margin_4", "Portrait1"}));
             for (const char* control : {"Landscape2", "FillPageL_1", "Margin_1", "Margin_2"})
                 press(query, control);
@@ -226,36 +227,70 @@ private slots:
                  control.startsWith("CmdCustom") ? QList<Colour>{123456} : QList<Colour>{});
     }
 
+    // The file dialog proposes colorpage.bmp in the pictures folder, which
+    // is made only when the page is written there. A file chosen through a
+    // link is written where the link leads; a FIFO is never replaced.
     void savingAPage_data()
     {
-        QTest::addColumn<QString>("typed");  // what the child picks in the dialog; "" cancels
+        QTest::addColumn<QString>("typed");  // what the child picks in the dialog; "" cancels, "*" the proposal
         QTest::addColumn<QString>("written");
         QTest::addColumn<bool>("told");
         QTest::newRow("bitmap") << "mia.bmp" << "mia.bmp" << false;
         QTest::newRow("extension added") << "mia" << "mia.bmp" << false;
         QTest::newRow("PNG") << "mia.png" << "mia.png" << false;
         QTest::newRow("cancel") << "" << "" << false;
+        QTest::newRow("the proposal") << "*" << "*" << false;
         QTest::newRow("unwritable") << "not-a-directory/mia.bmp" << "" << true;
+        QTest::newRow("FIFO") << "pipe.bmp" << "" << true;
     }
     void savingAPage()
     {
         QFETCH(QString, typed);
         QFETCH(QString, written);
         QFETCH(bool, told);
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        QVERIFY(pictures.startsWith(QDir::tempPath()));  // the test's own home
+        QDir(pictures).removeRecursively();
+        const QString proposal = pictures + "/colorpage.bmp";
+        const auto path = [&](const QString& name) { return name == "*" ? proposal : book_->dir.filePath(name); };
         test::UnwritablePath(book_->dir.path(), "");
-        book_->dialogs.files.answer = typed.isEmpty() ? QString() : book_->dir.filePath(typed);
+        test::MakeOddFile(book_->dir.filePath("pipe.bmp"), test::OddFile::Fifo);
+        book_->dialogs.files.answer = typed.isEmpty() ? QString() : path(typed);
         book_->Click("UserCmdSave");
 
-        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        QCOMPARE(book_->dialogs.files.proposals, QStringList{pictures + "/colorpage.bmp"});
-        QVERIFY(QFileInfo(pictures).isDir());
+        QCOMPARE(book_->dialogs.files.proposals, QStringList{proposal});
+        QCOMPARE(QFileInfo(pictures).isDir(), written == "*");
         QCOMPARE(book_->dialogs.messages.shown.size(), told ? 1 : 0);
-        QCOMPARE(setting("SaveFile"), written.isEmpty() ? QString("none") : book_->dir.filePath(written));
+        QCOMPARE(setting("SaveFile"), written.isEmpty() ? QString("none") : path(written));
+        QCOMPARE(test::KindOf(book_->dir.filePath("pipe.bmp")), QString("fifo"));
         if (!written.isEmpty()) {
-            QCOMPARE(LoadPicture(book_->dir.filePath(written)), page());  // every colour exactly
+            QCOMPARE(LoadPicture(path(written)), page());  // every colour exactly
             book_->Click("UserCmdSave");
-            QCOMPARE(book_->dialogs.files.proposals.last(), book_->dir.filePath(written));
+            QCOMPARE(book_->dialogs.files.proposals.last(), path(written));
         }
+    }
+
+    // Settings that cannot be written are said once, in words for a parent,
+    // and the book goes on with the changes for the rest of the run.
+    void settingsTroubleIsSaidOnce()
+    {
+        const QString file = book_->settings.fileName();
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));  // a directory where the file should be
+        Palette& paints = book_->window().paints();
+        paints.SetPaintColor(4321);
+        paints.RestoreAllDefaultPaints();
+        paints.SetPaintColor(1234);
+        book_->window().folderNames().StoreFolderNames({"Kim"});
+        QTRY_COMPARE(book_->dialogs.messages.shown.size(), 1);
+        QCOMPARE(book_->dialogs.messages.shown[0].first, SettingsErrorTitle);
+        QVERIFY(book_->dialogs.messages.shown[0].second.contains(file));
+        QCOMPARE(paints.CurrentPaint(), Colour(1234));
+        QCOMPARE(book_->window().folderNames().Name(0), QString("Kim"));
+        book_->Click("UserCmdDone");
+        QCOMPARE(book_->window().CurrentView(), frmRezivIdod::View::Contents);
+        QTest::qWait(50);
+        QCOMPARE(book_->dialogs.messages.shown.size(), 1);
     }
 };
 

@@ -8,12 +8,12 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
-#include <csignal>
 #include <sys/resource.h>
 
 using namespace atoz;
@@ -140,6 +140,60 @@ private slots:
         QCOMPARE(SettingsStore(file).GetSetting("Paints", "Color5", "10079487"), QString("255"));
     }
 
+    void settingsGroupIsWrittenOnce()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("settings.ini");
+        SettingsStore store(file);
+        {
+            const SettingsStore::WriteGroup group(store);
+            for (int i = 0; i < 42; ++i)
+                store.SaveSetting("Paints", QStringLiteral("Color%1").arg(i), QString::number(i));
+            QCOMPARE(store.GetSetting("Paints", "Color41", ""), QString("41"));
+            QVERIFY(!QFileInfo::exists(file));  // not yet on disk
+        }
+        QCOMPARE(SettingsStore(file).GetSetting("Paints", "Color41", ""), QString("41"));
+    }
+
+    // A write that does not reach the disk is said once, and what was
+    // written is still read back for the rest of the run.
+    void settingsWriteFailureIsSaidOnce_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("none") << "none" << false;
+        QTest::newRow("damaged file") << "damaged" << false;
+        QTest::newRow("file is a directory") << "directory" << true;
+        QTest::newRow("its folder is a file") << "folder" << true;
+        QTest::newRow("disk full") << "full" << true;
+        QTest::newRow("damaged file, disk full") << "damaged full" << true;
+    }
+    void settingsWriteFailureIsSaidOnce()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(bool, fails);
+        QTemporaryDir dir;
+        QString file = dir.filePath("settings.ini");
+        if (trouble == "directory")
+            QDir(dir.path()).mkpath("settings.ini");
+        if (trouble == "folder")
+            file = test::UnwritablePath(dir.path(), "settings.ini");
+        if (trouble.startsWith("damaged"))
+            WriteFile(file, "[Paints\nColor0=12\n");
+        SettingsStore store(file);
+        QSignalSpy failures(&store, &SettingsStore::writeFailed);
+
+        const QString longName(3000, u'x');
+        test::WithFullDisk(trouble.endsWith("full") ? 2000 : RLIM_INFINITY, [&] {
+            store.SaveSetting("Book2", "Name0", longName);
+            store.SaveSetting("Book2", "Name1", "Kim");
+        });
+
+        QCOMPARE(failures.size(), fails ? 1 : 0);
+        QCOMPARE(store.GetSetting("Book2", "Name0", ""), longName);
+        QCOMPARE(ReadFile(file).contains("\nName1=Kim\n"), !fails);
+    }
+
     void loadRefusesBadPictures_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -171,6 +225,11 @@ private slots:
         QTest::newRow("RLE delta cut short") << runLengthFile(4, 2, 8, "0002 01");
         QTest::newRow("RLE delta below the picture") << runLengthFile(4, 2, 8, "0002 0002 0001");
         QTest::newRow("RLE run past the end of a row") << runLengthFile(4, 2, 8, "0501 0001");
+        // Formats a page never is, whatever the file is called.
+        QTemporaryDir dir;
+        test::MakeOddFile(dir.filePath("slow.BMP"), test::OddFile::SlowSvg);
+        QTest::newRow("SVG") << ReadFile(dir.filePath("slow.BMP"));
+        QTest::newRow("JPEG") << encoded(test::PageFromRows({"#.rnb"}), "JPEG");
     }
     void loadRefusesBadPictures()
     {
@@ -221,6 +280,58 @@ private slots:
         QCOMPARE(LoadPicture(dir.filePath("page.BMP")), picture);
     }
 
+    // A page is written only over a regular file or where none is; a file
+    // chosen in the save dialog may also be reached through a link. Nothing
+    // else is ever replaced, and no temporary file is left behind.
+    void saveReplacesOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("chosen");  // a file chosen in the save dialog, else a page
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("page, new") << "none" << false << true;
+        QTest::newRow("page over a file") << "file" << false << true;
+        QTest::newRow("page through a link") << "link to file" << false << false;
+        QTest::newRow("chosen over a file") << "file" << true << true;
+        QTest::newRow("chosen through a link") << "link to file" << true << true;
+        QTest::newRow("chosen, link leads nowhere") << "link to nothing" << true << false;
+        QTest::newRow("chosen, link to a FIFO") << "link to fifo" << true << false;
+        QTest::newRow("chosen FIFO") << "fifo" << true << false;
+        QTest::newRow("chosen directory") << "directory" << true << false;
+    }
+    void saveReplacesOnlyRegularFiles()
+    {
+        QFETCH(QString, existing);
+        QFETCH(bool, chosen);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.BMP");
+        const QString notes = dir.filePath("notes.txt");
+        WriteFile(notes, "notes");
+        QFile::setPermissions(notes, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+        test::MakeOddFile(dir.filePath("pipe"), test::OddFile::Fifo);
+        if (existing == "file")
+            QFile::copy(notes, path);
+        else if (existing.startsWith("link to "))
+            QFile::link(QMap<QString, QString>{{"link to file", "notes.txt"}, {"link to fifo", "pipe"},
+                                               {"link to nothing", "gone"}}[existing], path);
+        else if (existing == "fifo")
+            test::MakeOddFile(path, test::OddFile::Fifo);
+        else if (existing == "directory")
+            test::MakeOddFile(path, test::OddFile::Directory);
+        const QString before = test::KindOf(path);
+        const QFileDevice::Permissions permissions = QFileInfo(path).permissions();
+
+        const QImage picture = test::PageFromRows({"#.rnb"});
+        QCOMPARE(SavePicture(picture, path, "BMP", chosen ? SaveTarget::ChosenFile : SaveTarget::Page), saved);
+        QCOMPARE(test::KindOf(path), before == "none" ? QString("file") : before);
+        QCOMPARE(test::KindOf(dir.filePath("pipe")), QString("fifo"));
+        QCOMPARE(LoadPicture(path).isNull(), !saved);
+        if (saved && existing != "none")
+            QCOMPARE(QFileInfo(path).permissions(), permissions);
+        QCOMPARE(ReadFile(notes) == "notes", !(saved && existing == "link to file"));
+        QCOMPARE(QDir(dir.path()).entryList({"*.atoz-*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
     void fourMegapixelPictureLoads()
     {
         const QImage picture = LoadPictureData(runLengthFile(2048, 2048, 8, "0001"));
@@ -237,18 +348,11 @@ private slots:
         QVERIFY(SavePicture(small, path));
         const QByteArray before = ReadFile(path);
 
-        // The disk "fills up" half way through the next write: files may grow
-        // to 2000 bytes only, which stops root as well.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit limited = old;
-        limited.rlim_cur = 2000;
-        setrlimit(RLIMIT_FSIZE, &limited);
+        // The disk fills up half way through the next write.
         QImage big(480, 400, QImage::Format_RGB32);
         big.fill(Qt::blue);
-        const bool saved = SavePicture(big, path);
-        setrlimit(RLIMIT_FSIZE, &old);
+        bool saved = true;
+        test::WithFullDisk(2000, [&] { saved = SavePicture(big, path); });
 
         QVERIFY(!saved);
         QCOMPARE(ReadFile(path), before);

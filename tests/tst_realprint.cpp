@@ -4,7 +4,12 @@
 #include "platform/ui/printer.h"
 #include "support/testsupport.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -44,8 +49,9 @@ public:
             for (int wait = 0; wait < 100 && !schedulerRunning(); ++wait)
                 QTest::qWait(100);
         }
-        if (!run("lpstat", {"-p", "PDF"}).startsWith("printer PDF "))
-            run("lpadmin", {"-p", "PDF", "-E", "-v", "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"});
+        for (const QString queue : {"PDF", "PDF-Spare"})
+            if (!run("lpstat", {"-p", queue}).startsWith("printer " + queue + ' '))
+                run("lpadmin", {"-p", queue, "-E", "-v", "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"});
         if (run("lpstat", {"-d"}).contains("no system default"))
             run("lpadmin", {"-d", "PDF"});
     }
@@ -78,6 +84,14 @@ bool near(QRgb pixel, QRgb expected)
 
 }  // namespace
 
+bool printSystemInstalled()
+{
+    for (const char* tool : {"/usr/sbin/cupsd", "lpadmin", "pdfinfo", "pdftoppm"})
+        if (QStandardPaths::findExecutable(tool).isEmpty() && !QFile::exists(tool))
+            return false;
+    return true;
+}
+
 // A coloured page through the book's own print path onto a real printer
 // queue that writes PDF files; the file must hold one page in the chosen
 // orientation with the picture where the print arithmetic puts it.
@@ -99,9 +113,8 @@ private slots:
     {
         QFETCH(bool, landscape);
         QFETCH(bool, fill);
-        for (const char* tool : {"/usr/sbin/cupsd", "lpadmin", "pdfinfo", "pdftoppm"})
-            if (QStandardPaths::findExecutable(tool).isEmpty() && !QFile::exists(tool))
-                QSKIP("needs cups, printer-driver-cups-pdf and poppler-utils (./test.sh installs them)");
+        if (!printSystemInstalled())
+            QSKIP("needs cups, printer-driver-cups-pdf and poppler-utils (./test.sh installs them)");
         const PrintSystem cups;
         QVERIFY2(schedulerRunning(), "the print scheduler did not start");
 
@@ -149,6 +162,37 @@ private slots:
         QVERIFY2(near(at(placed.bottomRight() + QPointF(200, 200)), qRgb(255, 255, 255)), "paper beyond is not white");
         QVERIFY2(near(at(placed.bottomRight() - in), qRgb(255, 0, 0)), "no colour where the picture should end");
         QFile::remove(pdf);
+    }
+
+    // Printer Setup is a setup dialog, not a print dialog, and picking
+    // another printer in it counts only with OK.
+    void printerSetup_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("printer");
+        QTest::newRow("Cancel") << false << "PDF";
+        QTest::newRow("OK") << true << "PDF-Spare";
+    }
+    void printerSetup()
+    {
+        QFETCH(bool, accept);
+        if (!printSystemInstalled())
+            QSKIP("needs cups, printer-driver-cups-pdf and poppler-utils (./test.sh installs them)");
+        const PrintSystem cups;
+        QVERIFY2(schedulerRunning(), "the print scheduler did not start");
+        QtPrinter printer("PDF");
+        QTimer::singleShot(0, this, [accept] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QString("Printer Setup"));
+            QCOMPARE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(), QString("OK"));
+            for (QComboBox* list : dialog->findChildren<QComboBox*>())
+                if (const int spare = list->findText("PDF-Spare"); spare >= 0)
+                    list->setCurrentIndex(spare);
+            accept ? dialog->accept() : dialog->reject();
+        });
+        printer.ChoosePrinter(nullptr);
+        QTEST(printer.DeviceName(), "printer");
     }
 };
 

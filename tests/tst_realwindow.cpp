@@ -9,9 +9,6 @@
 #include "support/testsupport.h"
 
 #include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -19,13 +16,6 @@
 using namespace atoz;
 
 namespace {
-
-// The middle of a control, in pixels of the main window's client area, from
-// its place in twips and the left edge of its view's part.
-QPoint middle(int leftPixels, QRect twips)
-{
-    return QPoint(leftPixels, 0) + TwipsRect(twips).center();
-}
 
 // A point inside each of `count` different areas of `page`.
 QList<QPoint> pointsInside(QImage page, int count)
@@ -41,6 +31,17 @@ QList<QPoint> pointsInside(QImage page, int count)
     return points;
 }
 
+// Copy 1, page A, then each point filled with the paint of its swatch.
+void colour(test::RealBook& book, const QList<QPair<QPoint, int>>& fills)
+{
+    book.Click(HomeView::BarWidth, {1350, 2490, 1365, 1635});    // tile "1"
+    book.Click(ContentsView::BarWidth, {100, 100, 2120, 1766});  // the thumbnail of A
+    for (const auto& [point, swatch] : fills) {
+        book.Click(0, PaintSwatches::SwatchPlace(swatch));
+        book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + point);
+    }
+}
+
 }  // namespace
 
 // The built program in a real X window, clicked by xdotool like a child's
@@ -51,109 +52,31 @@ class RealWindowTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<test::XServer> server_;
-    std::unique_ptr<QTemporaryDir> home_;
-    QProcess program_;
-    QString window_;
-
-    QString xdotool(const QStringList& arguments)
-    {
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", server_->display());
-        tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral("xdotool"), arguments);
-        tool.waitForFinished(15000);
-        return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-    }
-    void clickAt(QPoint at)
-    {
-        xdotool({"mousemove", "--window", window_, QString::number(at.x()), QString::number(at.y()), "click", "1"});
-        QTest::qWait(700);  // longer than a double-click, and time for the view to change
-    }
-    QString pageFile(const QString& name) const { return home_->filePath("pages/" + name); }
-
-    // Starts the program on a fresh X server and its own folders, and waits
-    // for its window.
-    void start()
-    {
-        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
-            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
-        server_ = std::make_unique<test::XServer>();
-        QVERIFY2(!server_->display().isEmpty(), "Xvfb did not start");
-
-        QDir(home_->path()).mkpath("runtime");
-        QFile(home_->filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                        | QFileDevice::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", server_->display());
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("XDG_CONFIG_HOME", home_->filePath("config"));
-        env.insert("XDG_DATA_HOME", home_->filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", home_->filePath("runtime"));
-        // Under AddressSanitizer: libxkbcommon-x11 copies key names with
-        // strndup out of buffers that are not NUL-terminated, which the strict
-        // string check reports although the copy stays within its length.
-        if (env.contains("ASAN_OPTIONS"))
-            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":strict_string_checks=0");
-        program_.setProcessEnvironment(env);
-        program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program_.start(QStringLiteral(ATOZ_PROGRAM), {"--data-dir", home_->filePath("pages")});
-        QVERIFY(program_.waitForStarted());
-
-        window_ = xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section('\n', 0, 0);
-        QVERIFY2(!window_.isEmpty(), "the window did not show");
-        QVERIFY(xdotool({"getwindowgeometry", window_}).contains("Geometry: 616x404"));
-        QTest::qWait(500);
-    }
-
-    // Copy 1, page A, then each point filled with its paint.
-    void colour(const QList<QPair<QPoint, int>>& fills)
-    {
-        clickAt(middle(TwipsToPixels(HomeView::BarWidth), {1350, 2490, 1365, 1635}));   // tile "1"
-        clickAt(middle(TwipsToPixels(ContentsView::BarWidth), {100, 100, 2120, 1766}));  // the thumbnail of A
-        for (const auto& [point, swatch] : fills) {
-            clickAt(middle(0, PaintSwatches::SwatchPlace(swatch)));
-            clickAt(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + point);
-        }
-    }
-
 private slots:
-    void init()
-    {
-        program_.close();
-        server_.reset();
-        home_ = std::make_unique<QTemporaryDir>();
-    }
-    void cleanup()
-    {
-        if (program_.state() != QProcess::NotRunning) {
-            program_.kill();
-            program_.waitForFinished(3000);
-        }
-    }
-
-    // Open copy 1, page A, colour an area red, OK, Exit: the page is stored.
+    // Open copy 1, page A, colour an area red, OK, Exit: the page is stored,
+    // and the book lets go of its folder.
     void colourAPageAndKeepIt()
     {
-        start();
-        const QPoint inside = test::PointInside(LoadPagePicture(0));
-        colour({{inside, 7}});                          // red
-        clickAt(middle(0, {60, 180, 585, 465}));         // OK
-        clickAt(middle(0, {150, 5190, 1785, 585}));      // Exit
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        QTemporaryDir pages;
+        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path()});
+        QVERIFY2(!book.window.isEmpty(), "the window did not show");
+        QVERIFY(book.Xdotool({"getwindowgeometry", book.window}).contains("Geometry: 616x404"));
 
-        QVERIFY2(program_.state() == QProcess::NotRunning || program_.waitForFinished(10000),
-                 "the program did not end at Exit");
-        QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program_.exitCode(), 0);
-        const QImage stored = LoadPicture(pageFile("b2f0p0.BMP"));
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        colour(book, {{inside, 7}});         // red
+        book.Click(0, {60, 180, 585, 465});  // OK
+        QVERIFY2(book.Exit(), "the program did not end well at Exit");
+
+        const QImage stored = LoadPicture(pages.filePath("b2f0p0.BMP"));
         QVERIFY2(!stored.isNull(), "page A of copy 1 was not stored");
         QCOMPARE(FromQRgb(stored.pixel(inside)), Colour(255));
         QCOMPARE(FromQRgb(stored.pixel(0, 0)), White);
-        // The book let go of its folder: no lock file, no socket file.
-        QCOMPARE(QDir(home_->filePath("pages")).entryList(QDir::Files | QDir::Hidden), QStringList{"b2f0p0.BMP"});
-        QCOMPARE(QDir(home_->filePath("runtime")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                            | QDir::NoDotAndDotDot),
+        // No lock file, no socket file left.
+        QCOMPARE(QDir(pages.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"b2f0p0.BMP"});
+        QCOMPARE(QDir(book.home.filePath("runtime"))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
                  QStringList{});
     }
 
@@ -172,27 +95,31 @@ private slots:
     {
         QFETCH(QString, end);
         QFETCH(bool, cleanExit);
-        start();
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        QTemporaryDir pages;
+        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path()});
+        QVERIFY2(!book.window.isEmpty(), "the window did not show");
         const QList<QPoint> points = pointsInside(LoadPagePicture(0), 3);
         const QList<QPair<QPoint, int>> fills = {{points[0], 7}, {points[1], 19}, {points[2], 31}};
-        colour(fills);
+        colour(book, fills);
 
         if (end == "kill") {
             QTest::qWait(2000);
-            program_.kill();
+            book.program.kill();
         } else if (end == "term" || end == "hup") {
-            ::kill(pid_t(program_.processId()), end == "term" ? SIGTERM : SIGHUP);
+            ::kill(pid_t(book.program.processId()), end == "term" ? SIGTERM : SIGHUP);
         } else {
             QTest::qWait(1000);
-            server_->Stop();
+            book.StopDisplay();
         }
-        QVERIFY2(program_.waitForFinished(10000), "the program did not end");
+        QVERIFY2(book.program.waitForFinished(10000), "the program did not end");
         if (cleanExit) {
-            QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(program_.exitCode(), 0);
-            QCOMPARE(QDir(home_->filePath("pages")).entryList(QDir::Files | QDir::Hidden), QStringList{"b2f0p0.BMP"});
+            QCOMPARE(book.program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(book.program.exitCode(), 0);
+            QCOMPARE(QDir(pages.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"b2f0p0.BMP"});
         }
-        const QImage stored = LoadPicture(pageFile("b2f0p0.BMP"));
+        const QImage stored = LoadPicture(pages.filePath("b2f0p0.BMP"));
         QVERIFY2(!stored.isNull(), "page A was not stored");
         for (const auto& [point, swatch] : fills)
             QCOMPARE(FromQRgb(stored.pixel(point)), DefaultPaint(swatch));

@@ -17,7 +17,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(atoz::SettingsStore::Organisation);
     QApplication::setApplicationName(atoz::SettingsStore::Application);
-    QApplication::setApplicationDisplayName(QStringLiteral("A to Z"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/appicon.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(ATOZ_APP_ID));

@@ -11,17 +11,30 @@ FolderNames::FolderNames(SettingsStore& settings, QObject* parent) : QObject(par
         names_.append(DefaultName());
 }
 
+QString FolderNames::Shortened(QString name)
+{
+    if (name.size() > MaxStoredLength) {
+        name.truncate(MaxStoredLength);
+        if (name.back().isHighSurrogate())
+            name.chop(1);  // never half a character
+    }
+    return name;
+}
+
 void FolderNames::LoadFolderNames()
 {
     for (int i = 0; i < FolderCount; ++i)
-        names_[i] = settings_.GetSetting(Section, SettingsKey(i), DefaultName());
+        names_[i] = Shortened(settings_.GetSetting(Section, SettingsKey(i), DefaultName()));
     emit namesChanged();
 }
 
 void FolderNames::StoreFolderNames(const QStringList& names)
 {
-    for (int i = 0; i < FolderCount; ++i)
-        settings_.SaveSetting(Section, SettingsKey(i), names.value(i));
+    {
+        const SettingsStore::WriteGroup group(settings_);
+        for (int i = 0; i < FolderCount; ++i)
+            settings_.SaveSetting(Section, SettingsKey(i), names.value(i));
+    }
     LoadFolderNames();
 }
 

@@ -10,7 +10,9 @@ class SettingsStore;
 
 // The names of the 8 folders, so that each child finds their own copy. Kept in
 // the settings store, section "Book2", keys "Name0".."Name7", exactly as typed;
-// a name never stored reads "Your Name". This object is the program's copy that
+// a name never stored reads "Your Name". A stored name longer than
+// MaxStoredLength (written by hand, or damaged) is cut to that length when it
+// is loaded. This object is the program's copy that
 // the home tiles, the contents tabs and the names window show.
 class FolderNames : public QObject
 {
@@ -19,6 +21,7 @@ class FolderNames : public QObject
 public:
     static constexpr const char* Section = "Book2";
     static constexpr int MaxLength = 10;  // what a names box accepts
+    static constexpr int MaxStoredLength = 1000;
     static QString DefaultName() { return QStringLiteral("Your Name"); }
     static QString SettingsKey(int folder) { return QStringLiteral("Name%1").arg(folder); }
 
@@ -35,6 +38,8 @@ signals:
     void namesChanged();
 
 private:
+    static QString Shortened(QString name);
+
     SettingsStore& settings_;
     QStringList names_;
 };

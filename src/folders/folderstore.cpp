@@ -39,7 +39,8 @@ QString FolderStore::FolderPageFileName(int folder, int page) const
 
 bool FolderStore::FolderPageExists(int folder, int page) const
 {
-    return QFileInfo::exists(FolderPageFileName(folder, page));
+    // A FIFO, a device or a directory of that name is no page.
+    return QFileInfo(FolderPageFileName(folder, page)).isFile();
 }
 
 bool FolderStore::StorePage(int folder, int page, const QImage& image)

@@ -29,10 +29,12 @@ public:
     // building, with the system's separator.
     QString FolderPageFileName(int folder, int page) const;
 
-    // True for any existing file of that name, whatever it holds. Never throws.
+    // True when a regular file of that name exists (or a link to one), whatever
+    // it holds. Never throws.
     bool FolderPageExists(int folder, int page) const;
 
-    // Writes a coloured page, replacing its file atomically. When the write
+    // Writes a coloured page, replacing its file atomically; only a regular
+    // file is replaced, never a link or anything else. When the write
     // fails the page is kept in memory for the rest of the run, so that the
     // folder goes on showing it; false tells the caller to report the failure.
     bool StorePage(int folder, int page, const QImage& image);

@@ -14,12 +14,14 @@
 #include "output/savefile.h"
 #include "palette/paletteeditor.h"
 #include "platform/picture.h"
+#include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "platform/ui/controls.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace atoz {
@@ -59,6 +61,14 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     connect(colouring_, &ColouringView::printClicked, this, &frmRezivIdod::UserCmdPrint_Click);
     connect(colouring_, &ColouringView::infoClicked, this, &frmRezivIdod::UserCmdInfo_Click);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &frmRezivIdod::CommitData);
+    // Said after the click that changed a setting has done its work.
+    connect(
+        &settings_, &SettingsStore::writeFailed, this,
+        [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            dialogs_.messages.Inform(modal ? modal : this, SettingsErrorTitle, SettingsErrorText(settings_.fileName()));
+        },
+        Qt::QueuedConnection);
 }
 
 frmRezivIdod::~frmRezivIdod()
@@ -139,10 +149,16 @@ void frmRezivIdod::UserCmdSave_Click()
     if (chosen.isEmpty())
         return;  // cancelled
     const QString path = WithExtension(chosen, filters.first());
-    if (SavePicture(folder_.colouringPage().image(), path, PictureFormatFor(path)))
+    // The pictures folder is made only for a file that is written there.
+    const bool madePictures = QFileInfo(path).absolutePath() == QDir(pictures).absolutePath()
+        && !QFileInfo::exists(pictures) && QDir().mkpath(pictures);
+    if (SavePicture(folder_.colouringPage().image(), path, PictureFormatFor(path), SaveTarget::ChosenFile)) {
         RememberSaveFile(settings_, path);
-    else
+    } else {
+        if (madePictures)
+            QDir().rmdir(pictures);
         dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+    }
 }
 
 void frmRezivIdod::UserCmdPrint_Click()

@@ -33,6 +33,7 @@ PrintChoices LoadPrintSettings(const SettingsStore& settings, bool printerLandsc
 
 void SavePrintSettings(SettingsStore& settings, const PrintChoices& choices)
 {
+    const SettingsStore::WriteGroup group(settings);
     settings.SaveSetting(Section, QStringLiteral("Landscape"), SettingsStore::BooleanText(choices.landscape));
     settings.SaveSetting(Section, QStringLiteral("FillPage"), SettingsStore::BooleanText(choices.fillPage));
     settings.SaveSetting(Section, QStringLiteral("Margin"), QString::number(choices.marginIndex));

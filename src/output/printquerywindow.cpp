@@ -71,7 +71,7 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     noCircle_ = AddShape(this, "NoCircle", OutlineShape::Kind::Oval, {4770, 3750, 1425, 1095});
     OnClick(AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, "YES", Green, 21.75, Bold | Centred}), this,
             [this] { CmdYes_Click(); });
-    OnClick(AddLabel(this, {"CmdNo", {4950, 3990, 1065, 600}, "NO", Red, 21.75, Bold | Centred}), this,
+    OnClick(AddLabel(this, {"CmdNo", {4950, 3960, 1065, 600}, "NO", Red, 21.75, Bold | Centred}), this,
             [this] { CmdNo_Click(); });
 
     showChoices();

@@ -28,7 +28,6 @@ QString ProposedSaveFile(const SettingsStore& settings, const QString& picturesD
     const QString stored = settings.GetSetting(Section, Key, FirstEditionDefault);
     if (!stored.isEmpty() && stored != FirstEditionDefault)
         return stored;
-    QDir().mkpath(picturesDirectory);
     return QDir(picturesDirectory).filePath(QStringLiteral("colorpage.bmp"));
 }
 

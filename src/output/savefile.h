@@ -16,7 +16,8 @@ class SettingsStore;
 QStringList SaveFileFilters();
 
 // The file the save dialog proposes: the last one saved, or colorpage.bmp in
-// `picturesDirectory` (made if missing) when none was saved on this computer.
+// `picturesDirectory` when none was saved on this computer. The directory is
+// not made here: only a file that is written there needs it.
 QString ProposedSaveFile(const SettingsStore& settings, const QString& picturesDirectory);
 // Remembers a file that was written.
 void RememberSaveFile(SettingsStore& settings, const QString& path);

@@ -85,6 +85,7 @@ void Palette::RestoreDefaultPaint()
 
 void Palette::RestoreAllDefaultPaints()
 {
+    const SettingsStore::WriteGroup group(settings_);
     for (int b = 0; b < SwatchCount; ++b) {
         colours_[size_t(b)] = DefaultPaint(b);
         storeSwatch(b);

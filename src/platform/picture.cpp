@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QImageWriter>
 #include <QList>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -16,7 +18,9 @@
 #include <optional>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -267,9 +271,22 @@ void paintSkippedWhite(QImage& image, const BitmapNotes& notes)
     }
 }
 
-QImage read(QIODevice* device, const BitmapNotes& notes)
+// The reader for the content: a bitmap or PNG by its first bytes, else none.
+QByteArray formatOf(const QByteArray& bytes)
 {
-    QImageReader reader(device);
+    if (bytes.startsWith("BM"))
+        return QByteArrayLiteral("bmp");
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return QByteArrayLiteral("png");
+    return {};
+}
+
+QImage read(QIODevice* device, const QByteArray& format, const BitmapNotes& notes)
+{
+    // Only the reader named: Qt would otherwise try every format it knows
+    // when that one refuses the content.
+    QImageReader reader(device, format);
+    reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
     // A bitmap stored top-down reports a negative height.
     if (!reader.canRead() || !withinLimits(reader.size().width(), qAbs(qint64(reader.size().height()))))
@@ -317,34 +334,162 @@ void syncDirectory(const QString& directory)
 #endif
 }
 
+// The book's own temporary files: "<name>.atoz-" and six random letters or
+// digits. Nothing else the book writes, and nothing a person is likely to
+// name a file, looks like that.
+const QString TemporaryMark = QStringLiteral(".atoz-");
+constexpr qsizetype RandomLetters = 6;
+constexpr QLatin1StringView RandomAlphabet("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+
+bool isRandomLetter(QChar c)
+{
+    return RandomAlphabet.contains(c);
+}
+
+QString randomLetters()
+{
+    QString letters;
+    for (qsizetype i = 0; i < RandomLetters; ++i)
+        letters += RandomAlphabet.at(QRandomGenerator::global()->bounded(int(RandomAlphabet.size())));
+    return letters;
+}
+
+#ifdef Q_OS_UNIX
+
+// The file a write replaces, and the permissions it keeps.
+struct Destination
+{
+    QString path;
+    std::optional<mode_t> mode;  // none for a new file
+};
+
+// Where a write of `path` goes: `path` itself when it names a regular file or
+// nothing at all, or for a chosen file the regular file a link leads to.
+// Nothing for anything else.
+std::optional<Destination> destinationOf(const QString& path, SaveTarget target)
+{
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return errno == ENOENT ? std::optional<Destination>(Destination{path, std::nullopt}) : std::nullopt;
+    if (S_ISLNK(status.st_mode) && target == SaveTarget::ChosenFile) {
+        const QString resolved = QFileInfo(path).canonicalFilePath();  // empty for a link that leads nowhere
+        if (resolved.isEmpty() || ::lstat(QFile::encodeName(resolved).constData(), &status) != 0)
+            return std::nullopt;
+        return S_ISREG(status.st_mode) ? std::optional<Destination>(Destination{resolved, status.st_mode & 07777})
+                                       : std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode))
+        return std::nullopt;
+    return Destination{path, status.st_mode & 07777};
+}
+
+#endif
+
 }  // namespace
 
 QImage LoadPicture(const QString& path)
 {
-    QFile file(path);
-    // A picture within the limits takes at most 4 bytes a pixel; allow room
-    // for headers and generous encodings, and never read a giant file whole.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 5 * MaxPicturePixels + 65536)
+    QByteArray bytes;
+#ifdef Q_OS_UNIX
+    // Not blocking: opening a FIFO would otherwise wait for a writer forever.
+    // Only a regular file is read, and no more of it than a picture can take:
+    // a device claims size 0 and never ends.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return {};
-    return LoadPictureData(file.readAll());
+    struct stat status = {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MaxPictureFileSize
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {};
+    }
+    bytes = file.read(qint64(status.st_size) + 1);
+#else
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    bytes = file.read(MaxPictureFileSize + 1);
+#endif
+    if (bytes.size() > MaxPictureFileSize)
+        return {};
+    return LoadPictureData(bytes);
 }
 
 QImage LoadPictureData(const QByteArray& data)
 {
     QByteArray bytes = withFileHeader(data);
+    const QByteArray format = formatOf(bytes);
+    if (format.isEmpty())
+        return {};
     const std::optional<BitmapNotes> notes = checkBitmap(bytes);
     if (!notes)
         return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return read(&buffer, *notes);
+    return read(&buffer, format, *notes);
 }
 
-bool SavePicture(const QImage& image, const QString& path, const QByteArray& format)
+#ifdef Q_OS_UNIX
+
+bool SavePicture(const QImage& image, const QString& path, const QByteArray& format, SaveTarget target)
 {
     if (image.isNull())
         return false;
-    const QFileInfo target(path);
+    const std::optional<Destination> destination = destinationOf(path, target);
+    if (!destination)
+        return false;
+    // Encoded in memory first: Qt's file classes can take a write that
+    // stopped short (a disk filling up) for a whole one, so the bytes go to
+    // disk below, each write checked.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
+            return false;
+    }
+    const QFileInfo info(destination->path);
+    const QString directory = info.absolutePath();
+
+    QString temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+        temporary = directory + u'/' + info.fileName() + TemporaryMark + randomLetters();
+        fd = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                    0666);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    const QByteArray temporaryName = QFile::encodeName(temporary);
+    bool written = !destination->mode || ::fchmod(fd, *destination->mode) == 0;
+    for (qsizetype at = 0; written && at < bytes.size();) {
+        const ssize_t count = ::write(fd, bytes.constData() + at, size_t(bytes.size() - at));
+        if (count > 0)
+            at += count;
+        else if (count == 0 || errno != EINTR)
+            written = false;
+    }
+    written = written && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temporaryName.constData(), QFile::encodeName(destination->path).constData()) != 0) {
+        ::unlink(temporaryName.constData());
+        return false;
+    }
+    syncDirectory(directory);
+    return true;
+}
+
+#else
+
+bool SavePicture(const QImage& image, const QString& path, const QByteArray& format, SaveTarget target)
+{
+    const QFileInfo info(path);
+    if (image.isNull() || (info.exists() && !info.isFile()) || (target == SaveTarget::Page && info.isSymLink()))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -353,28 +498,23 @@ bool SavePicture(const QImage& image, const QString& path, const QByteArray& for
         file.cancelWriting();
         return false;
     }
-    if (!file.commit())
-        return false;
-    syncDirectory(target.absolutePath());
-    return true;
+    return file.commit();
 }
 
-// QSaveFile writes into "<name>.XXXXXX" beside the file, the X's replaced by
-// random ASCII letters, and renames it over the file at the end; a run killed
-// between the two leaves it behind. Only that exact pattern is removed.
+#endif
+
 void RemoveStaleTemporaries(const QString& path)
 {
     const QFileInfo target(path);
-    constexpr qsizetype RandomLetters = 6;
-    const QString name = target.fileName();
-    if (name.contains(QLatin1String("XXXXXX")))
-        return;  // QSaveFile puts its random letters there instead
-    const auto isLetter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    const QString prefix = target.fileName() + TemporaryMark;
     const QDir directory = target.absoluteDir();
-    for (const QString& entry : directory.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        if (entry.size() == name.size() + 1 + RandomLetters && entry.startsWith(name) && entry[name.size()] == u'.'
-            && std::all_of(entry.cend() - RandomLetters, entry.cend(), isLetter))
-            QFile::remove(directory.filePath(entry));
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-StaleTemporarySeconds);
+    // Files only: no links, no devices, no FIFOs.
+    for (const QFileInfo& entry : directory.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        const QString name = entry.fileName();
+        if (name.size() == prefix.size() + RandomLetters && name.startsWith(prefix)
+            && std::all_of(name.cend() - RandomLetters, name.cend(), isRandomLetter) && entry.lastModified() < stale)
+            QFile::remove(entry.filePath());
     }
 }
 

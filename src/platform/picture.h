@@ -17,26 +17,55 @@ namespace atoz {
 inline constexpr int MaxPictureSide = 8192;
 inline constexpr qint64 MaxPicturePixels = qint64(2048) * 2048;
 
-// Any format Qt reads. Null on any failure: missing, empty, truncated, not a
-// picture, or larger than the limits above. A bitmap stored top-down loads the
-// right way up. Pixels that a run-length bitmap skips are white; one whose runs
-// break off or reach outside the picture is refused like a truncated file.
+// The formats a page can be: a bitmap (the book's own form) and PNG (which the
+// book saves). The format is told by the content, never by the file's name;
+// any other content is refused, however it is named, since other readers can
+// take minutes or gigabytes on a small hostile file.
+
+// Null on any failure: missing, not a regular file (a FIFO, a device, a
+// directory), larger than MaxPictureFileSize, empty, truncated, not a bitmap
+// or PNG, or larger than the limits above. A bitmap stored top-down loads the
+// right way up. Pixels that a run-length bitmap skips are white; one whose
+// runs break off or reach outside the picture is refused like a truncated file.
 QImage LoadPicture(const QString& path);
+
+// A picture within the limits takes at most 4 bytes a pixel; room is left for
+// headers and generous encodings. No more than this is ever read of a file.
+inline constexpr qint64 MaxPictureFileSize = 5 * MaxPicturePixels + 65536;
 
 // The same from memory. Also takes a device-independent bitmap without its
 // 14-byte file header, the form in which the book's own pages are kept.
 QImage LoadPictureData(const QByteArray& data);
 
-// Writes a 24-bit BMP, or another format Qt writes ("PNG"). The file is
-// replaced atomically: when anything fails the earlier file at `path` is left
-// whole. True when the file was written; then the directory entry is synced
-// too where the system allows it, so that the new file survives a power cut.
-bool SavePicture(const QImage& image, const QString& path, const QByteArray& format = "BMP");
+// What a write may replace.
+enum class SaveTarget {
+    // One of the book's own files: written only over a regular file or where
+    // no file is; never through a link.
+    Page,
+    // A file a person chose: as editors do, a link to a regular file is
+    // followed and the file it leads to is replaced. Never a device, a FIFO
+    // or a directory.
+    ChosenFile,
+};
 
-// Removes the temporary files that earlier writes of `path` left behind when
-// they were killed half-way: exactly "<name>.XXXXXX", six random letters, the
-// form the atomic write uses. For the book's own files only: a name of the
-// child's choosing may have look-alikes that are not ours.
+// Writes a 24-bit BMP, or another format Qt writes ("PNG"). The file is
+// replaced atomically through a temporary file beside it named
+// "<name>.atoz-XXXXXX" (six random letters or digits): when anything fails
+// the earlier file is left whole and the temporary file is removed. True when
+// the file was written; then the directory entry is synced too where the
+// system allows it, so that the new file survives a power cut. A file that is
+// replaced keeps its permissions.
+bool SavePicture(const QImage& image, const QString& path, const QByteArray& format = "BMP",
+                 SaveTarget target = SaveTarget::Page);
+
+// A temporary file of SavePicture younger than this may be another running
+// book's write in progress; an older one is a write that was killed.
+inline constexpr qint64 StaleTemporarySeconds = 10 * 60;
+
+// Removes what earlier writes of `path` left behind when they were killed
+// half-way: regular files named exactly as SavePicture names its temporary
+// files and last changed more than StaleTemporarySeconds ago. No other name
+// is ever touched.
 void RemoveStaleTemporaries(const QString& path);
 
 }  // namespace atoz

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QList>
+#include <QObject>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QSettings;
 
@@ -11,26 +14,46 @@ namespace atoz {
 
 // The book's settings: string values addressed by (section, key) under the
 // application "RezivIdod". Numbers are stored as decimal text and Booleans as
-// "True" or "False". Every write goes to disk at once.
+// "True" or "False". Every write goes to disk at once, except inside a
+// WriteGroup: then the whole group goes to disk once, when it ends, since
+// every write rewrites the whole file.
 //
 // A store is built either on the user's own settings file or on a given file,
 // so that tests never touch a child's real settings. In a damaged file every
 // key that cannot be read falls back to its default, and writes still go
-// through.
-class SettingsStore
+// through. A write that does not reach the disk (the file is a directory,
+// cannot be opened, or the disk is full) is kept in memory, so the program
+// reads back what it wrote for the rest of the run, and is tried again with
+// the next write; the first such failure of a run is announced by
+// writeFailed(), once.
+class SettingsStore : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr const char* Application = "RezivIdod";
     static constexpr const char* Organisation = "Vorlane";
 
     SettingsStore();                              // the user's own settings
     explicit SettingsStore(const QString& file);  // an INI file of the caller's choice
-    ~SettingsStore();
-    SettingsStore(const SettingsStore&) = delete;
-    SettingsStore& operator=(const SettingsStore&) = delete;
+    ~SettingsStore() override;
 
     QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) const;
     void SaveSetting(const QString& section, const QString& key, const QString& value);
+
+    // The writes made while a group lives go to disk together when it ends.
+    // Groups may nest; the outermost one writes.
+    class WriteGroup
+    {
+    public:
+        explicit WriteGroup(SettingsStore& store) : store_(store) { ++store_.openGroups_; }
+        ~WriteGroup();
+        WriteGroup(const WriteGroup&) = delete;
+        WriteGroup& operator=(const WriteGroup&) = delete;
+
+    private:
+        SettingsStore& store_;
+    };
 
     // Where the settings live, for the README and for error reports.
     QString fileName() const;
@@ -41,8 +64,20 @@ public:
     // A whole decimal number within [minimum, maximum]; nothing for any other text.
     static std::optional<qint64> ParseInteger(const QString& text, qint64 minimum, qint64 maximum);
 
+signals:
+    // The first write of this run that did not reach the disk.
+    void writeFailed();
+
 private:
+    static std::unique_ptr<QSettings> openSettings(const QString& file);
+    void writeToDisk();
+    bool holdsWholly(const QList<std::pair<QString, QString>>& keys) const;
+
+    QString file_;  // empty for the user's own settings
     std::unique_ptr<QSettings> settings_;
+    QList<std::pair<QString, QString>> unwritten_;  // section and key, since the last write
+    int openGroups_ = 0;
+    bool failureAnnounced_ = false;
 };
 
 }  // namespace atoz

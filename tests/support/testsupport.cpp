@@ -2,11 +2,19 @@
 
 #include "pages/pagelibrary.h"
 #include "platform/colour.h"
+#include "platform/picture.h"
+#include "platform/twips.h"
 
 #include <QTest>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace atoz::test {
 
@@ -179,6 +187,144 @@ void XServer::Stop()
     process_.terminate();
     if (!process_.waitForFinished(3000))
         process_.kill();
+}
+
+void MakeOddFile(const QString& path, OddFile kind)
+{
+    switch (kind) {
+    case OddFile::Fifo:
+        ::mkfifo(QFile::encodeName(path).constData(), 0644);
+        break;
+    case OddFile::Zeros:
+        QFile::link(QStringLiteral("/dev/zero"), path);
+        break;
+    case OddFile::SlowSvg: {
+        // A dashed, wide stroke along twenty curves, drawn 111 times.
+        QByteArray curve = "M0 0";
+        for (int i = 0; i < 20; ++i)
+            curve += QStringLiteral("C%1 400 %2 0 %3 200").arg(i * 5).arg(i * 5 + 2).arg(i * 5 + 4).toLatin1();
+        QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                         "width='480' height='400'><path id='a0' d='" + curve + "' stroke='red' stroke-width='40' "
+                         "stroke-dasharray='1 1' fill='blue'/>";
+        for (int level = 1; level <= 2; ++level) {
+            svg += QStringLiteral("<g id='a%1'>").arg(level).toLatin1();
+            for (int use = 0; use < 10; ++use)
+                svg += QStringLiteral("<use xlink:href='#a%1'/>").arg(level - 1).toLatin1();
+            svg += "</g>";
+        }
+        WriteFile(path, svg + "</svg>");
+        break;
+    }
+    case OddFile::Directory:
+        QDir().mkpath(path);
+        break;
+    case OddFile::Oversized:
+        WriteFile(path, "BM");
+        QFile::resize(path, MaxPictureFileSize + 1);
+        break;
+    }
+}
+
+QString KindOf(const QString& path)
+{
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("none");
+    if (S_ISREG(status.st_mode))
+        return QStringLiteral("file");
+    if (S_ISLNK(status.st_mode))
+        return QStringLiteral("link");
+    if (S_ISFIFO(status.st_mode))
+        return QStringLiteral("fifo");
+    return S_ISDIR(status.st_mode) ? QStringLiteral("directory") : QStringLiteral("other");
+}
+
+void WithFullDisk(qint64 bytes, const std::function<void()>& write)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    write();
+    setrlimit(RLIMIT_FSIZE, &old);
+}
+
+void AgeFile(const QString& path, int seconds)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)
+        || !file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime))
+        qFatal("cannot age %s", qPrintable(path));
+}
+
+bool RealBook::Possible()
+{
+    return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
+}
+
+RealBook::RealBook(const QString& executable, const QStringList& arguments)
+{
+    display_ = server_.display();
+    if (display_.isEmpty())
+        return;
+    QDir(home.path()).mkpath("runtime");
+    QFile(home.filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                   | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    env.insert("XDG_DATA_HOME", home.filePath("data"));
+    env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+    // Under AddressSanitizer: libxkbcommon-x11 copies key names with strndup
+    // out of buffers that are not NUL-terminated, which the strict string
+    // check reports although the copy stays within its length.
+    if (env.contains("ASAN_OPTIONS"))
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":strict_string_checks=0");
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(executable, arguments);
+    if (program.waitForStarted())
+        window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
+    QTest::qWait(500);
+}
+
+RealBook::~RealBook()
+{
+    program.terminate();
+    if (!program.waitForFinished(3000))
+        program.kill();
+}
+
+QString RealBook::Xdotool(const QStringList& arguments)
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(15000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+void RealBook::Click(int leftTwips, QRect twips)
+{
+    Click(TwipsRect(twips.translated(leftTwips, 0)).center());
+}
+
+void RealBook::Click(QPoint pixels)
+{
+    Xdotool({"mousemove", "--window", window, QString::number(pixels.x()), QString::number(pixels.y()), "click", "1"});
+    QTest::qWait(700);  // longer than a double-click, and time for the view to change
+}
+
+bool RealBook::Exit()
+{
+    Click(0, {150, 5190, 1785, 585});
+    return (program.state() == QProcess::NotRunning || program.waitForFinished(10000))
+        && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
 }
 
 }  // namespace atoz::test

@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
+
 namespace atoz::test {
 
 // Records every message instead of showing it.
@@ -185,6 +187,57 @@ public:
 
 private:
     QProcess process_;
+    QString display_;
+};
+
+// Odd things a page's name can stand for in a copy's folder.
+enum class OddFile {
+    Fifo,      // a FIFO that no one writes to
+    Zeros,     // a link to /dev/zero
+    SlowSvg,   // a 1 KB SVG that takes seconds to draw
+    Directory,
+    Oversized,  // a bitmap's header on more bytes than any picture takes
+};
+void MakeOddFile(const QString& path, OddFile kind);
+// What stands at `path`, not following a link: "file", "link", "fifo",
+// "directory", "other" or "none".
+QString KindOf(const QString& path);
+// Runs `write` as if the disk filled up after `bytes` in any one file; that
+// stops root as well.
+void WithFullDisk(qint64 bytes, const std::function<void()>& write);
+// Sets a file's last change `seconds` back.
+void AgeFile(const QString& path, int seconds);
+
+// The built program in a real X window under a private X server, with a
+// home of its own, clicked by xdotool like a child's mouse. Both are stopped
+// again by the processes this started.
+class RealBook
+{
+public:
+    // Whether this machine has Xvfb and xdotool.
+    static bool Possible();
+    // Starts the X server and the program and waits for the main window.
+    RealBook(const QString& program, const QStringList& arguments);
+    ~RealBook();
+    RealBook(const RealBook&) = delete;
+    RealBook& operator=(const RealBook&) = delete;
+
+    QString Xdotool(const QStringList& arguments);
+    // A click at `twips` (its middle) in the part of the window that starts
+    // `leftTwips` from its left edge, then a wait longer than a double-click.
+    void Click(int leftTwips, QRect twips);
+    void Click(QPoint pixels);
+    // Exit on the bar, and the program's end.
+    bool Exit();
+    // The display goes away under the running program.
+    void StopDisplay() { server_.Stop(); }
+
+    QTemporaryDir home;
+    QProcess program;
+    QString window;  // empty when it did not show
+
+private:
+    XServer server_;
     QString display_;
 };
 

@@ -70,6 +70,7 @@ QLabel* AddLabel(QWidget* parent, const LabelRow& row)
 {
     auto* label = new QLabel(row.text, parent);
     label->setObjectName(row.name);
+    label->setTextFormat(Qt::PlainText);  // a caption or a child's name, never markup
     label->setGeometry(TwipsRect(row.place));
     label->setFont(ComicFont(row.points, !(row.style & Regular)));
     label->setAlignment(row.style & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);

@@ -34,6 +34,17 @@ public:
 inline const QString SaveErrorTitle = QStringLiteral("File Save Error");
 inline const QString SaveErrorText = QStringLiteral("Your coloring page was not saved.");
 
+// Said once a run, for a parent, when the settings cannot be written.
+inline const QString SettingsErrorTitle = QStringLiteral("Settings Not Saved");
+inline QString SettingsErrorText(const QString& file)
+{
+    return QStringLiteral("The book could not save its settings in this file:\n%1\n\n"
+                          "The paint colors, names and print choices you change work until the book is closed, "
+                          "but they will be forgotten after that. Check that the file can be written and that "
+                          "the disk is not full.")
+        .arg(file);
+}
+
 // The colour chooser: opens on `initial`; nothing when the child cancels.
 class ColourDialog
 {

@@ -1,10 +1,12 @@
 #include "printer.h"
 
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 namespace atoz {
 
@@ -46,12 +48,29 @@ bool QtPrinter::IsLandscape()
 
 void QtPrinter::ChoosePrinter(QWidget* parent)
 {
-    QPrintDialog dialog(&printer(), parent);
+    // The dialog changes the printer it is given as the choices are made, so
+    // it works on a copy that replaces the printer only on OK.
+    const QPrinter& current = printer();
+    auto chosen = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    chosen->setPrinterName(current.printerName());
+    chosen->setPageLayout(current.pageLayout());
+    chosen->setCopyCount(current.copyCount());
+    chosen->setDuplex(current.duplex());
+    chosen->setColorMode(current.colorMode());
+    chosen->setCreator(current.creator());
+    QPrintDialog dialog(chosen.get(), parent);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.exec();
+    // Nothing is printed from here: a setup dialog, with its own words.
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    if (dialog.exec() == QDialog::Accepted)
+        printer_ = std::move(chosen);
 }
 
 void QtPrinter::SetOrientation(bool landscape)
