@@ -3,7 +3,6 @@
 #include "platform/colour.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/fonts.h"
 #include "platform/ui/webview/webengine.h"
 
 #include <QCoreApplication>
@@ -119,20 +118,14 @@ public:
     {
         setObjectName(QStringLiteral("BrowserLink"));
         SetBackground(this, Black);
-        address_ = new QLabel(this);
-        address_->setObjectName(QStringLiteral("LinkAddress"));
-        address_->setFont(ComicFont(18));
+        // The layout below centres them in whatever size the window gives;
+        // the button keeps its own size.
+        const LabelRow address{"LinkAddress", {}, {}, White, 18, Centred};
+        const LabelRow open{"LinkOpen", {0, 0, 4020, 630}, "Open it in my web browser", Black, 14.25, Centred, Green};
+        address_ = AddLabel(this, address);
         address_->setTextFormat(Qt::PlainText);
-        address_->setAlignment(Qt::AlignCenter);
-        SetTextColour(address_, White);
-
-        open_ = new QLabel(QStringLiteral("Open it in my web browser"), this);
-        open_->setObjectName(QStringLiteral("LinkOpen"));
-        open_->setFont(ComicFont(14.25));
-        open_->setAlignment(Qt::AlignCenter);
-        open_->setContentsMargins(24, 10, 24, 10);
-        SetTextColour(open_, Black);
-        SetBackground(open_, 65280);  // the green of OK
+        open_ = AddLabel(this, open);
+        open_->setFixedSize(open_->size());
         open_->hide();
         OnClick(open_, this, [this] {
             if (url_.isValid())
