@@ -3,14 +3,15 @@
 #include "platform/colour.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/fonts.h"
+#include "platform/ui/webview/webengine.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QJsonObject>
 #include <QLabel>
-#include <QLibrary>
 #include <QOpenGLContext>
+#include <QPluginLoader>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -18,35 +19,56 @@
 #include <unistd.h>
 #endif
 
-// Qt's own (exported, not in its public headers): the OpenGL context every
-// context the web engine makes shares with.
-Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+// Qt's own (exported, not in its public headers): sets the OpenGL context that
+// every context the web engine makes shares with. Qt WebEngine sets it the
+// same way when it is initialised after the application object exists.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace atoz {
 
 namespace {
 
-// The web engine's view lives in a module loaded on first use (see
-// webview/webview.cpp); this is its maker, or null where there is none.
-using CreateWebView = QWidget* (*)(QWidget* parent);
-
 // The web engine draws with OpenGL contexts shared with one the application
-// keeps. Qt makes that one at start-up when asked before the application
-// exists, at a cost of tens of megabytes for every run; the book makes it
-// here, the first time a web page is shown.
-void shareOpenGLContexts()
+// keeps. Qt would make that one at start-up if Qt::AA_ShareOpenGLContexts
+// were set before the application exists, but that loads the OpenGL driver
+// on every run, whether or not a web page is ever shown: under X with Mesa
+// the book then took twice as long to start and 55 MB more memory. So the
+// book makes it here, the first time a web page is shown, as Qt WebEngine's
+// own initialisation does, and deletes and forgets it as the application ends.
+QOpenGLContext* shareContext = nullptr;
+
+void deleteShareContext()
 {
-    if (qt_gl_global_share_context())
-        return;
-    auto* context = new QOpenGLContext(qApp);
-    context->create();
-    qt_gl_set_global_share_context(context);
+    if (QOpenGLContext::globalShareContext() == shareContext)
+        qt_gl_set_global_share_context(nullptr);
+    delete shareContext;
+    shareContext = nullptr;
 }
 
-CreateWebView webViewMaker()
+void shareOpenGLContexts()
 {
-    static const CreateWebView maker = []() -> CreateWebView {
+    if (QOpenGLContext::globalShareContext())
+        return;
+    shareContext = new QOpenGLContext;
+    shareContext->setFormat(QSurfaceFormat::defaultFormat());
+    const bool created = shareContext->create();
+    qAddPostRoutine(deleteShareContext);
+    // Set even where it cannot be made (no OpenGL, as on the offscreen
+    // platform): Qt WebEngine then draws without OpenGL, where with no
+    // context at all it crashes.
+    qt_gl_set_global_share_context(shareContext);
+    // Widgets that draw with OpenGL, the web engine's among them, share
+    // with it only when this is set. (Qt warns that it is set late: it is
+    // meant for the context Qt makes itself.)
+    if (created)
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+// The web engine plugin (see webview/webview.cpp), loaded the first time it is
+// needed; null where there is none.
+WebEngine* webEngine()
+{
+    static WebEngine* const engine = []() -> WebEngine* {
         const QString program = QCoreApplication::applicationDirPath();
         // Beside the program when it runs from its build folder; under the
         // prefix's library folder when installed; or where Qt looks for
@@ -54,35 +76,39 @@ CreateWebView webViewMaker()
         QStringList directories{program, program + QStringLiteral("/" ATOZ_WEB_MODULE_DIR)};
         directories += QCoreApplication::libraryPaths();
         for (const QString& directory : directories) {
-            QLibrary module(directory + QStringLiteral("/atoz-webview"));
-            if (QDir(directory).entryList({QStringLiteral("*atoz-webview.*")}, QDir::Files).isEmpty())
+            const QStringList files = QDir(directory).entryList({QStringLiteral("*atoz-webview.*")}, QDir::Files);
+            if (files.isEmpty())
+                continue;
+            // Read without loading: only a plugin of this interface is loaded.
+            QPluginLoader module(QDir(directory).filePath(files.first()));
+            if (module.metaData().value(QLatin1String("IID")).toString() != QLatin1String(ATOZ_WEB_ENGINE_IID))
                 continue;
             shareOpenGLContexts();  // before the engine starts, which it does as it loads
-            if (module.load())
-                return reinterpret_cast<CreateWebView>(module.resolve("atoz_create_web_view"));
+            if (auto* engine = qobject_cast<WebEngine*>(module.instance()))
+                return engine;
         }
         return nullptr;
     }();
-    return maker;
+    return engine;
 }
 
-// The web engine's view, driven through its properties, slots and signals.
+// The web engine's view, in the place of the browser.
 class WebEngineBrowser final : public Browser
 {
 public:
-    WebEngineBrowser(QWidget* view, QWidget* parent) : Browser(parent), view_(view)
+    WebEngineBrowser(WebEngine& engine, QWidget* parent) : Browser(parent)
     {
+        view_ = engine.CreateWebView(this, [this](bool ok) { emit loadFinished(ok); });
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(view_);
-        connect(view_, SIGNAL(loadFinished(bool)), this, SIGNAL(loadFinished(bool)));
+        layout->addWidget(view_->Widget());
     }
 
-    void Navigate(const QUrl& address) override { view_->setProperty("url", address); }
-    void Stop() override { QMetaObject::invokeMethod(view_, "stop"); }
+    void Navigate(const QUrl& address) override { view_->Navigate(address); }
+    void Stop() override { view_->Stop(); }
 
 private:
-    QWidget* view_;
+    std::unique_ptr<WebView> view_;  // goes, and its widget with it, before the browser stops being one
 };
 
 class BrowserLink final : public Browser
@@ -92,20 +118,14 @@ public:
     {
         setObjectName(QStringLiteral("BrowserLink"));
         SetBackground(this, Black);
-        address_ = new QLabel(this);
-        address_->setObjectName(QStringLiteral("LinkAddress"));
-        address_->setFont(ComicFont(18));
+        // The layout below centres them in whatever size the window gives;
+        // the button keeps its own size.
+        const LabelRow address{"LinkAddress", {}, {}, White, 18, Centred};
+        const LabelRow open{"LinkOpen", {0, 0, 4020, 630}, "Open it in my web browser", Black, 14.25, Centred, Green};
+        address_ = AddLabel(this, address);
         address_->setTextFormat(Qt::PlainText);
-        address_->setAlignment(Qt::AlignCenter);
-        SetTextColour(address_, White);
-
-        open_ = new QLabel(QStringLiteral("Open it in my web browser"), this);
-        open_->setObjectName(QStringLiteral("LinkOpen"));
-        open_->setFont(ComicFont(14.25));
-        open_->setAlignment(Qt::AlignCenter);
-        open_->setContentsMargins(24, 10, 24, 10);
-        SetTextColour(open_, Black);
-        SetBackground(open_, 65280);  // the green of OK
+        open_ = AddLabel(this, open);
+        open_->setFixedSize(open_->size());
         open_->hide();
         OnClick(open_, this, [this] {
             if (url_.isValid())
@@ -142,9 +162,8 @@ private:
 
 Browser* CreateEmbeddedBrowser(QWidget* parent)
 {
-    const CreateWebView maker = webViewMaker();
-    QWidget* view = maker ? maker(nullptr) : nullptr;
-    return view ? new WebEngineBrowser(view, parent) : nullptr;
+    WebEngine* engine = webEngine();
+    return engine ? new WebEngineBrowser(*engine, parent) : nullptr;
 }
 
 Browser* CreateBrowserLink(QWidget* parent)

@@ -43,8 +43,10 @@ Browser* CreateEmbeddedBrowser(QWidget* parent);
 Browser* CreateBrowserLink(QWidget* parent);
 
 // Call before the application object exists, so that the web engine can
-// start later: it gets the shared OpenGL contexts it needs, and as root, and
-// only then, its sandbox is turned off (it refuses to start as root with it).
+// start later: as root, and only then, its sandbox is turned off (it refuses
+// to start as root with it). Its shared OpenGL context is made when the
+// engine is first loaded, not here, so that a run without a web page does not
+// pay for OpenGL.
 void PrepareBrowser();
 
 }  // namespace atoz
