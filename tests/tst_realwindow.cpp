@@ -2,6 +2,7 @@
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
+#include "mainwindow/mainwindow.h"
 #include "palette/paintswatches.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
@@ -73,13 +74,14 @@ class RealWindowTest : public QObject
     }
     QString pageFile(const QString& name) const { return home_->filePath("pages/" + name); }
 
-    // Starts the program on a fresh X server and its own folders, and waits
-    // for its window.
-    void start()
+    // Starts the program on a fresh X server of `screen` and its own
+    // folders, and waits for its window, as big as the book at the test's
+    // scale.
+    void start(QSize screen = QSize(1024, 768), const QStringList& options = {"--scale", "1"})
     {
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
-        server_ = std::make_unique<test::XServer>();
+        server_ = std::make_unique<test::XServer>(screen);
         QVERIFY2(!server_->display().isEmpty(), "Xvfb did not start");
 
         QDir(home_->path()).mkpath("runtime");
@@ -98,12 +100,15 @@ class RealWindowTest : public QObject
             env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":strict_string_checks=0");
         program_.setProcessEnvironment(env);
         program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program_.start(QStringLiteral(ATOZ_PROGRAM), {"--data-dir", home_->filePath("pages")});
+        program_.start(QStringLiteral(ATOZ_PROGRAM), QStringList{"--data-dir", home_->filePath("pages")} + options);
         QVERIFY(program_.waitForStarted());
 
         window_ = xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section('\n', 0, 0);
         QVERIFY2(!window_.isEmpty(), "the window did not show");
-        QVERIFY(xdotool({"getwindowgeometry", window_}).contains("Geometry: 616x404"));
+        const QSize book = TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight);
+        const QString geometry = xdotool({"getwindowgeometry", window_});
+        QVERIFY2(geometry.contains(QStringLiteral("Geometry: %1x%2").arg(book.width()).arg(book.height())),
+                 qPrintable(geometry));
         QTest::qWait(500);
     }
 
@@ -114,7 +119,10 @@ class RealWindowTest : public QObject
         clickAt(middle(TwipsToPixels(ContentsView::BarWidth), {100, 100, 2120, 1766}));  // the thumbnail of A
         for (const auto& [point, swatch] : fills) {
             clickAt(middle(0, PaintSwatches::SwatchPlace(swatch)));
-            clickAt(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + point);
+            // The screen pixel whose middle lies on the page pixel's middle
+            // (or just past it).
+            const QPoint scaled(int((point.x() + 0.5) * TwipsScale()), int((point.y() + 0.5) * TwipsScale()));
+            clickAt(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + scaled);
         }
     }
 
@@ -127,6 +135,7 @@ private slots:
     }
     void cleanup()
     {
+        SetTwipsScale(1);
         if (program_.state() != QProcess::NotRunning) {
             program_.kill();
             program_.waitForFinished(3000);
@@ -155,6 +164,22 @@ private slots:
         QCOMPARE(QDir(home_->filePath("runtime")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                                             | QDir::NoDotAndDotDot),
                  QStringList{});
+    }
+
+    // On a 1920 x 1080 screen the book fills it at 2.5 times its size: every
+    // click lands at its scaled place, and the stored page keeps its own size.
+    void colourAtTheFittingScale()
+    {
+        SetTwipsScale(2.5);
+        start(QSize(1920, 1080), {});
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        colour({{inside, 7}});
+        clickAt(middle(0, {60, 180, 585, 465}));  // OK
+        QTRY_VERIFY(QFile::exists(pageFile("b2f0p0.BMP")));
+        const QImage stored = LoadPicture(pageFile("b2f0p0.BMP"));
+        QCOMPARE(stored.size(), QSize(480, 400));
+        QCOMPARE(FromQRgb(stored.pixel(inside)), Colour(255));
+        QCOMPARE(FromQRgb(stored.pixel(0, 0)), White);
     }
 
     // Three areas coloured and never a click on OK: however the run ends,

@@ -177,7 +177,7 @@ QString UnwritablePath(const QString& directory, const QString& fileName);
 class XServer
 {
 public:
-    XServer();
+    explicit XServer(QSize screen = QSize(1024, 768));
     ~XServer();
     // Ends the server before its time, as a display that goes away.
     void Stop();

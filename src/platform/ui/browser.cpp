@@ -94,14 +94,14 @@ public:
         SetBackground(this, Black);
         address_ = new QLabel(this);
         address_->setObjectName(QStringLiteral("LinkAddress"));
-        address_->setFont(ComicFont(18));
+        SetBookFont(address_, ComicFont(18));
         address_->setTextFormat(Qt::PlainText);
         address_->setAlignment(Qt::AlignCenter);
         SetTextColour(address_, White);
 
         open_ = new QLabel(QStringLiteral("Open it in my web browser"), this);
         open_->setObjectName(QStringLiteral("LinkOpen"));
-        open_->setFont(ComicFont(14.25));
+        SetBookFont(open_, ComicFont(14.25));
         open_->setAlignment(Qt::AlignCenter);
         open_->setContentsMargins(24, 10, 24, 10);
         SetTextColour(open_, Black);
