@@ -71,6 +71,11 @@ Clickable::Clickable(QWidget* control, When when) : QObject(control), when_(when
     Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Clickable"));
     control->installEventFilter(this);
+    // A label tells the accessibility cache what it is as soon as it has a
+    // text, before it is made clickable: that answer goes.
+    if (QAccessibleInterface* told = QAccessible::queryAccessibleInterface(control);
+        told && told->role() != QAccessible::Button)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(told));
     if (when == When::Click)
         SetBookCursor(control, BookCursor::PointingHand);
 }
