@@ -61,15 +61,28 @@ class WaylandTest : public QObject
         return files.isEmpty() ? QImage() : QImage(shots.filePath(files.first())).convertToFormat(QImage::Format_RGB32);
     }
 
-    // Where the first folder's tile shows: the box of its colour.
+    // Where the first folder's tile shows: the box of the rows and columns
+    // that are mostly its colour (the window's icon has a little of it too).
     static QRect tileOf(const QImage& shot)
     {
         const QRgb colour = ToQRgb(FolderColour(0));
-        QRect box;
-        for (int y = 0; y < shot.height(); ++y)
+        constexpr int Most = 50;
+        QList<int> rows;
+        for (int y = 0; y < shot.height(); ++y) {
+            int count = 0;
             for (int x = 0; x < shot.width(); ++x)
-                if (shot.pixel(x, y) == colour)
-                    box |= QRect(x, y, 1, 1);
+                count += shot.pixel(x, y) == colour;
+            if (count >= Most)
+                rows.append(y);
+        }
+        QRect box;
+        for (int x = 0; x < shot.width() && !rows.isEmpty(); ++x) {
+            int count = 0;
+            for (int y : rows)
+                count += shot.pixel(x, y) == colour;
+            if (count >= Most)
+                box |= QRect(x, rows.first(), 1, rows.last() - rows.first() + 1);
+        }
         return box;
     }
 
