@@ -17,12 +17,15 @@ ATOZ_PACKAGES=(
     qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core
 )
 # What the tests and benchmarks need besides.
-# The real-window test runs the program under its own X server; the print
+# The real-window test runs the program under its own X server, the Wayland
+# test under a headless weston of its own (Qt's Wayland plugin, which the
+# book also recommends, and weston's screenshooter); the print
 # test prints through a print scheduler of its own onto a queue that writes
 # PDF files, and reads them back; the package test builds the Debian package,
 # validates what it installs and removes it again.
 ATOZ_TEST_PACKAGES=(
     libbenchmark-dev xvfb xdotool
+    weston qt6-wayland
     cups printer-driver-cups-pdf poppler-utils
     dpkg-dev desktop-file-utils appstream
 )

@@ -38,7 +38,7 @@ private slots:
         test::AgeFile(backup, 24 * 3600);
         const QByteArray svg = test::ReadFile(pages.filePath("b2f0p25.BMP"));
 
-        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path()});
+        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path(), "--scale", "1"});
         QVERIFY2(!book.window.isEmpty(), "the window did not show");
         book.Click(0, {870, 2100, 1080, 420});  // "Name"
         const QString names = book.Xdotool({"search", "--sync", "--onlyvisible", "--name", "Vorlane"});

@@ -2,6 +2,7 @@
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
+#include "mainwindow/mainwindow.h"
 #include "palette/paintswatches.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
@@ -31,15 +32,26 @@ QList<QPoint> pointsInside(QImage page, int count)
     return points;
 }
 
-// Copy 1, page A, then each point filled with the paint of its swatch.
+// Copy 1, page A, then each point filled with the paint of its swatch, all
+// at the book's scale in this test.
 void colour(test::RealBook& book, const QList<QPair<QPoint, int>>& fills)
 {
     book.Click(HomeView::BarWidth, {1350, 2490, 1365, 1635});    // tile "1"
     book.Click(ContentsView::BarWidth, {100, 100, 2120, 1766});  // the thumbnail of A
     for (const auto& [point, swatch] : fills) {
         book.Click(0, PaintSwatches::SwatchPlace(swatch));
-        book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + point);
+        // The screen pixel whose middle lies on the page pixel's middle (or just past it).
+        const QPoint scaled(int((point.x() + 0.5) * TwipsScale()), int((point.y() + 0.5) * TwipsScale()));
+        book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + scaled);
     }
+}
+
+// The book's window is as big as its client area at the test's scale.
+bool fillsItsPlace(test::RealBook& book)
+{
+    const QSize size = TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight);
+    return book.Xdotool({"getwindowgeometry", book.window})
+        .contains(QStringLiteral("Geometry: %1x%2").arg(size.width()).arg(size.height()));
 }
 
 }  // namespace
@@ -53,6 +65,8 @@ class RealWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { SetTwipsScale(1); }
+
     // Open copy 1, page A, colour an area red, OK, Exit: the page is stored,
     // and the book lets go of its folder.
     void colourAPageAndKeepIt()
@@ -60,9 +74,9 @@ private slots:
         if (!test::RealBook::Possible())
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
         QTemporaryDir pages;
-        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path()});
+        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path(), "--scale", "1"});
         QVERIFY2(!book.window.isEmpty(), "the window did not show");
-        QVERIFY(book.Xdotool({"getwindowgeometry", book.window}).contains("Geometry: 616x404"));
+        QVERIFY(fillsItsPlace(book));
 
         const QPoint inside = test::PointInside(LoadPagePicture(0));
         colour(book, {{inside, 7}});         // red
@@ -78,6 +92,27 @@ private slots:
         QCOMPARE(QDir(book.home.filePath("runtime"))
                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
                  QStringList{});
+    }
+
+    // On a 1920 x 1080 screen the book fills it at 2.5 times its size: every
+    // click lands at its scaled place, and the stored page keeps its own size.
+    void colourAtTheFittingScale()
+    {
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        SetTwipsScale(2.5);
+        QTemporaryDir pages;
+        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path()}, QSize(1920, 1080));
+        QVERIFY2(!book.window.isEmpty(), "the window did not show");
+        QVERIFY(fillsItsPlace(book));
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        colour(book, {{inside, 7}});
+        book.Click(0, {60, 180, 585, 465});  // OK
+        QTRY_VERIFY(QFile::exists(pages.filePath("b2f0p0.BMP")));
+        const QImage stored = LoadPicture(pages.filePath("b2f0p0.BMP"));
+        QCOMPARE(stored.size(), QSize(480, 400));
+        QCOMPARE(FromQRgb(stored.pixel(inside)), Colour(255));
+        QCOMPARE(FromQRgb(stored.pixel(0, 0)), White);
     }
 
     // Three areas coloured and never a click on OK: however the run ends,
@@ -98,7 +133,7 @@ private slots:
         if (!test::RealBook::Possible())
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
         QTemporaryDir pages;
-        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path()});
+        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path(), "--scale", "1"});
         QVERIFY2(!book.window.isEmpty(), "the window did not show");
         const QList<QPoint> points = pointsInside(LoadPagePicture(0), 3);
         const QList<QPair<QPoint, int>> fills = {{points[0], 7}, {points[1], 19}, {points[2], 31}};

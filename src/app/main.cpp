@@ -1,7 +1,9 @@
 #include "mainwindow/mainwindow.h"
+#include "platform/bookscale.h"
 #include "platform/locations.h"
 #include "platform/settingsstore.h"
 #include "platform/terminationsignals.h"
+#include "platform/twips.h"
 #include "platform/singleinstance.h"
 #include "platform/ui/browser.h"
 #include "platform/ui/dialogs.h"
@@ -9,7 +11,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -29,6 +34,13 @@ int main(int argc, char* argv[])
                                      QStringLiteral("Keep the coloured pages in <directory>."),
                                      QStringLiteral("directory"));
     parser.addOption(dataDir);
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("Draw the book <factor> times its classic size (1, 1.25, 1.5, ...); "
+                                                  "0 fits it to the screen."),
+                                   QStringLiteral("factor"));
+    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"), QStringLiteral("Show the book full screen."));
+    const QCommandLineOption windowed(QStringLiteral("windowed"), QStringLiteral("Show the book in a window."));
+    parser.addOptions({scale, fullScreen, windowed});
     parser.process(app);
 
     atoz::SettingsStore settings;
@@ -41,6 +53,20 @@ int main(int argc, char* argv[])
     atoz::SingleInstance instance(pages);
     if (instance.Claim(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) == atoz::SingleInstance::Start::HandedOver)
         return 0;
+
+    // The book's size: as the parent chose it last time, or for this run on
+    // the command line. It is set before the window is built, so that the
+    // window is laid out once.
+    atoz::DisplayChoice display = atoz::LoadDisplayChoice(settings);
+    if (parser.isSet(scale)) {
+        if (const auto factor = atoz::ParseScale(parser.value(scale)))
+            display.scale = *factor;
+        else
+            std::fprintf(stderr, "atoz: --scale wants a number such as 1.5.\n");
+    }
+    if (parser.isSet(fullScreen) || parser.isSet(windowed))
+        display.fullScreen = parser.isSet(fullScreen);
+    atoz::SetTwipsScale(atoz::frmRezivIdod::ScaleFor(display, QGuiApplication::primaryScreen()));
 
     atoz::frmRezivIdod window(settings, pages, dialogs.Bundle());
     // A log-out, a shut-down or a closed terminal ends the book as its close
@@ -57,6 +83,6 @@ int main(int argc, char* argv[])
         window.raise();
         window.activateWindow();
     });
-    window.show();
+    window.ShowBook(display);
     return app.exec();
 }

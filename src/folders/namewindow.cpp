@@ -16,13 +16,13 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
 {
     setObjectName(QStringLiteral("frmName"));
     setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    setFixedSize(TwipsSize(4560, 4605));
+    SetFixedTwipsSize(this, {4560, 4605});
     SetBackground(this, Black);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("CmdOK"));
-    ok_->setGeometry(TwipsRect(3330, 3570, 810, 750));
-    ok_->setFont(ComicFont(12));
+    PlaceInTwips(ok_, {3330, 3570, 810, 750});
+    SetBookFont(ok_, ComicFont(12));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -34,9 +34,9 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
 
         auto* box = new QLineEdit(names_.Name(i), this);
         box->setObjectName(Indexed("TextYourName", i));
-        box->setGeometry(TwipsRect(960, top, 1995, 495));
+        PlaceInTwips(box, {960, top, 1995, 495});
         box->setMaxLength(FolderNames::MaxLength);
-        box->setFont(ComicFont(12, false));
+        SetBookFont(box, ComicFont(12, false));
         boxes_[size_t(i)] = box;
         setTabOrder(previous, box);
         previous = box;

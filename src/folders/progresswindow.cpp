@@ -27,14 +27,14 @@ frmProgressForm::frmProgressForm(QWidget* owner)
     setObjectName(QStringLiteral("frmProgressForm"));
     setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(TwipsSize(6105, 870));
+    SetFixedTwipsSize(this, {6105, 870});
     SetBackground(this, Black);
 
     header_ = AddLabel(this, {"HeaderText", {60, 60, 5985, 405}, QString(), White, 12, Bold | Centred, Black});
 
     bar_ = new QProgressBar(this);
     bar_->setObjectName(QStringLiteral("Bar"));
-    bar_->setGeometry(TwipsRect(60, 420, 6015, 375));
+    PlaceInTwips(bar_, {60, 420, 6015, 375});
     bar_->setTextVisible(false);
 }
 

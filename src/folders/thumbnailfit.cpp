@@ -7,8 +7,9 @@ namespace atoz {
 
 QRect FitThumbnail(QSize picture)
 {
-    const int cellW = ThumbnailCell.width();
-    const int cellH = ThumbnailCell.height();
+    const QSize cell = TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight);
+    const int cellW = cell.width();
+    const int cellH = cell.height();
     if (picture.isEmpty())
         return {0, 0, cellW, cellH};
     // The smaller of the two scales keeps the whole picture inside the cell.

@@ -10,10 +10,10 @@ namespace atoz {
 // Every thumbnail sits in a cell of 2120 x 1766 twips on the contents sheet.
 inline constexpr int ThumbnailCellWidth = 2120;
 inline constexpr int ThumbnailCellHeight = 1766;
-inline constexpr QSize ThumbnailCell = TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight);
 
 // Where a picture of the given size shows inside its cell, in pixels: as large
 // as fits, keeping its proportions, centred. A page fills the cell's width.
+// The cell's size in pixels follows the book's scale.
 QRect FitThumbnail(QSize picture);
 
 }  // namespace atoz

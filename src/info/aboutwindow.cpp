@@ -11,7 +11,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    setFixedSize(TwipsSize(7710, 4965));
+    SetFixedTwipsSize(this, {7710, 4965});
     SetBackground(this, Black);
 
     AddPicture(this, {"Image1", {120, 120, 1800, 1350}, "aboutpicture", "The Vorlane Pattern Maker"});

@@ -28,7 +28,7 @@ frmBooks::frmBooks(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmBooks"));
     setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    setFixedSize(TwipsSize(7890, 4800));
+    SetFixedTwipsSize(this, {7890, 4800});
     SetBackground(this, Black);
 
     // In reading order. Where two labels share a line, the second one's left

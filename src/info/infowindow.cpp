@@ -28,7 +28,7 @@ frmInfo::frmInfo(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    setFixedSize(TwipsSize(6150, 4260));
+    SetFixedTwipsSize(this, {6150, 4260});
     SetBackground(this, Black);
 
     const LabelRow texts[] = {
@@ -39,7 +39,7 @@ frmInfo::frmInfo(QWidget* owner) : QDialog(owner)
     };
     for (const LabelRow& row : texts) {
         QLabel* label = AddLabel(this, row);
-        label->setFont(SansFont(!(row.style & Regular)));
+        SetBookFont(label, SansFont(!(row.style & Regular)));
         label->setTextFormat(Qt::PlainText);  // a credit is a name, never markup
     }
     info_ = findChild<QLabel*>(QStringLiteral("LabelInfo"));

@@ -46,13 +46,20 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
     undoButton->setVisible(page_.undo().UndoAvailable());
     connect(&page_, &ColouringPage::undoAvailableChanged, undoButton, &QWidget::setVisible);
 
-    auto* surface = new PageSurface(page_, this);
-    surface->move(bar->width(), 0);
-    surface->setCursor(PaintBrushCursor());
-    connect(Clickable::Attach(surface, Clickable::When::Press), &Clickable::pressed, this,
+    surface_ = new PageSurface(page_, this);
+    SetBookCursor(surface_, BookCursor::PaintBrush);
+    connect(Clickable::Attach(surface_, Clickable::When::Press), &Clickable::pressed, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) {
-                Page_MouseDown(button, modifiers, float(position.x()), float(position.y()));
+                const QPointF at = surface_->PagePositionAt(position);
+                Page_MouseDown(button, modifiers, float(at.x()), float(at.y()));
             });
+}
+
+void ColouringView::resizeEvent(QResizeEvent*)
+{
+    // The page stands right of the bar, at the book's scale.
+    surface_->move(TwipsToPixels(BarWidth), 0);
+    surface_->FitToScale();
 }
 
 // The page repaints itself from the book's page when a fill changes it.

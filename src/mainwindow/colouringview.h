@@ -5,6 +5,7 @@
 namespace atoz {
 
 class ColouringPage;
+class PageSurface;
 class Palette;
 
 // The colouring view: the command bar `CmdBar_2` with OK, save, print, the
@@ -26,7 +27,8 @@ public:
     // Colours `page`, the book's page being coloured, with the paints of `palette`.
     ColouringView(Palette& palette, ColouringPage& page, QWidget* parent = nullptr);
 
-    // Every mouse button colours.
+    // Every mouse button colours; (x, y) is the page position under the
+    // pointer, in page pixels.
     void Page_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void UserCmdUndo_Click();
 
@@ -37,9 +39,13 @@ signals:
     void colourClicked();
     void infoClicked();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     Palette& palette_;
     ColouringPage& page_;
+    PageSurface* surface_;
 };
 
 }  // namespace atoz

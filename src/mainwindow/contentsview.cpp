@@ -11,7 +11,6 @@
 #include "platform/ui/cursors.h"
 
 #include <QEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -22,6 +21,7 @@ namespace atoz {
 namespace {
 
 constexpr qreal TabPoints = 11;
+constexpr int MarkerSize = 480;  // twips
 
 }  // namespace
 
@@ -62,10 +62,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
     QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, Red});
     OnClick(exit, this, [this] { emit exitClicked(); });
 
-    auto* marker = new QLabel(bar);
-    marker->setObjectName(QStringLiteral("ImagePoint"));
-    marker->setGeometry(TwipsRect(0, TabTops[0], 480, 480));
-    marker->setPixmap(QIcon(QStringLiteral(":/icons/tabmarker.svg")).pixmap(marker->size(), devicePixelRatioF()));
+    QWidget* marker = AddPicture(bar, {"ImagePoint", {0, TabTops[0], MarkerSize, MarkerSize}, "tabmarker", ""});
     marker->setAttribute(Qt::WA_TransparentForMouseEvents);
     marker->raise();
     marker_ = marker;
@@ -91,6 +88,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
         // The white margin of a box opens its page as the thumbnail does.
         QWidget* box = AddBox(sheet_, Indexed("Thumbnailbox", i), {0, 0, ThumbnailCellWidth, ThumbnailCellHeight}, White);
         auto* thumbnail = new PageThumbnail(i, box);
+        box->setAccessibleName(thumbnail->accessibleName());
         thumbnail->hide();  // until its page is loaded
         for (QWidget* control : {box, static_cast<QWidget*>(thumbnail)})
             OnClick(control, this, [this, i] { emit pageChosen(i); });
@@ -140,6 +138,9 @@ void ContentsView::resizeEvent(QResizeEvent*)
     // The contents page takes the whole client area right of the bar.
     const int barWidth = TwipsToPixels(BarWidth);
     page_->setGeometry(barWidth, 0, width() - barWidth, height());
+    // A new size is a new scale: the thumbnails fit their cells again.
+    for (PageThumbnail* thumbnail : thumbnails_)
+        thumbnail->setGeometry(FitThumbnail(thumbnail->Picture().size()));
 }
 
 void ContentsView::Page_Resize()
@@ -192,9 +193,9 @@ void ContentsView::SelectFolder(int folder)
     QLabel* tab = tabs_.at(size_t(folder));
     SetBackground(tab, Black);
     SetTextColour(tab, White);
-    tab->setCursor(Qt::ArrowCursor);
+    SetBookCursor(tab, BookCursor::Arrow);
     tab->repaint();
-    marker_->move(marker_->x(), tab->y());
+    PlaceInTwips(marker_, {0, TabTops[folder], MarkerSize, MarkerSize});
 }
 
 void ContentsView::ReleaseFolderTab()
@@ -203,7 +204,7 @@ void ContentsView::ReleaseFolderTab()
     QLabel* tab = tabs_.at(size_t(folder));
     SetBackground(tab, FolderColour(folder));
     SetTextColour(tab, Black);
-    tab->setCursor(PointingHandCursor());
+    SetBookCursor(tab, BookCursor::PointingHand);
     tab->repaint();
 }
 

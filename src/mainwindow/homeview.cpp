@@ -55,6 +55,7 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
     for (int i = 0; i < FolderCount; ++i) {
         const QPoint at = TilePlaces[i];
         QWidget* tile = AddBox(page_, Indexed("OpenFolder", i), {at.x(), at.y(), TileWidth, TileHeight}, FolderColour(i));
+        tile->setAccessibleName(tr("Copy %1").arg(i + 1));
         tileNames_[size_t(i)] = AddLabel(
             tile, {Indexed("OpenFolderNumber", i), {60, 120, 1245, 405}, QString(), Black, TileNamePoints, Regular | Centred});
         QLabel* number = AddLabel(tile, {Indexed("OpenFolderNumber2", i), {60, 660, 1245, 765}, QString::number(i + 1),

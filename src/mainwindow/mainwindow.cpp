@@ -22,6 +22,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
+#include <QShortcut>
 #include <QStandardPaths>
 
 namespace atoz {
@@ -33,12 +35,13 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     setObjectName(QStringLiteral("frmRezivIdod"));
     setFixedSize(TwipsSize(ClientWidth, ClientHeight));
     SetBackground(this, Black);
+    choice_ = LoadDisplayChoice(settings_);
 
     home_ = new HomeView(names_, this);
     contents_ = new ContentsView(folder_, names_, progress_, this);
     colouring_ = new ColouringView(paints_, folder_.colouringPage(), this);
-    for (QWidget* view : std::initializer_list<QWidget*>{home_, contents_, colouring_})
-        view->setGeometry(rect());
+    placeViews();
+    addShortcuts();
 
     paints_.LoadPalette();
     names_.LoadFolderNames();
@@ -89,8 +92,199 @@ void frmRezivIdod::ShowView(View view)
     for (const auto& [which, widget] : views)
         if (which != view)
             widget->hide();
-    SetBackground(this, view == View::Colouring ? White : Black);
+    // Full screen, the book stands on black; windowed, the window is the book.
+    SetBackground(this, view == View::Colouring && !choice_.fullScreen ? White : Black);
     view_ = view;
+}
+
+void frmRezivIdod::addShortcuts()
+{
+    const auto key = [this](QKeySequence keys, auto action, bool repeats = false) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setAutoRepeat(repeats);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    // The colouring view's buttons, only where and while they show.
+    key(QKeySequence::Undo, [this] {
+        if (view_ == View::Colouring && folder_.colouringPage().undo().UndoAvailable())
+            colouring_->UserCmdUndo_Click();
+    });
+    key(QKeySequence::Save, [this] {
+        if (view_ == View::Colouring)
+            UserCmdSave_Click();
+    });
+    key(QKeySequence::Print, [this] {
+        if (view_ == View::Colouring)
+            UserCmdPrint_Click();
+    });
+    // Plus is Shift+= on many keyboards: Ctrl+= does as well.
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        key(keys, &frmRezivIdod::ZoomIn, true);
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), &frmRezivIdod::ZoomOut, true);
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), &frmRezivIdod::ZoomToFit);
+    key(QKeySequence(Qt::Key_F11), &frmRezivIdod::ToggleFullScreen);
+}
+
+double frmRezivIdod::ScaleFor(const DisplayChoice& choice, const QScreen* screen, QSize frame)
+{
+    if (choice.scale > 0 && !choice.fullScreen)
+        return choice.scale;
+    if (!screen)
+        return SmallestScale;
+    const QSize client(ClientWidth, ClientHeight);
+    if (choice.fullScreen)
+        return FittingScale(screen->geometry().size(), QSize(0, 0), client);
+    return FittingScale(screen->availableGeometry().size(), frame, client);
+}
+
+double frmRezivIdod::fittingScale() const
+{
+    // The frame the desktop gave the window, once it has shown one.
+    QSize frame = frameGeometry().size() - size();
+    if (!isVisible() || frame.isNull())
+        frame = EstimatedFrame;
+    return ScaleFor({0, choice_.fullScreen}, screen(), frame);
+}
+
+void frmRezivIdod::ShowBook(const DisplayChoice& choice)
+{
+    choice_ = choice;
+    fullScreenScale_ = 0;
+    setScale(ScaleFor(choice_, screen()));
+    if (choice_.fullScreen) {
+        showFullScreen();
+    } else {
+        centreOnScreen();
+        show();
+    }
+    ShowView(view_);
+}
+
+void frmRezivIdod::ZoomIn()
+{
+    const double now = TwipsScale();
+    const double next = std::min(QuarterStep(now + ScaleStep), std::max(now, fittingScale()));
+    if (next == now)
+        return;
+    if (choice_.fullScreen) {
+        fullScreenScale_ = next;
+    } else {
+        choice_.scale = next;
+        SaveScaleChoice(settings_, next);
+    }
+    setScale(next);
+}
+
+void frmRezivIdod::ZoomOut()
+{
+    const double next = QuarterStep(TwipsScale() - ScaleStep);
+    if (next == TwipsScale())
+        return;
+    if (choice_.fullScreen) {
+        fullScreenScale_ = next;
+    } else {
+        choice_.scale = next;
+        SaveScaleChoice(settings_, next);
+    }
+    setScale(next);
+}
+
+void frmRezivIdod::ZoomToFit()
+{
+    if (choice_.fullScreen) {
+        fullScreenScale_ = 0;
+    } else {
+        choice_.scale = 0;
+        SaveScaleChoice(settings_, 0);
+    }
+    setScale(fittingScale());
+}
+
+void frmRezivIdod::ToggleFullScreen()
+{
+    choice_.fullScreen = !choice_.fullScreen;
+    SaveFullScreenChoice(settings_, choice_.fullScreen);
+    fullScreenScale_ = 0;
+    if (choice_.fullScreen) {
+        setScale(ScaleFor(choice_, screen()));
+        showFullScreen();
+    } else {
+        showNormal();
+        setScale(choice_.scale > 0 ? choice_.scale : fittingScale());
+        centreOnScreen();
+    }
+    ShowView(view_);
+}
+
+void frmRezivIdod::setScale(double scale)
+{
+    if (scale != TwipsScale()) {
+        const double ratio = scale / TwipsScale();
+        SetTwipsScale(scale);
+        // Every control takes its place at the new scale, in the open
+        // windows as well; each view's own layout follows from its new size.
+        RescaleControls(this);
+        if (web_ && !web_->isMaximized() && !web_->isFullScreen())
+            web_->resize((QSizeF(web_->size()) * ratio).toSize());
+    }
+    layoutBook();
+}
+
+void frmRezivIdod::layoutBook()
+{
+    if (choice_.fullScreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(TwipsSize(ClientWidth, ClientHeight));
+        if (isVisible())
+            centreOnScreen();
+    }
+    placeViews();
+}
+
+void frmRezivIdod::placeViews()
+{
+    // The book in the middle of the window: full screen, on black.
+    const QSize book = TwipsSize(ClientWidth, ClientHeight);
+    const QRect place(QPoint(std::max(0, (width() - book.width()) / 2), std::max(0, (height() - book.height()) / 2)),
+                      book);
+    for (QWidget* view : std::initializer_list<QWidget*>{home_, contents_, colouring_})
+        view->setGeometry(place);
+}
+
+void frmRezivIdod::centreOnScreen()
+{
+    const QScreen* on = screen();
+    if (!on)
+        return;
+    const QRect area = on->availableGeometry();
+    QSize frame = frameGeometry().size() - size();
+    if (!isVisible())
+        frame = QSize(0, 0);
+    const QSize outer = TwipsSize(ClientWidth, ClientHeight) + frame;
+    move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+         area.top() + std::max(0, (area.height() - outer.height()) / 2));
+}
+
+void frmRezivIdod::resizeEvent(QResizeEvent*)
+{
+    placeViews();
+}
+
+void frmRezivIdod::moveEvent(QMoveEvent*)
+{
+    // The book was fitted with a title bar's guess for the frame. When the
+    // desktop's real frame is bigger, the book takes the next step down,
+    // once, so that the whole window is on the screen.
+    if (frameSeen_ || choice_.fullScreen || choice_.scale > 0 || !isVisible())
+        return;
+    if ((frameGeometry().size() - size()).isNull())
+        return;
+    frameSeen_ = true;
+    const double fit = fittingScale();
+    if (fit < TwipsScale())
+        setScale(fit);
 }
 
 void frmRezivIdod::OpenFolder_Click(int folder)

@@ -4,10 +4,13 @@
 #include "folders/foldernames.h"
 #include "folders/progresswindow.h"
 #include "palette/palette.h"
+#include "platform/bookscale.h"
 #include "platform/ui/dialogs.h"
 
 #include <QPointer>
 #include <QWidget>
+
+class QScreen;
 
 namespace atoz {
 
@@ -40,6 +43,28 @@ public:
 
     View CurrentView() const { return view_; }
 
+    // The book's size. The window is built at the scale set in twips.h; a
+    // start sets it first with ScaleFor, so that nothing is laid out twice.
+    //
+    // The scale for `choice` on `screen`: the parent's scale, or the largest
+    // that fits (the window with its frame inside the screen's available
+    // area; full screen: the whole screen). Never below 1.
+    static double ScaleFor(const DisplayChoice& choice, const QScreen* screen, QSize frame = EstimatedFrame);
+    // Shows the book as `choice` says, windowed in the middle of the screen
+    // or full screen; a scale of `choice` is for this run and not remembered.
+    void ShowBook(const DisplayChoice& choice);
+    // What the parent's keys do: Ctrl+plus and Ctrl+minus a quarter step up
+    // (as far as fits) and down (to 1), Ctrl+0 back to the fitting scale,
+    // F11 full screen on and off. Windowed, the choice is remembered.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToFit();
+    void ToggleFullScreen();
+    bool IsFullScreen() const { return choice_.fullScreen; }
+
+    // A window frame the desktop has not shown yet: a title bar's height.
+    static constexpr QSize EstimatedFrame{0, 40};
+
     // Stores the page being coloured, if there is one, without closing: for a
     // session manager that is about to end the session.
     void CommitData();
@@ -67,9 +92,19 @@ public:
 protected:
     // Shut-down, whatever closes the window: never refused.
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void ShowView(View view);
+    void addShortcuts();
+    // The scale now wanted: full screen, this run's; windowed, the choice.
+    double fittingScale() const;
+    void setScale(double scale);
+    // The window's size and the book in its middle, at the present scale.
+    void layoutBook();
+    void placeViews();
+    void centreOnScreen();
     void Form_Unload();
 
     SettingsStore& settings_;
@@ -80,6 +115,9 @@ private:
     Progress progress_;
     View view_ = View::Home;
     bool unloaded_ = false;
+    DisplayChoice choice_;       // remembered, or this run's from the command line
+    double fullScreenScale_ = 0;  // this run's while full screen; 0: the fitting one
+    bool frameSeen_ = false;      // the desktop's frame has been measured against the screen
     // The one window kept once made; a child of this window.
     QPointer<frmWeb> web_;
 

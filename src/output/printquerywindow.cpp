@@ -26,7 +26,7 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
 {
     setObjectName(QStringLiteral("frmPrintQuery"));
     setWindowTitle(QStringLiteral("Coloring Page Print"));
-    setFixedSize(TwipsSize(6255, 4920));
+    SetFixedTwipsSize(this, {6255, 4920});
     SetBackground(this, Black);
 
     QLabel* name = AddLabel(this, {"PrinterName", {120, 180, 6015, 420}, printerName, White, Captions});
@@ -42,6 +42,8 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     // A page on end and a page on its side; their colour shows the choice.
     portraitPage_ = AddBox(this, "Portrait2", {1020, 1830, 375, 555}, LightGrey);
     landscapePage_ = AddBox(this, "Landscape2", {3510, 1800, 615, 375}, LightGrey);
+    portraitPage_->setAccessibleName(QStringLiteral("Portrait"));
+    landscapePage_->setAccessibleName(QStringLiteral("Landscape"));
     portrait_ = AddLabel(this, {"Portrait1", {1530, 1890, 1440, 420}, "Portrait", LightGrey, Captions});
     landscape_ = AddLabel(this, {"Landscape1", {3060, 2280, 1800, 420}, "Landscape", LightGrey, Captions});
     for (QWidget* control : {portraitPage_, static_cast<QWidget*>(portrait_)})

@@ -21,7 +21,8 @@ PaintSwatches::PaintSwatches(Palette& palette, QWidget* bar) : QObject(bar), pal
     static_assert(std::size(RowTops) * std::size(ColumnLefts) == SwatchCount);
     for (int i = 0; i < SwatchCount; ++i) {
         QWidget* swatch = AddBox(bar, Indexed("Paint", i), SwatchPlace(i), palette_.SwatchBackground(i));
-        swatch->setCursor(PaintBrushCursor());
+        SetBookCursor(swatch, BookCursor::PaintBrush);
+        swatch->setAccessibleName(tr("Paint %1").arg(i + 1));
         connect(Clickable::Attach(swatch, Clickable::When::Press), &Clickable::pressed, this,
                 [this, i] { Paint_MouseDown(i); });
         swatches_[size_t(i)] = swatch;

@@ -17,7 +17,7 @@ frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* o
 {
     setObjectName(QStringLiteral("frmPaintColor"));
     setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    setFixedSize(TwipsSize(4635, 4260));
+    SetFixedTwipsSize(this, {4635, 4260});
     SetBackground(this, Black);
 
     // The outlines on the left; the preview shows the selected swatch's own
@@ -49,6 +49,13 @@ frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* o
     };
     for (const auto& [label, click] : rows)
         OnClick(AddLabel(this, label), this, std::bind(click, this));
+    // A clear label over an outline is named by its row's caption, the last
+    // text that does the same.
+    for (const auto& [label, click] : rows)
+        if (label.text.isEmpty())
+            for (const auto& [caption, same] : rows)
+                if (same == click && !caption.text.isEmpty())
+                    findChild<QLabel*>(label.name)->setAccessibleName(caption.text);
 }
 
 void frmPaintColor::CmdCustom1_Click()

@@ -168,9 +168,10 @@ QString UnwritablePath(const QString& directory, const QString& fileName)
     return blocker + u'/' + fileName;
 }
 
-XServer::XServer()
+XServer::XServer(QSize screen)
 {
-    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
+    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
     if (process_.waitForReadyRead(10000))
         display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
 }
@@ -264,7 +265,7 @@ bool RealBook::Possible()
     return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
 }
 
-RealBook::RealBook(const QString& executable, const QStringList& arguments)
+RealBook::RealBook(const QString& executable, const QStringList& arguments, QSize screen) : server_(screen)
 {
     display_ = server_.display();
     if (display_.isEmpty())

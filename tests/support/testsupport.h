@@ -179,7 +179,7 @@ QString UnwritablePath(const QString& directory, const QString& fileName);
 class XServer
 {
 public:
-    XServer();
+    explicit XServer(QSize screen = QSize(1024, 768));
     ~XServer();
     // Ends the server before its time, as a display that goes away.
     void Stop();
@@ -217,7 +217,7 @@ public:
     // Whether this machine has Xvfb and xdotool.
     static bool Possible();
     // Starts the X server and the program and waits for the main window.
-    RealBook(const QString& program, const QStringList& arguments);
+    RealBook(const QString& program, const QStringList& arguments, QSize screen = QSize(1024, 768));
     ~RealBook();
     RealBook(const RealBook&) = delete;
     RealBook& operator=(const RealBook&) = delete;

@@ -125,7 +125,7 @@ public:
         address_ = AddLabel(this, address);
         address_->setTextFormat(Qt::PlainText);
         open_ = AddLabel(this, open);
-        open_->setFixedSize(open_->size());
+        SetFixedTwipsSize(open_, open.place.size());  // follows the book's scale
         open_->hide();
         OnClick(open_, this, [this] {
             if (url_.isValid())

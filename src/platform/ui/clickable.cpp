@@ -2,22 +2,87 @@
 
 #include "platform/ui/cursors.h"
 
+#include <QAccessibleWidget>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
 
 namespace atoz {
 
+namespace {
+
+Clickable* clickableOf(const QObject* control)
+{
+    return control->findChild<Clickable*>(QStringLiteral("Clickable"), Qt::FindDirectChildrenOnly);
+}
+
+// A clickable control as screen readers and accessibility-based tools see it:
+// a button named by its text, or by what its picture means, that they can
+// press.
+class ClickableAccessible final : public QAccessibleWidget
+{
+public:
+    explicit ClickableAccessible(QWidget* control) : QAccessibleWidget(control, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name) {
+            if (!widget()->accessibleName().isEmpty())
+                return widget()->accessibleName();
+            if (const auto* label = qobject_cast<const QLabel*>(widget()); label && !label->text().isEmpty())
+                return label->text();
+            return widget()->toolTip();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            if (Clickable* clickable = clickableOf(widget()))
+                clickable->Press();
+    }
+};
+
+QAccessibleInterface* clickableAccessible(const QString&, QObject* object)
+{
+    if (object && object->isWidgetType() && clickableOf(object))
+        return new ClickableAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+void Clickable::Press()
+{
+    const auto* control = static_cast<const QWidget*>(parent());
+    if (when_ == When::Press)
+        emit pressed(Qt::LeftButton, Qt::NoModifier, QRectF(control->rect()).center());
+    else
+        emit clicked();
+}
+
 Clickable::Clickable(QWidget* control, When when) : QObject(control), when_(when)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(clickableAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Clickable"));
     control->installEventFilter(this);
+    // A label tells the accessibility cache what it is as soon as it has a
+    // text, before it is made clickable: that answer goes.
+    if (QAccessibleInterface* told = QAccessible::queryAccessibleInterface(control);
+        told && told->role() != QAccessible::Button)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(told));
     if (when == When::Click)
-        control->setCursor(PointingHandCursor());
+        SetBookCursor(control, BookCursor::PointingHand);
 }
 
 Clickable* Clickable::Attach(QWidget* control, When when)
 {
-    if (auto* existing = control->findChild<Clickable*>(QStringLiteral("Clickable"), Qt::FindDirectChildrenOnly))
+    if (Clickable* existing = clickableOf(control))
         return existing;
     return new Clickable(control, when);
 }

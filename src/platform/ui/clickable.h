@@ -31,6 +31,12 @@ public:
     // Attaching again returns the same object.
     static Clickable* Attach(QWidget* control, When when = When::Click);
 
+    // What a screen reader's "press" does: one click, or a press in the
+    // control's middle. Clickable controls are buttons to screen readers and
+    // accessibility-based tools, named by their accessible name, their text
+    // or what their picture means (the tool tip).
+    void Press();
+
 signals:
     void clicked();
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);

@@ -1,12 +1,56 @@
 #include "controls.h"
 
 #include "platform/twips.h"
+#include "platform/ui/cursors.h"
 #include "platform/ui/fonts.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace atoz {
+
+namespace {
+
+// What a control remembers of the rows it was made from.
+constexpr const char* TwipsPlace = "atozTwips";
+constexpr const char* TwipsFixedSize = "atozFixedTwips";
+constexpr const char* FontPoints = "atozPoints";
+constexpr const char* ShrinkPoints = "atozShrink";  // QPointF: points, smallest points
+
+void shrink(QLabel* label, qreal points, qreal smallestPoints)
+{
+    QFont font = label->font();
+    font.setPointSizeF(ScaledPoints(points));
+    const qreal smallest = ScaledPoints(smallestPoints);
+    const qreal step = ScaledPoints(0.5);
+    while (font.pointSizeF() > smallest
+           && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width())
+        font.setPointSizeF(font.pointSizeF() - step);
+    label->setFont(font);
+}
+
+void rescaleOne(QWidget* control)
+{
+    const QVariant place = control->property(TwipsPlace);
+    if (place.isValid())
+        control->setGeometry(TwipsRect(place.toRect()));
+    const QVariant fixed = control->property(TwipsFixedSize);
+    if (fixed.isValid())
+        control->setFixedSize(TwipsSize(fixed.toSize()));
+    const QVariant points = control->property(FontPoints);
+    if (points.isValid()) {
+        QFont font = control->font();
+        font.setPointSizeF(ScaledPoints(points.toReal()));
+        control->setFont(font);
+    }
+    const QVariant shrinking = control->property(ShrinkPoints);
+    if (auto* label = qobject_cast<QLabel*>(control); label && shrinking.isValid())
+        shrink(label, shrinking.toPointF().x(), shrinking.toPointF().y());
+    RefreshBookCursor(control);
+    control->update();
+}
+
+}  // namespace
 
 Picture::Picture(const QString& svgResource, QWidget* parent)
     : QWidget(parent), renderer_(new QSvgRenderer(svgResource, this))
@@ -37,33 +81,30 @@ void OutlineShape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, borderWidth_));
+    const qreal border = ScaledPoints(borderWidth_);
+    painter.setPen(QPen(Qt::white, border));
     painter.setBrush(fill_ ? QBrush(ToQColor(*fill_)) : QBrush(Qt::NoBrush));
-    const qreal inset = borderWidth_ / 2.0;
+    const qreal inset = border / 2.0;
     const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     if (kind_ == Kind::Oval)
         painter.drawEllipse(r);
     else
-        painter.drawRoundedRect(r, 6, 6);
+        painter.drawRoundedRect(r, ScaledPoints(6), ScaledPoints(6));
 }
 
 OutlineShape* AddShape(QWidget* parent, const QString& name, OutlineShape::Kind kind, QRect twips,
                        std::optional<Colour> fill)
 {
     auto* shape = new OutlineShape(name, kind, 2, parent);
-    shape->setGeometry(TwipsRect(twips));
+    PlaceInTwips(shape, twips);
     shape->SetFill(fill);
     return shape;
 }
 
 void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints)
 {
-    QFont font = label->font();
-    font.setPointSizeF(points);
-    while (font.pointSizeF() > smallestPoints
-           && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width())
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
+    label->setProperty(ShrinkPoints, QPointF(points, smallestPoints));
+    shrink(label, points, smallestPoints);
 }
 
 QLabel* AddLabel(QWidget* parent, const LabelRow& row)
@@ -71,8 +112,8 @@ QLabel* AddLabel(QWidget* parent, const LabelRow& row)
     auto* label = new QLabel(row.text, parent);
     label->setObjectName(row.name);
     label->setTextFormat(Qt::PlainText);  // a caption or a child's name, never markup
-    label->setGeometry(TwipsRect(row.place));
-    label->setFont(ComicFont(row.points, !(row.style & Regular)));
+    PlaceInTwips(label, row.place);
+    SetBookFont(label, ComicFont(row.points, !(row.style & Regular)));
     label->setAlignment(row.style & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(row.style & Wrapped);
     SetTextColour(label, row.colour);
@@ -85,7 +126,7 @@ Picture* AddPicture(QWidget* parent, const PictureRow& row)
 {
     auto* picture = new Picture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.picture)), parent);
     picture->setObjectName(row.name);
-    picture->setGeometry(TwipsRect(row.place));
+    PlaceInTwips(picture, row.place);
     picture->setToolTip(QString::fromUtf8(row.toolTip));
     picture->setAccessibleName(picture->toolTip());
     return picture;
@@ -95,9 +136,37 @@ QWidget* AddBox(QWidget* parent, const QString& name, QRect twips, Colour backgr
 {
     auto* box = new QWidget(parent);
     box->setObjectName(name);
-    box->setGeometry(TwipsRect(twips));
+    PlaceInTwips(box, twips);
     SetBackground(box, background);
     return box;
+}
+
+void PlaceInTwips(QWidget* control, QRect twips)
+{
+    control->setProperty(TwipsPlace, twips);
+    control->setGeometry(TwipsRect(twips));
+}
+
+void SetFixedTwipsSize(QWidget* window, QSize twips)
+{
+    window->setProperty(TwipsFixedSize, twips);
+    window->setFixedSize(TwipsSize(twips));
+}
+
+void SetBookFont(QWidget* control, QFont font)
+{
+    control->setProperty(FontPoints, font.pointSizeF());
+    font.setPointSizeF(ScaledPoints(font.pointSizeF()));
+    control->setFont(font);
+}
+
+void RescaleControls(QWidget* root)
+{
+    // Parents before their children: a label that shrinks its font to fit
+    // measures its new width.
+    rescaleOne(root);
+    for (QWidget* control : root->findChildren<QWidget*>())
+        rescaleOne(control);
 }
 
 void SetBackground(QWidget* widget, Colour colour)

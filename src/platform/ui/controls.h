@@ -65,6 +65,7 @@ class OutlineShape : public QWidget
 
 public:
     enum class Kind { Oval, Rectangle };
+    // `borderWidth` in pixels at the book's classic size.
     OutlineShape(const QString& objectName, Kind kind, int borderWidth, QWidget* parent = nullptr);
 
     void SetFill(std::optional<Colour> fill);
@@ -80,6 +81,19 @@ private:
 };
 
 QLabel* AddLabel(QWidget* parent, const LabelRow& row);
+
+// Puts a control at a place in twips, remembered so that a change of the
+// book's scale puts it there again.
+void PlaceInTwips(QWidget* control, QRect twips);
+// Fixes a window's size in twips, remembered likewise.
+void SetFixedTwipsSize(QWidget* window, QSize twips);
+// Gives a control `font`, whose size is in points at the book's classic
+// size: it is drawn at the book's scale, now and after a change of scale.
+void SetBookFont(QWidget* control, QFont font);
+// After the book's scale changed: every control below `root` (and `root`)
+// made by these helpers takes its place, size, font and cursor at the new
+// scale. Places set by a window's own layout are that window's to redo.
+void RescaleControls(QWidget* root);
 OutlineShape* AddShape(QWidget* parent, const QString& name, OutlineShape::Kind kind, QRect twips,
                        std::optional<Colour> fill = std::nullopt);
 
