@@ -22,16 +22,7 @@ class RealInstanceTest : public QObject
     QTemporaryDir home_;
     std::vector<std::unique_ptr<QProcess>> programs_;
 
-    QString xdotool(const QStringList& arguments)
-    {
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display_);
-        tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral("xdotool"), arguments);
-        tool.waitForFinished(15000);
-        return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-    }
+    QString xdotool(const QStringList& arguments) { return test::Xdotool(display_, arguments); }
     // The book's visible main windows, by their X window ids.
     QStringList windows()
     {

@@ -164,29 +164,28 @@ void frmRezivIdod::ZoomIn()
 {
     const double now = TwipsScale();
     const double next = std::min(QuarterStep(now + ScaleStep), std::max(now, fittingScale()));
-    if (next == now)
-        return;
-    if (choice_.fullScreen) {
-        fullScreenScale_ = next;
-    } else {
-        choice_.scale = next;
-        SaveScaleChoice(settings_, next);
-    }
-    setScale(next);
+    if (next != now)
+        chooseScale(next);
 }
 
 void frmRezivIdod::ZoomOut()
 {
     const double next = QuarterStep(TwipsScale() - ScaleStep);
-    if (next == TwipsScale())
-        return;
+    if (next != TwipsScale())
+        chooseScale(next);
+}
+
+// A parent's choice of scale: remembered for the window, and for full screen
+// only while it lasts.
+void frmRezivIdod::chooseScale(double scale)
+{
     if (choice_.fullScreen) {
-        fullScreenScale_ = next;
+        fullScreenScale_ = scale;
     } else {
-        choice_.scale = next;
-        SaveScaleChoice(settings_, next);
+        choice_.scale = scale;
+        SaveScaleChoice(settings_, scale);
     }
-    setScale(next);
+    setScale(scale);
 }
 
 void frmRezivIdod::ZoomToFit()

@@ -101,6 +101,7 @@ private:
     // The scale now wanted: full screen, this run's; windowed, the choice.
     double fittingScale() const;
     void setScale(double scale);
+    void chooseScale(double scale);
     // The window's size and the book in its middle, at the present scale.
     void layoutBook();
     void placeViews();

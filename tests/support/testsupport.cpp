@@ -299,15 +299,20 @@ RealBook::~RealBook()
         program.kill();
 }
 
-QString RealBook::Xdotool(const QStringList& arguments)
+QString Xdotool(const QString& display, const QStringList& arguments)
 {
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
+    env.insert("DISPLAY", display);
     tool.setProcessEnvironment(env);
     tool.start(QStringLiteral("xdotool"), arguments);
     tool.waitForFinished(15000);
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+QString RealBook::Xdotool(const QStringList& arguments)
+{
+    return test::Xdotool(display_, arguments);
 }
 
 void RealBook::Click(int leftTwips, QRect twips)

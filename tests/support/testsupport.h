@@ -190,6 +190,9 @@ private:
     QString display_;
 };
 
+// What xdotool prints for `arguments` on `display`.
+QString Xdotool(const QString& display, const QStringList& arguments);
+
 // Odd things a page's name can stand for in a copy's folder.
 enum class OddFile {
     Fifo,      // a FIFO that no one writes to
