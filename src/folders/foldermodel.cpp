@@ -1,5 +1,7 @@
 #include "foldermodel.h"
 
+#include "folders/thumbnailfit.h"
+
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace atoz {
@@ -27,17 +29,41 @@ void FolderModel::SelectFolder(int folder)
 void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pageLoaded)
 {
     for (int i = 0; i < PageCount; ++i) {
-        pages_[size_t(i)] = store_.LoadFolderPage(folder, i);
+        keepPage(i, store_.LoadFolderPage(folder, i, PictureForm::AsStored));
         emit pageChanged(i);
         if (pageLoaded)
             pageLoaded(i);
     }
 }
 
-const QImage& FolderModel::Page(int page) const
+void FolderModel::keepPage(int page, const QImage& picture)
+{
+    FolderPage& kept = pages_[size_t(page)];
+    kept.picture = CompactPicture(picture);
+    kept.thumbnail = ThumbnailOf(kept.picture, FitThumbnail(kept.picture.size()).size(), thumbnailScale_);
+}
+
+QImage FolderModel::Page(int page) const
+{
+    return CompactPage(page).convertToFormat(QImage::Format_RGB32);
+}
+
+const QImage& FolderModel::CompactPage(int page) const
 {
     static const QImage none;
-    return IsPageIndex(page) ? pages_[size_t(page)] : none;
+    return IsPageIndex(page) ? pages_[size_t(page)].picture : none;
+}
+
+const QImage& FolderModel::Thumbnail(int page) const
+{
+    static const QImage none;
+    return IsPageIndex(page) ? pages_[size_t(page)].thumbnail : none;
+}
+
+void FolderModel::SetThumbnailScale(qreal scale)
+{
+    if (scale > 0)
+        thumbnailScale_ = scale;
 }
 
 void FolderModel::OpenPage(int page)
@@ -49,7 +75,7 @@ void FolderModel::OpenPage(int page)
     WaitForBackgroundStore();
     page_ = page;
     unstored_ = false;
-    colouring_.Open(pages_[size_t(page)]);
+    colouring_.Open(pages_[size_t(page)].picture);
 }
 
 bool FolderModel::StorePage()
@@ -63,7 +89,7 @@ bool FolderModel::StorePage()
     const QImage& image = colouring_.image();
     const bool stored = store_.StorePage(folder_, page_, image);
     unstored_ = false;
-    pages_[size_t(page_)] = image.copy();  // later fills must not reach the folder's copy
+    keepPage(page_, image);  // a compact copy: later fills do not reach it
     emit pageChanged(page_);
     return stored;
 }

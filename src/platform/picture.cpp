@@ -267,7 +267,13 @@ void paintSkippedWhite(QImage& image, const BitmapNotes& notes)
     }
 }
 
-QImage read(QIODevice* device, const BitmapNotes& notes)
+bool isPaletted(const QImage& image)
+{
+    return image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB
+        || image.format() == QImage::Format_Indexed8;
+}
+
+QImage read(QIODevice* device, const BitmapNotes& notes, PictureForm form)
 {
     QImageReader reader(device);
     reader.setAutoTransform(false);
@@ -291,7 +297,7 @@ QImage read(QIODevice* device, const BitmapNotes& notes)
         QPainter painter(&opaque);
         painter.drawImage(0, 0, image);
         image = opaque;
-    } else {
+    } else if (form == PictureForm::Full || notes.runLengthSize.isValid() || !isPaletted(image)) {
         image.convertTo(QImage::Format_RGB32);
     }
     if (notes.runLengthSize.isValid()) {
@@ -319,17 +325,17 @@ void syncDirectory(const QString& directory)
 
 }  // namespace
 
-QImage LoadPicture(const QString& path)
+QImage LoadPicture(const QString& path, PictureForm form)
 {
     QFile file(path);
     // A picture within the limits takes at most 4 bytes a pixel; allow room
     // for headers and generous encodings, and never read a giant file whole.
     if (!file.open(QIODevice::ReadOnly) || file.size() > 5 * MaxPicturePixels + 65536)
         return {};
-    return LoadPictureData(file.readAll());
+    return LoadPictureData(file.readAll(), form);
 }
 
-QImage LoadPictureData(const QByteArray& data)
+QImage LoadPictureData(const QByteArray& data, PictureForm form)
 {
     QByteArray bytes = withFileHeader(data);
     const std::optional<BitmapNotes> notes = checkBitmap(bytes);
@@ -337,7 +343,7 @@ QImage LoadPictureData(const QByteArray& data)
         return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return read(&buffer, *notes);
+    return read(&buffer, *notes, form);
 }
 
 bool SavePicture(const QImage& image, const QString& path, const QByteArray& format)
