@@ -28,19 +28,20 @@ void FolderModel::SelectFolder(int folder)
 
 void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pageLoaded)
 {
+    QImage scratch;  // one full picture to draw the 26 thumbnails from
     for (int i = 0; i < PageCount; ++i) {
-        keepPage(i, store_.LoadFolderPage(folder, i, PictureForm::AsStored));
+        keepPage(i, store_.LoadFolderPage(folder, i, PictureForm::AsStored), &scratch);
         emit pageChanged(i);
         if (pageLoaded)
             pageLoaded(i);
     }
 }
 
-void FolderModel::keepPage(int page, const QImage& picture)
+void FolderModel::keepPage(int page, const QImage& picture, QImage* scratch)
 {
     FolderPage& kept = pages_[size_t(page)];
     kept.picture = CompactPicture(picture);
-    kept.thumbnail = ThumbnailOf(kept.picture, FitThumbnail(kept.picture.size()).size(), thumbnailScale_);
+    kept.thumbnail = ThumbnailOf(picture, FitThumbnail(picture.size()).size(), thumbnailScale_, scratch);
 }
 
 QImage FolderModel::Page(int page) const

@@ -105,7 +105,7 @@ signals:
 private:
     void pageEdited();
     void backgroundStoreEnded();
-    void keepPage(int page, const QImage& picture);
+    void keepPage(int page, const QImage& picture, QImage* scratch = nullptr);
 
     FolderStore store_;
     int folder_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -61,6 +62,51 @@ QImage indexed(const QImage& picture)
     return result;
 }
 
+// The picture as Format_RGB32 in `full`, reusing its pixels when it has the
+// right size: what QImage::convertToFormat gives, made a byte at a time for
+// 1-bit pictures and a pixel at a time for 8-bit ones.
+void expand(const QImage& picture, QImage& full)
+{
+    const QImage::Format format = picture.format();
+    const bool mono = format == QImage::Format_Mono || format == QImage::Format_MonoLSB;
+    if ((!mono && format != QImage::Format_Indexed8) || picture.colorCount() < (mono ? 2 : 1)) {
+        full = picture.convertToFormat(QImage::Format_RGB32);
+        return;
+    }
+    if (full.size() != picture.size() || full.format() != QImage::Format_RGB32 || !full.isDetached())
+        full = QImage(picture.size(), QImage::Format_RGB32);
+    if (full.isNull())
+        return;
+    QList<QRgb> table = picture.colorTable();
+    table.resize(256, qRgb(0, 0, 0));  // an index beyond the table shows black
+    for (QRgb& colour : table)
+        colour |= 0xFF000000u;
+    const int width = picture.width();
+    if (mono) {
+        // The 8 pixels of each possible byte, once.
+        std::array<std::array<QRgb, 8>, 256> bytes;
+        for (int b = 0; b < 256; ++b)
+            for (int i = 0; i < 8; ++i)
+                bytes[size_t(b)][size_t(i)] = table[(format == QImage::Format_Mono ? b >> (7 - i) : b >> i) & 1];
+        for (int y = 0; y < picture.height(); ++y) {
+            const uchar* in = picture.constScanLine(y);
+            auto* out = reinterpret_cast<QRgb*>(full.scanLine(y));
+            int x = 0;
+            for (; x + 8 <= width; x += 8)
+                std::memcpy(out + x, bytes[in[x / 8]].data(), sizeof(bytes[0]));
+            for (int i = 0; x < width; ++x, ++i)
+                out[x] = bytes[in[x / 8]][size_t(i)];
+        }
+    } else {
+        for (int y = 0; y < picture.height(); ++y) {
+            const uchar* in = picture.constScanLine(y);
+            auto* out = reinterpret_cast<QRgb*>(full.scanLine(y));
+            for (int x = 0; x < width; ++x)
+                out[x] = table[in[x]];
+        }
+    }
+}
+
 }  // namespace
 
 QImage CompactPicture(const QImage& picture)
@@ -82,10 +128,19 @@ QImage CompactPicture(const QImage& picture)
     return compact.isNull() ? full.convertToFormat(QImage::Format_RGB888) : compact;
 }
 
-QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale)
+QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale, QImage* scratch)
 {
     if (picture.isNull() || size.isEmpty())
         return {};
+    // Qt scales a 1-bit or 8-bit picture through another path, a few levels
+    // off here and there along the outlines; the thumbnail is drawn from the
+    // full picture, as the page has always been drawn.
+    QImage own;
+    QImage& full = scratch ? *scratch : own;
+    if (picture.format() == QImage::Format_RGB32)
+        full = picture;
+    else
+        expand(picture, full);
     QImage thumbnail(QSize(int(std::lround(size.width() * scale)), int(std::lround(size.height() * scale))),
                      QImage::Format_RGB32);
     if (thumbnail.isNull())
@@ -94,7 +149,7 @@ QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale)
     // Drawn exactly as a window draws a picture stretched to its size.
     QPainter painter(&thumbnail);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(0, 0), size), picture);
+    painter.drawImage(QRect(QPoint(0, 0), size), full);
     return thumbnail;
 }
 

@@ -22,8 +22,10 @@ struct FolderPage
 QImage CompactPicture(const QImage& picture);
 
 // The picture scaled smoothly to `size` (in pixels of a window at `scale`
-// device pixels a pixel), as the contents sheet has always drawn it. Null for
-// a null picture or an empty size.
-QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale = 1);
+// device pixels a pixel), exactly as a window draws the full 32-bit picture
+// stretched to that size. Null for a null picture or an empty size. The full
+// picture it draws from is made in `scratch`, when given, so that a run of
+// thumbnails reuses one.
+QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale = 1, QImage* scratch = nullptr);
 
 }  // namespace atoz
