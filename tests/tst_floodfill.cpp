@@ -1,9 +1,12 @@
 #include "colouring/floodfill.h"
+#include "pages/pagelibrary.h"
 #include "platform/colour.h"
 #include "support/testsupport.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
+#include <deque>
 #include <vector>
 
 using namespace atoz;
@@ -16,6 +19,27 @@ bool fill(QImage& page, int x, int y, Colour colour)
 {
     return FloodFill(reinterpret_cast<std::uint32_t*>(page.bits()), page.width(), page.height(),
                      page.bytesPerLine() / 4, x, y, ToQRgb(colour), ToQRgb(Black));
+}
+
+// The fill done the slow, plain way: a breadth-first walk from the seed over
+// the 4-connected pixels that are not border.
+void breadthFirstFill(std::vector<std::uint32_t>& pixels, int width, int height, std::ptrdiff_t stride, QPoint seed,
+                      std::uint32_t fill, std::uint32_t border)
+{
+    std::vector<bool> reached(pixels.size());
+    std::deque<QPoint> queue{seed};
+    while (!queue.empty()) {
+        const QPoint p = queue.front();
+        queue.pop_front();
+        if (p.x() < 0 || p.y() < 0 || p.x() >= width || p.y() >= height)
+            continue;
+        const std::size_t at = std::size_t(p.y() * stride + p.x());
+        if (reached[at] || pixels[at] == border)
+            continue;
+        reached[at] = true;
+        pixels[at] = fill;
+        queue.insert(queue.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+    }
 }
 
 }  // namespace
@@ -83,6 +107,72 @@ private slots:
         std::vector<std::uint32_t> buffer(10, 7);
         QVERIFY(FloodFill(buffer.data(), 3, 2, 5, 1, 1, 9, 0));
         QCOMPARE(buffer, (std::vector<std::uint32_t>{9, 9, 9, 7, 7, 9, 9, 9, 7, 7}));
+    }
+
+    // Against the breadth-first fill, pixel for pixel: every area of every
+    // page, and pictures of random ink at several densities, sizes around the
+    // 64 pixels of a word of visited bits, a stride wider than a row, and
+    // the fill colour already scattered through the region.
+    void matchesBreadthFirstFill_data()
+    {
+        QTest::addColumn<int>("ink");  // per cent of border pixels; -1 for the book's pages
+        QTest::newRow("the 26 pages") << -1;
+        for (int ink : {5, 30, 45, 60})
+            QTest::addRow("random ink %d%%", ink) << ink;
+    }
+    void matchesBreadthFirstFill()
+    {
+        QFETCH(int, ink);
+        constexpr std::uint32_t Border = 0;
+        constexpr std::uint32_t Fill = 7;
+        struct Case
+        {
+            std::vector<std::uint32_t> pixels;
+            int width;
+            int height;
+            std::ptrdiff_t stride;
+        };
+        std::vector<Case> cases;
+        QRandomGenerator random(uint(ink + 17));
+        if (ink < 0) {
+            for (int page = 0; page < PageCount; ++page) {
+                const QImage picture = LoadPagePicture(page);
+                Case c{{}, picture.width(), picture.height(), picture.width()};
+                for (int y = 0; y < c.height; ++y)
+                    for (int x = 0; x < c.width; ++x)
+                        c.pixels.push_back(FromQRgb(picture.pixel(x, y)) == Black ? Border : 1);
+                cases.push_back(std::move(c));
+            }
+        } else {
+            for (const QSize size : {QSize(1, 1), QSize(63, 9), QSize(64, 64), QSize(65, 7), QSize(130, 50)}) {
+                Case c{{}, size.width(), size.height(), size.width() + 3};
+                for (int i = 0; i < c.stride * c.height; ++i)
+                    c.pixels.push_back(int(random.bounded(100)) < ink ? Border : 1 + random.bounded(Fill + 1));
+                cases.push_back(std::move(c));
+            }
+        }
+
+        int fills = 0;
+        qint64 mismatches = 0;
+        for (const Case& c : cases) {
+            // A seed in every area: each fill inks its area over for the next.
+            std::vector<std::uint32_t> areas = c.pixels;
+            for (int y = 0; y < c.height; ++y)
+                for (int x = 0; x < c.width; ++x) {
+                    if (areas[std::size_t(y * c.stride + x)] == Border)
+                        continue;
+                    std::vector<std::uint32_t> fast = c.pixels;
+                    std::vector<std::uint32_t> plain = c.pixels;
+                    QVERIFY(FloodFill(fast.data(), c.width, c.height, c.stride, x, y, Fill, Border));
+                    breadthFirstFill(plain, c.width, c.height, c.stride, {x, y}, Fill, Border);
+                    for (std::size_t i = 0; i < fast.size(); ++i)
+                        mismatches += fast[i] != plain[i];
+                    breadthFirstFill(areas, c.width, c.height, c.stride, {x, y}, Border, Border);
+                    ++fills;
+                }
+        }
+        QVERIFY(fills > 0);
+        QCOMPARE(mismatches, 0);
     }
 
     void hugeRegionWithoutStackOverflow()

@@ -238,6 +238,45 @@ private slots:
         QCOMPARE(names.Name(3), stored.left(shown));
     }
 
+    // The open copy keeps each page in the form it came in, or the smallest
+    // that holds every colour, and gives back exactly the page it read. Only
+    // the page being coloured is a full 32-bit picture.
+    void pagesAreKeptCompact_data()
+    {
+        QTest::addColumn<QString>("stored");  // what lies in the page's file
+        QTest::addColumn<int>("bitsPerPixel");
+        QTest::newRow("library page") << "" << 1;
+        QTest::newRow("coloured page") << "coloured" << 8;
+        QTest::newRow("8-bit bitmap") << "indexed" << 8;
+        QTest::newRow("more than 256 colours") << "many" << 24;
+    }
+    void pagesAreKeptCompact()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, bitsPerPixel);
+        QTemporaryDir dir;
+        FolderModel model(dir.path());
+        QImage page = LoadPagePicture(4);
+        if (stored == "coloured") {
+            page = test::ColouredPage(4, 255);
+        } else if (stored == "many") {
+            for (int x = 0; x < page.width(); ++x)
+                page.setPixel(x, 0, qRgb(x % 256, x / 256, 9));
+        }
+        if (stored == "indexed")
+            QVERIFY(page.convertToFormat(QImage::Format_Indexed8).save(model.store().FolderPageFileName(3, 4), "BMP"));
+        else if (!stored.isEmpty())
+            QVERIFY(model.store().StorePage(3, 4, page));
+
+        model.LoadFolderPages(3);
+        QCOMPARE(model.CompactPage(4).depth(), bitsPerPixel);
+        QCOMPARE(model.Page(4), page);
+        QCOMPARE(model.Thumbnail(4).size(), FitThumbnail(page.size()).size());
+        model.OpenPage(4);
+        QCOMPARE(model.colouringPage().image().format(), QImage::Format_RGB32);
+        QCOMPARE(model.colouringPage().image(), page);
+    }
+
     void thumbnailFit_data()
     {
         QTest::addColumn<QSize>("picture");

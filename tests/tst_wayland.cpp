@@ -43,6 +43,12 @@ class WaylandTest : public QObject
         env.insert("XDG_DATA_HOME", home_.filePath("data"));
         env.insert("WAYLAND_DISPLAY", socket_);
         env.insert("QT_QPA_PLATFORM", "wayland");
+        // Under LeakSanitizer: Qt's Wayland plugins are unloaded before the
+        // leak check runs, so what they keep for the whole run shows up as
+        // leaks of an unknown module. The book's own code is checked for
+        // leaks by every other test.
+        if (env.contains("ASAN_OPTIONS"))
+            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
         env.remove("DISPLAY");  // no way back to X
         return env;
     }

@@ -1,5 +1,7 @@
 #include "foldermodel.h"
 
+#include "folders/thumbnailfit.h"
+
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace atoz {
@@ -26,18 +28,43 @@ void FolderModel::SelectFolder(int folder)
 
 void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pageLoaded)
 {
+    QImage scratch;  // one full picture to draw the 26 thumbnails from
     for (int i = 0; i < PageCount; ++i) {
-        pages_[size_t(i)] = store_.LoadFolderPage(folder, i);
+        keepPage(i, store_.LoadFolderPage(folder, i, PictureForm::AsStored), &scratch);
         emit pageChanged(i);
         if (pageLoaded)
             pageLoaded(i);
     }
 }
 
-const QImage& FolderModel::Page(int page) const
+void FolderModel::keepPage(int page, const QImage& picture, QImage* scratch)
+{
+    FolderPage& kept = pages_[size_t(page)];
+    kept.picture = CompactPicture(picture);
+    kept.thumbnail = ThumbnailOf(picture, FitThumbnail(picture.size()).size(), thumbnailScale_, scratch);
+}
+
+QImage FolderModel::Page(int page) const
+{
+    return CompactPage(page).convertToFormat(QImage::Format_RGB32);
+}
+
+const QImage& FolderModel::CompactPage(int page) const
 {
     static const QImage none;
-    return IsPageIndex(page) ? pages_[size_t(page)] : none;
+    return IsPageIndex(page) ? pages_[size_t(page)].picture : none;
+}
+
+const QImage& FolderModel::Thumbnail(int page) const
+{
+    static const QImage none;
+    return IsPageIndex(page) ? pages_[size_t(page)].thumbnail : none;
+}
+
+void FolderModel::SetThumbnailScale(qreal scale)
+{
+    if (scale > 0)
+        thumbnailScale_ = scale;
 }
 
 void FolderModel::OpenPage(int page)
@@ -49,7 +76,7 @@ void FolderModel::OpenPage(int page)
     WaitForBackgroundStore();
     page_ = page;
     unstored_ = false;
-    colouring_.Open(pages_[size_t(page)]);
+    colouring_.Open(pages_[size_t(page)].picture);
 }
 
 bool FolderModel::StorePage()
@@ -63,7 +90,7 @@ bool FolderModel::StorePage()
     const QImage& image = colouring_.image();
     const bool stored = store_.StorePage(folder_, page_, image);
     unstored_ = false;
-    pages_[size_t(page_)] = image.copy();  // later fills must not reach the folder's copy
+    keepPage(page_, image);  // a compact copy: later fills do not reach it
     emit pageChanged(page_);
     return stored;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colouring/colouringpage.h"
+#include "folders/folderpage.h"
 #include "folders/folderstore.h"
 #include "pages/pagelibrary.h"
 
@@ -22,6 +23,11 @@ namespace atoz {
 // A page is the folder's working copy: what page loading read (the stored
 // file, else the library page), then whatever OK stored over it. Stores
 // announce pageChanged() so that the sheet follows at once.
+//
+// The pages are kept small: each in the compact form it came in (a library
+// page 1 bit a pixel, a stored one 8 bits when it has at most 256 colours)
+// with its thumbnail. Only the page being coloured is a full 32-bit picture,
+// and a page whose write failed, which the store keeps.
 //
 // The page being coloured is never more than a moment away from its file:
 // after each fill or undo it is written again in the background, a burst of
@@ -55,8 +61,16 @@ public:
     // caller can show progress.
     void LoadFolderPages(int folder, const std::function<void(int page)>& pageLoaded = {});
 
-    // Page i of the open folder at full size; null before any folder loaded.
-    const QImage& Page(int page) const;
+    // Page i of the open folder at full size, as a QImage::Format_RGB32
+    // picture made for the caller; null before any folder loaded.
+    QImage Page(int page) const;
+    // The same page as the model keeps it, in its compact form.
+    const QImage& CompactPage(int page) const;
+    // Its thumbnail: the page scaled to its place on the contents sheet.
+    const QImage& Thumbnail(int page) const;
+    // The device pixels a pixel of the contents sheet has, for the
+    // thumbnails made from now on; 1 to start with.
+    void SetThumbnailScale(qreal scale);
 
     // Makes `page` of the open folder the page being coloured.
     void OpenPage(int page);
@@ -91,11 +105,13 @@ signals:
 private:
     void pageEdited();
     void backgroundStoreEnded();
+    void keepPage(int page, const QImage& picture, QImage* scratch = nullptr);
 
     FolderStore store_;
     int folder_ = 0;
     int page_ = 0;
-    std::array<QImage, PageCount> pages_;
+    std::array<FolderPage, PageCount> pages_;
+    qreal thumbnailScale_ = 1;
     ColouringPage colouring_;
 
     QTimer storeTimer_;

@@ -76,17 +76,17 @@ int FolderStore::StoreUnsavedPages()
     return int(unsaved_.size());
 }
 
-QImage FolderStore::LoadFolderPage(int folder, int page) const
+QImage FolderStore::LoadFolderPage(int folder, int page, PictureForm form) const
 {
     const QString file = FolderPageFileName(folder, page);
     if (const auto kept = unsaved_.constFind(file); kept != unsaved_.constEnd())
         return *kept;
     if (FolderPageExists(folder, page)) {
-        QImage stored = LoadPicture(file);
+        QImage stored = LoadPicture(file, form);
         if (!stored.isNull())
             return stored;
     }
-    return LoadPagePicture(page);
+    return LoadPagePicture(page, form);
 }
 
 }  // namespace atoz

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/colour.h"
+#include "platform/picture.h"
 
 #include <QHash>
 #include <QImage>
@@ -50,8 +51,8 @@ public:
 
     // The page as the folder holds it: a page kept after a failed write, else
     // the stored file when it loads as a picture, else the library page. A file
-    // that does not load is left on disk untouched.
-    QImage LoadFolderPage(int folder, int page) const;
+    // that does not load is left on disk untouched. `form` as LoadPicture takes it.
+    QImage LoadFolderPage(int folder, int page, PictureForm form = PictureForm::Full) const;
 
     // Tries once more to write every page kept after a failed write; pages
     // written now are dropped from memory. The number still unwritten.

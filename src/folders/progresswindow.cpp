@@ -6,10 +6,18 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace atoz {
 
 namespace {
+
+// The display's frame rate when the screen does not tell.
+constexpr qreal UsualRefreshRate = 60;
 
 // Lets the window system show what was just drawn, while clicks and keys wait
 // in the queue until loading is over.
@@ -53,6 +61,8 @@ void Progress::ShowProgress(QWidget* owner, int minimum, int maximum, const QStr
     MakeTopMost(window_);
     window_->show();
     showNow(window_);
+    shown_.start();
+    unshown_ = false;
 }
 
 void Progress::StepProgress(int n)
@@ -61,8 +71,36 @@ void Progress::StepProgress(int n)
         return;
     QProgressBar* bar = window_->Bar();
     const qint64 next = qint64(bar->value()) + n;
+    bar->setUpdatesEnabled(false);  // the bar repaints itself on every new value; it waits for the frame
     bar->setValue(int(std::clamp<qint64>(next, bar->minimum(), bar->maximum())));
-    showNow(window_);
+    unshown_ = true;
+    if (shown_.nsecsElapsed() >= frameNanoseconds())
+        showAtFrame();
+}
+
+void Progress::ShowLastStep()
+{
+    if (!window_ || !unshown_)
+        return;
+    const qint64 wait = frameNanoseconds() - shown_.nsecsElapsed();
+    if (wait > 0)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+    showAtFrame();
+}
+
+void Progress::showAtFrame()
+{
+    window_->Bar()->setUpdatesEnabled(true);  // and marks it for painting
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    shown_.start();
+    unshown_ = false;
+}
+
+qint64 Progress::frameNanoseconds() const
+{
+    const QScreen* screen = window_ ? window_->screen() : nullptr;
+    const qreal rate = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : UsualRefreshRate;
+    return qint64(1e9 / std::clamp<qreal>(rate, 24, 240));
 }
 
 void Progress::CloseProgress()

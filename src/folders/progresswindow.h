@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -38,17 +39,28 @@ public:
     Progress& operator=(const Progress&) = delete;
 
     // Creates a progress window centred over `owner`, sets its header and its
-    // range (the bar starts at `minimum`) and shows it at once.
+    // range (the bar starts at `minimum`) and shows it at once, with whatever
+    // else waits to be painted.
     void ShowProgress(QWidget* owner, int minimum, int maximum, const QString& header);
-    // Moves the bar on by n, clamped to its range, and shows it at once.
+    // Moves the bar on by n, clamped to its range. The bar, and whatever else
+    // waits to be painted, is shown once a display frame has gone by since
+    // the last showing: a screen shows no more than that, and each showing is
+    // a round trip to the display that would hold the work up.
     void StepProgress(int n);
+    // Shows the last step, if it is not on screen yet, at the next frame.
+    void ShowLastStep();
     void CloseProgress();
 
     frmProgressForm* Current() const { return window_; }
 
 private:
+    void showAtFrame();
+    qint64 frameNanoseconds() const;
+
     // A child of its owner, which may go first and take the window with it.
     QPointer<frmProgressForm> window_;
+    QElapsedTimer shown_;  // since the window was last shown
+    bool unshown_ = false; // a step is waiting for its frame
 };
 
 // Keeps a window above all ordinary windows, without moving or resizing it.

@@ -31,14 +31,16 @@ PageThumbnail::PageThumbnail(int index, QWidget* parent) : QWidget(parent)
     setAccessibleName(tr("Page %1").arg(PageLetter(index)));
 }
 
-void PageThumbnail::SetPicture(const QImage& picture)
+void PageThumbnail::SetPicture(const QImage& thumbnail)
 {
-    picture_ = picture;
+    picture_ = thumbnail;
     update();
 }
 
 void PageThumbnail::paintEvent(QPaintEvent*)
 {
+    // The thumbnail is made at this size: a plain copy, unless the window
+    // has moved to a screen of another scale since.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), picture_);
@@ -112,9 +114,8 @@ void ContentsView::showNames()
 void ContentsView::showPage(int page)
 {
     PageThumbnail* thumbnail = thumbnails_.at(size_t(page));
-    const QImage& picture = folder_.Page(page);
-    thumbnail->SetPicture(picture);
-    thumbnail->setGeometry(FitThumbnail(picture.size()));
+    thumbnail->SetPicture(folder_.Thumbnail(page));
+    thumbnail->setGeometry(FitThumbnail(folder_.CompactPage(page).size()));
 }
 
 bool ContentsView::eventFilter(QObject* watched, QEvent* event)
@@ -172,7 +173,7 @@ void ContentsView::ContentsScroll_Change(int value)
 
 void ContentsView::OpenFolder(int folder)
 {
-    repaint();  // the sheet is on screen before its pages start loading
+    // The sheet is painted, its tab marked, when the progress window shows.
     scroll_->setValue(0);
     ContentsScroll_Change(0);
     SelectFolder(folder);
@@ -194,7 +195,7 @@ void ContentsView::SelectFolder(int folder)
     SetBackground(tab, Black);
     SetTextColour(tab, White);
     SetBookCursor(tab, BookCursor::Arrow);
-    tab->repaint();
+    tab->update();
     PlaceInTwips(marker_, {0, TabTops[folder], MarkerSize, MarkerSize});
 }
 
@@ -205,19 +206,22 @@ void ContentsView::ReleaseFolderTab()
     SetBackground(tab, FolderColour(folder));
     SetTextColour(tab, Black);
     SetBookCursor(tab, BookCursor::PointingHand);
-    tab->repaint();
+    tab->update();
 }
 
 void ContentsView::LoadFolderPages(int folder)
 {
+    folder_.SetThumbnailScale(devicePixelRatioF());
     progress_.ShowProgress(window(), 0, PageCount, QStringLiteral("Loading Pages ..."));
     folder_.LoadFolderPages(folder, [this](int page) {
         PageThumbnail* thumbnail = thumbnails_[size_t(page)];
         thumbnail->show();
         thumbnail->raise();
-        thumbnail->repaint();  // each page shows as soon as it is in place
+        // Each page shows as soon as it is in place: with the progress bar, at
+        // the next display frame.
         progress_.StepProgress(1);
     });
+    progress_.ShowLastStep();
     progress_.CloseProgress();
 }
 

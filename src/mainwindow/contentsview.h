@@ -17,8 +17,8 @@ class FolderModel;
 class FolderNames;
 class Progress;
 
-// `Thumbnail_<i>`: page i of the open folder, shown smoothly scaled to the
-// control.
+// `Thumbnail_<i>`: page i of the open folder, as the thumbnail the folder
+// model made of it; the full page stays in the model.
 class PageThumbnail : public QWidget
 {
     Q_OBJECT
@@ -26,7 +26,7 @@ class PageThumbnail : public QWidget
 public:
     PageThumbnail(int index, QWidget* parent);
 
-    void SetPicture(const QImage& picture);
+    void SetPicture(const QImage& thumbnail);
     const QImage& Picture() const { return picture_; }
 
 protected:

@@ -50,9 +50,9 @@ QByteArray PageResourceData(int index)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QImage LoadPagePicture(int index)
+QImage LoadPagePicture(int index, PictureForm form)
 {
-    return LoadPictureData(PageResourceData(index));
+    return LoadPictureData(PageResourceData(index), form);
 }
 
 QString LoadAttributionText(int index)

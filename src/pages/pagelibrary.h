@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/picture.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -24,9 +26,9 @@ QString PageLetter(int index);
 // header, 24048 bytes. Empty for an index that is no page.
 QByteArray PageResourceData(int index);
 
-// The page as a 480 x 400 RGB32 picture of pure black and white. Null for an
-// index that is no page.
-QImage LoadPagePicture(int index);
+// The page as a 480 x 400 RGB32 picture of pure black and white (AsStored:
+// 1-bit, as embedded). Null for an index that is no page.
+QImage LoadPagePicture(int index, PictureForm form = PictureForm::Full);
 
 // Who made the page's pattern: "ZQ", the maker's own mark, for every page of
 // this book. Empty for an index that is no page.

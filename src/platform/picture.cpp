@@ -271,6 +271,12 @@ void paintSkippedWhite(QImage& image, const BitmapNotes& notes)
     }
 }
 
+bool isPaletted(const QImage& image)
+{
+    return image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB
+        || image.format() == QImage::Format_Indexed8;
+}
+
 // The reader for the content: a bitmap or PNG by its first bytes, else none.
 QByteArray formatOf(const QByteArray& bytes)
 {
@@ -281,7 +287,7 @@ QByteArray formatOf(const QByteArray& bytes)
     return {};
 }
 
-QImage read(QIODevice* device, const QByteArray& format, const BitmapNotes& notes)
+QImage read(QIODevice* device, const QByteArray& format, const BitmapNotes& notes, PictureForm form)
 {
     // Only the reader named: Qt would otherwise try every format it knows
     // when that one refuses the content.
@@ -308,7 +314,7 @@ QImage read(QIODevice* device, const QByteArray& format, const BitmapNotes& note
         QPainter painter(&opaque);
         painter.drawImage(0, 0, image);
         image = opaque;
-    } else {
+    } else if (form == PictureForm::Full || notes.runLengthSize.isValid() || !isPaletted(image)) {
         image.convertTo(QImage::Format_RGB32);
     }
     if (notes.runLengthSize.isValid()) {
@@ -387,7 +393,7 @@ std::optional<Destination> destinationOf(const QString& path, SaveTarget target)
 
 }  // namespace
 
-QImage LoadPicture(const QString& path)
+QImage LoadPicture(const QString& path, PictureForm form)
 {
     QByteArray bytes;
 #ifdef Q_OS_UNIX
@@ -413,10 +419,10 @@ QImage LoadPicture(const QString& path)
 #endif
     if (bytes.size() > MaxPictureFileSize)
         return {};
-    return LoadPictureData(bytes);
+    return LoadPictureData(bytes, form);
 }
 
-QImage LoadPictureData(const QByteArray& data)
+QImage LoadPictureData(const QByteArray& data, PictureForm form)
 {
     QByteArray bytes = withFileHeader(data);
     const QByteArray format = formatOf(bytes);
@@ -427,7 +433,7 @@ QImage LoadPictureData(const QByteArray& data)
         return {};
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return read(&buffer, format, *notes);
+    return read(&buffer, format, *notes, form);
 }
 
 #ifdef Q_OS_UNIX

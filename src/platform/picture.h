@@ -9,6 +9,11 @@ namespace atoz {
 // Pictures as the book reads and writes them. Every picture that is loaded is
 // handed out as QImage::Format_RGB32 (transparent parts laid on white), so that
 // each pixel is exactly one Colour; "no picture" is a null QImage.
+//
+// Asked for PictureForm::AsStored, a picture stored with 1 or 8 bits a pixel
+// and a colour table keeps that form (QImage::Format_Mono, Format_Indexed8),
+// a 32nd or a quarter of the memory; each pixel still reads as one Colour.
+enum class PictureForm { Full, AsStored };
 
 // The largest picture accepted from outside. A page is 480 x 400; anything near
 // these limits is not a page, and a header that claims more is refused before
@@ -27,7 +32,7 @@ inline constexpr qint64 MaxPicturePixels = qint64(2048) * 2048;
 // or PNG, or larger than the limits above. A bitmap stored top-down loads the
 // right way up. Pixels that a run-length bitmap skips are white; one whose
 // runs break off or reach outside the picture is refused like a truncated file.
-QImage LoadPicture(const QString& path);
+QImage LoadPicture(const QString& path, PictureForm form = PictureForm::Full);
 
 // A picture within the limits takes at most 4 bytes a pixel; room is left for
 // headers and generous encodings. No more than this is ever read of a file.
@@ -35,7 +40,7 @@ inline constexpr qint64 MaxPictureFileSize = 5 * MaxPicturePixels + 65536;
 
 // The same from memory. Also takes a device-independent bitmap without its
 // 14-byte file header, the form in which the book's own pages are kept.
-QImage LoadPictureData(const QByteArray& data);
+QImage LoadPictureData(const QByteArray& data, PictureForm form = PictureForm::Full);
 
 // What a write may replace.
 enum class SaveTarget {

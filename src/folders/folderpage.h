@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace atoz {
+
+// A page of the open copy as the folder model keeps it: the picture in a
+// compact form, every pixel still exactly its Colour, and the thumbnail that
+// the contents sheet paints.
+struct FolderPage
+{
+    QImage picture;
+    QImage thumbnail;
+};
+
+// The picture in the smallest form that keeps every pixel exactly: a picture
+// that came as 1 bit or 8 bits a pixel with a colour table stays as it is;
+// any other with at most 256 colours becomes QImage::Format_Indexed8, one with
+// more QImage::Format_RGB888. Never shares its pixels with a picture that can
+// be painted on (QImage::Format_RGB32 is always copied). Null stays null.
+QImage CompactPicture(const QImage& picture);
+
+// The picture scaled smoothly to `size` (in pixels of a window at `scale`
+// device pixels a pixel), exactly as a window draws the full 32-bit picture
+// stretched to that size. Null for a null picture or an empty size. The full
+// picture it draws from is made in `scratch`, when given, so that a run of
+// thumbnails reuses one.
+QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale = 1, QImage* scratch = nullptr);
+
+}  // namespace atoz
