@@ -129,7 +129,8 @@ public:
         int fds[2];
         if (pipe(fds) != 0)
             fail("pipe failed");
-        pid_ = spawn({findXvfb(), "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten",
+        // A 640 x 480 screen: the book fits it at scale 1, whichever build runs.
+        pid_ = spawn({findXvfb(), "-displayfd", std::to_string(fds[1]), "-screen", "0", "640x480x24", "-nolisten",
                       "tcp"},
                      {});
         close(fds[1]);
