@@ -118,8 +118,10 @@ private slots:
         QFETCH(QString, value);
         QTemporaryDir dir;
         const QString file = dir.filePath("settings.ini");
-        SettingsStore(file).SaveSetting("Book2", "Name0", value);
-        // A new store on the same file: what was written is on disk already.
+        // The writing store stays open while a second one reads the file:
+        // what was written must be on disk already, not only when it closes.
+        SettingsStore writer(file);
+        writer.SaveSetting("Book2", "Name0", value);
         QCOMPARE(SettingsStore(file).GetSetting("Book2", "Name0", "Your Name"), value);
     }
 

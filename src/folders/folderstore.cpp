@@ -14,13 +14,13 @@ namespace {
 
 constexpr std::array<Colour, FolderCount> FolderColours = {
     16744703,  // pink
-    16777088,  // light cyan
+    LightCyan,
     8454016,   // light green
     8454143,   // light yellow
     8438015,   // light orange
     8421631,   // salmon
     16761024,  // lavender
-    14737632,  // light grey
+    LightGrey,
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "folders/folderstore.h"
+
 #include <QDialog>
 
 #include <array>
@@ -33,7 +35,7 @@ public:
 
 private:
     FolderNames& names_;
-    std::array<QLineEdit*, 8> boxes_{};
+    std::array<QLineEdit*, FolderCount> boxes_{};
     QPushButton* ok_;
     bool stored_ = false;
 };

@@ -82,7 +82,7 @@ void OutlineShape::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal border = ScaledPoints(borderWidth_);
-    painter.setPen(QPen(Qt::white, border));
+    painter.setPen(QPen(ToQColor(White), border));
     painter.setBrush(fill_ ? QBrush(ToQColor(*fill_)) : QBrush(Qt::NoBrush));
     const qreal inset = border / 2.0;
     const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
