@@ -10,7 +10,7 @@
 #include "colouring/colouringpage.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
-#include "platform/ui/dialogs.h"
+#include "platform/ui/services.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,12 +28,12 @@ struct Book
 {
     QTemporaryDir dir;
     atoz::SettingsStore settings{dir.filePath("settings.ini")};
-    atoz::QtDialogs dialogs;  // none is opened
+    atoz::QtServices services;  // none is opened
     std::unique_ptr<atoz::frmRezivIdod> window;
 
     void start()
     {
-        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), dialogs.Bundle());
+        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), services.services());
         window->show();
         window->repaint();  // the home view, painted
     }

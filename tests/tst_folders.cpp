@@ -2,7 +2,7 @@
 #include "folders/foldernames.h"
 #include "folders/folderstore.h"
 #include "folders/thumbnailfit.h"
-#include "mainwindow/contentsgrid.h"
+#include "pages/contentsgrid.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
 #include "platform/settingsstore.h"
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(QDir().mkpath(pages));
         QVERIFY(book.model.StorePage());
         QCOMPARE(book.Stored(), u'b');
-        QCOMPARE(book.model.Page(0), book.model.colouringPage().image());
+        QCOMPARE(book.model.page(0), book.model.colouringPage().image());
         QVERIFY(!book.model.HasUnstoredChanges());
     }
 
@@ -235,7 +235,7 @@ private slots:
         settings.SaveSetting(FolderNames::Section, FolderNames::SettingsKey(3), stored);
         FolderNames names(settings);
         names.LoadFolderNames();
-        QCOMPARE(names.Name(3), stored.left(shown));
+        QCOMPARE(names.name(3), stored.left(shown));
     }
 
     // The open copy keeps each page in the form it came in, or the smallest
@@ -270,7 +270,7 @@ private slots:
 
         model.LoadFolderPages(3);
         QCOMPARE(model.CompactPage(4).depth(), bitsPerPixel);
-        QCOMPARE(model.Page(4), page);
+        QCOMPARE(model.page(4), page);
         QCOMPARE(model.Thumbnail(4).size(), FitThumbnail(page.size()).size());
         model.OpenPage(4);
         QCOMPARE(model.colouringPage().image().format(), QImage::Format_RGB32);
@@ -318,7 +318,7 @@ private slots:
         QFETCH(int, sheetHeight);
         QFETCH(int, scrollMax);
         QFETCH(QPoint, lastBox);
-        const ContentsGrid grid = ShowContentsGrid(sheetWidth, pageHeight, 26);
+        const ContentsGrid grid = LayOutContentsGrid(sheetWidth, pageHeight, 26);
         QCOMPARE(grid.columns, columns);
         QCOMPARE(grid.rows, rows);
         QCOMPARE(grid.sheetHeight, sheetHeight);

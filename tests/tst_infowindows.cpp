@@ -1,5 +1,5 @@
 #include "info/infowindow.h"
-#include "info/maker.h"
+#include "pages/maker.h"
 #include "info/webwindow.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/twips.h"
@@ -105,7 +105,7 @@ private slots:
         click("wwwLabel");
         auto* web = book_->window().findChild<frmWeb*>();
         QVERIFY(web && web->isVisible() && !web->isModal());
-        QCOMPARE(book_->dialogs.browsers.calls, load);
+        QCOMPARE(book_->services.browsers.calls, load);
 
         web->setWindowState(Qt::WindowMinimized);
         click("wwwLabel");
@@ -114,7 +114,7 @@ private slots:
         click("wwwLabel");
         QVERIFY(web->isVisible());
         QCOMPARE(book_->window().findChildren<frmWeb*>(), QList<frmWeb*>{web});
-        QCOMPARE(book_->dialogs.browsers.calls, load + load + load);
+        QCOMPARE(book_->services.browsers.calls, load + load + load);
 
         click("OpenFolder_1");
         QCOMPARE(book_->window().CurrentView(), frmRezivIdod::View::Contents);
@@ -137,7 +137,7 @@ private slots:
     {
         QFETCH(QList<QSize>, sizes);
         QFETCH(QSize, browser);
-        frmWeb window(book_->dialogs.browsers, nullptr);
+        frmWeb window(book_->services.browsers, nullptr);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         for (const QSize& size : sizes)
@@ -180,8 +180,8 @@ private slots:
         QFETCH(bool, reachable);
         if (!std::unique_ptr<Browser>(CreateEmbeddedBrowser(nullptr)))
             QSKIP("built without Qt WebEngine (not installed, or the sanitizer build): nothing to load");
-        QtDialogs platform;
-        frmWeb window(platform.Bundle().browsers, nullptr);
+        QtServices platform;
+        frmWeb window(platform.services().browsers, nullptr);
         const QString page = book_->dir.filePath("page.html");
         test::WriteFile(page, "<html><body style='background: #ff0000'>A to Z</body></html>");
         window.BrowseURL = reachable ? QUrl::fromLocalFile(page).toString() : "http://127.0.0.1:4/";

@@ -1,6 +1,6 @@
 #include "folders/namewindow.h"
 #include "folders/progresswindow.h"
-#include "mainwindow/contentsgrid.h"
+#include "pages/contentsgrid.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/mainwindow.h"
 #include "pages/pagelibrary.h"
@@ -44,9 +44,9 @@ class MainWindowTest : public QObject
     QImage shownPage(int page) const
     {
         const FolderModel& folder = book_->window().folder();
-        if (thumbnail(page)->Picture().isNull() || thumbnail(page)->Picture() != folder.Thumbnail(page))
+        if (thumbnail(page)->picture().isNull() || thumbnail(page)->picture() != folder.Thumbnail(page))
             return {};
-        return folder.Page(page);
+        return folder.page(page);
     }
 
 private slots:
@@ -108,13 +108,13 @@ private slots:
             QCOMPARE(find("CmdBar_2")->isVisible(), view == int(View::Colouring));
         }
         if (view == int(View::Colouring)) {
-            QCOMPARE(book_->Page(), LoadPagePicture(page));
+            QCOMPARE(book_->page(), LoadPagePicture(page));
             QVERIFY(!undoShown());
         }
         QCOMPARE(book_->window().folder().CurrentFolder(), folder);
         QCOMPARE(book_->window().folder().CurrentPage(), page);
         QCOMPARE(storedPages(), stored);
-        QVERIFY(book_->dialogs.messages.shown.isEmpty());
+        QVERIFY(book_->services.messages.shown.isEmpty());
     }
 
     // The open folder's tab does nothing; another tab opens its folder at the
@@ -181,13 +181,13 @@ private slots:
         book_->OpenPage(1, 1);
         click("Paint_7");  // red
         click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
-        const QImage coloured = book_->Page();
+        const QImage coloured = book_->page();
         QCOMPARE(FromQRgb(coloured.pixel(inside)), Colour(255));
-        QCOMPARE(book_->window().folder().Page(1), LoadPagePicture(1));  // the folder's copy waits for OK
+        QCOMPARE(book_->window().folder().page(1), LoadPagePicture(1));  // the folder's copy waits for OK
 
         click("UserCmdDone");
         const QList<QPair<QString, QString>> told{{"File Save Error", "Your coloring page was not saved."}};
-        QCOMPARE(book_->dialogs.messages.shown, (writableAtOK ? QList<QPair<QString, QString>>() : told));
+        QCOMPARE(book_->services.messages.shown, (writableAtOK ? QList<QPair<QString, QString>>() : told));
         QCOMPARE(book_->window().CurrentView(), View::Contents);
         QVERIFY(!undoShown());
         QCOMPARE(shownPage(1), coloured);
@@ -200,7 +200,7 @@ private slots:
             QVERIFY(QDir().mkpath(pages));
         }
         click("close");
-        QCOMPARE(book_->dialogs.messages.shown.size(), int(!writableAtOK) + int(!writableAtShutDown));
+        QCOMPARE(book_->services.messages.shown.size(), int(!writableAtOK) + int(!writableAtShutDown));
         QCOMPARE(LoadPicture(book_->PageFile(1, 1)), writableAtShutDown ? coloured : QImage());
         if (writableAtShutDown) {  // a 24-bit bitmap, as the book's pages have always been
             const QByteArray file = test::ReadFile(book_->PageFile(1, 1));
@@ -208,7 +208,7 @@ private slots:
         }
         book_->Start(pages);
         book_->OpenPage(1, 1);
-        QCOMPARE(book_->Page(), writableAtShutDown ? coloured : LoadPagePicture(1));
+        QCOMPARE(book_->page(), writableAtShutDown ? coloured : LoadPagePicture(1));
         QVERIFY(!undoShown());
     }
 
@@ -367,10 +367,10 @@ private slots:
             QTest::mouseDClick(book_->window().windowHandle(), button, {}, at);
         else
             QTest::mouseClick(book_->window().windowHandle(), button, {}, at);
-        QCOMPARE(FromQRgb(book_->Page().pixel(inside)), Colour(255));
+        QCOMPARE(FromQRgb(book_->page().pixel(inside)), Colour(255));
         QVERIFY(undoShown());
         click("UserCmdUndo");
-        QCOMPARE(book_->Page(), LoadPagePicture(0));
+        QCOMPARE(book_->page(), LoadPagePicture(0));
         QVERIFY(!undoShown());
     }
 };

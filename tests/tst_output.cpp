@@ -22,7 +22,7 @@ class OutputTest : public QObject
 
     std::unique_ptr<test::Book> book_;
 
-    const QImage& page() const { return book_->Page(); }
+    const QImage& page() const { return book_->page(); }
     QString setting(const QString& key) const { return book_->settings.GetSetting("Setting", key, "none"); }
     // Runs `answer` on the modal window that `open` brings up.
     template <typename Window>
@@ -141,37 +141,37 @@ private slots:
             answer == "close" ? void(query->close()) : press(query, answer);
         });
         book_->Click("UserCmdPrint");
-        QCOMPARE(book_->dialogs.printer.printed.size(), printed ? 1 : 0);
+        QCOMPARE(book_->services.printer.printed.size(), printed ? 1 : 0);
         QCOMPARE(setting("Margin"), printed ? QString("2") : QString("none"));
         if (printed) {
             QCOMPARE(setting("Landscape"), QString("True"));
             QCOMPARE(setting("FillPage"), QString("True"));
-            QCOMPARE(book_->dialogs.printer.printed[0].picture, page());
-            QCOMPARE(book_->dialogs.printer.printed[0].twips, QRectF(720, 720, 13248, 10800));
-            QVERIFY(book_->dialogs.printer.printed[0].landscape);
+            QCOMPARE(book_->services.printer.printed[0].picture, page());
+            QCOMPARE(book_->services.printer.printed[0].twips, QRectF(720, 720, 13248, 10800));
+            QVERIFY(book_->services.printer.printed[0].landscape);
         }
-        QVERIFY(book_->dialogs.messages.shown.isEmpty());
+        QVERIFY(book_->services.messages.shown.isEmpty());
     }
 
     void printerTroubleIsSaidOnce()
     {
-        book_->dialogs.printer.refuses = true;
+        book_->services.printer.refuses = true;
         whenOpen<frmPrintQuery>([](frmPrintQuery* query) { press(query, "CmdYes"); });
         book_->Click("UserCmdPrint");
-        QCOMPARE(book_->dialogs.messages.shown.size(), 1);
-        QCOMPARE(page(), book_->dialogs.printer.printed.value(0).picture);  // the page is as it was
+        QCOMPARE(book_->services.messages.shown.size(), 1);
+        QCOMPARE(page(), book_->services.printer.printed.value(0).picture);  // the page is as it was
 
-        book_->dialogs.printer.installed = false;
+        book_->services.printer.installed = false;
         book_->Click("UserCmdPrint");  // no print window at all
         book_->Click("UserCmdDone");
         book_->Click("UserCmdHome");
         book_->Click("UserPrinterSetup_0");
-        QCOMPARE(book_->dialogs.messages.shown.size(), 3);
-        book_->dialogs.printer.installed = true;
+        QCOMPARE(book_->services.messages.shown.size(), 3);
+        book_->services.printer.installed = true;
         book_->Click("UserPrinterSetupPic");  // the system's choice of printer, and nothing said
-        QCOMPARE(book_->dialogs.messages.shown.size(), 3);
-        QCOMPARE(book_->dialogs.printer.dialogsShown, 1);
-        QCOMPARE(book_->dialogs.printer.printed.size(), 1);
+        QCOMPARE(book_->services.messages.shown.size(), 3);
+        QCOMPARE(book_->services.printer.dialogsShown, 1);
+        QCOMPARE(book_->services.printer.printed.size(), 1);
     }
 
     void paletteEditor_data()
@@ -200,11 +200,11 @@ private slots:
         paints.SelectSwatch(7);
         paints.SetPaintColor(123456);
         if (effect != "stays")
-            book_->dialogs.colours.answer = Black;  // black paint is near black
+            book_->services.colours.answer = Black;  // black paint is near black
         Colour preview = 0;
         bool stillOpen = false;
         whenOpen<frmPaintColor>([&](frmPaintColor* editor) {
-            preview = *Find<OutlineShape>(editor, "CmdDefault1")->Fill();
+            preview = *Find<OutlineShape>(editor, "CmdDefault1")->fill();
             control == "close" ? void(editor->close()) : press(editor, control);
             stillOpen = editor->isVisible();
             if (stillOpen)
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(book_->settings.GetSetting("Paints", "Color7", ""), QString::number(expected[effect].first));
         QCOMPARE(book_->settings.GetSetting("Paints", "Color3", ""), QString::number(expected[effect].second));
         QCOMPARE(paints.CurrentSwatch(), 7);
-        QCOMPARE(book_->dialogs.colours.opened,
+        QCOMPARE(book_->services.colours.opened,
                  control.startsWith("CmdCustom") ? QList<Colour>{123456} : QList<Colour>{});
     }
 
@@ -255,18 +255,18 @@ private slots:
         const auto path = [&](const QString& name) { return name == "*" ? proposal : book_->dir.filePath(name); };
         test::UnwritablePath(book_->dir.path(), "");
         test::MakeOddFile(book_->dir.filePath("pipe.bmp"), test::OddFile::Fifo);
-        book_->dialogs.files.answer = typed.isEmpty() ? QString() : path(typed);
+        book_->services.files.answer = typed.isEmpty() ? QString() : path(typed);
         book_->Click("UserCmdSave");
 
-        QCOMPARE(book_->dialogs.files.proposals, QStringList{proposal});
+        QCOMPARE(book_->services.files.proposals, QStringList{proposal});
         QCOMPARE(QFileInfo(pictures).isDir(), written == "*");
-        QCOMPARE(book_->dialogs.messages.shown.size(), told ? 1 : 0);
+        QCOMPARE(book_->services.messages.shown.size(), told ? 1 : 0);
         QCOMPARE(setting("SaveFile"), written.isEmpty() ? QString("none") : path(written));
         QCOMPARE(test::KindOf(book_->dir.filePath("pipe.bmp")), QString("fifo"));
         if (!written.isEmpty()) {
             QCOMPARE(LoadPicture(path(written)), page());  // every colour exactly
             book_->Click("UserCmdSave");
-            QCOMPARE(book_->dialogs.files.proposals.last(), path(written));
+            QCOMPARE(book_->services.files.proposals.last(), path(written));
         }
     }
 
@@ -282,15 +282,15 @@ private slots:
         paints.RestoreAllDefaultPaints();
         paints.SetPaintColor(1234);
         book_->window().folderNames().StoreFolderNames({"Kim"});
-        QTRY_COMPARE(book_->dialogs.messages.shown.size(), 1);
-        QCOMPARE(book_->dialogs.messages.shown[0].first, SettingsErrorTitle);
-        QVERIFY(book_->dialogs.messages.shown[0].second.contains(file));
+        QTRY_COMPARE(book_->services.messages.shown.size(), 1);
+        QCOMPARE(book_->services.messages.shown[0].first, SettingsErrorTitle);
+        QVERIFY(book_->services.messages.shown[0].second.contains(file));
         QCOMPARE(paints.CurrentPaint(), Colour(1234));
-        QCOMPARE(book_->window().folderNames().Name(0), QString("Kim"));
+        QCOMPARE(book_->window().folderNames().name(0), QString("Kim"));
         book_->Click("UserCmdDone");
         QCOMPARE(book_->window().CurrentView(), frmRezivIdod::View::Contents);
         QTest::qWait(50);
-        QCOMPARE(book_->dialogs.messages.shown.size(), 1);
+        QCOMPARE(book_->services.messages.shown.size(), 1);
     }
 };
 

@@ -1,7 +1,7 @@
 #include "output/printchoices.h"
 #include "output/printing.h"
 #include "pages/pagelibrary.h"
-#include "platform/ui/printer.h"
+#include "platform/ui/qtprinter.h"
 #include "support/testsupport.h"
 
 #include <QApplication>

@@ -174,7 +174,7 @@ private slots:
         QFETCH(int, saveDialogs);
         QFETCH(int, printMessages);
         start(1);
-        book_->dialogs.printer.installed = false;
+        book_->services.printer.installed = false;
         for (const QString& control : clicks)
             book_->Click(control);
         ColouringPage& page = book_->window().folder().colouringPage();
@@ -183,8 +183,8 @@ private slots:
             QVERIFY(page.FillArea(test::PointInside(opened).x(), test::PointInside(opened).y(), 255));
         key(keys);
         QCOMPARE(page.image() == opened && fill, undone);
-        QCOMPARE(book_->dialogs.files.proposals.size(), saveDialogs);
-        QCOMPARE(book_->dialogs.messages.shown.size(), printMessages);
+        QCOMPARE(book_->services.files.proposals.size(), saveDialogs);
+        QCOMPARE(book_->services.messages.shown.size(), printMessages);
     }
 
     // The parent's keys change the scale live: the view, the page, its fill
@@ -291,14 +291,14 @@ private slots:
             QSize twips;
             std::function<QWidget*()> make;
         } windows[] = {
-            {"palette", {4635, 4260}, [&] { return new frmPaintColor(book.paints(), book_->dialogs.colours, &book); }},
+            {"palette", {4635, 4260}, [&] { return new frmPaintColor(book.paints(), book_->services.colours, &book); }},
             {"print", {6255, 4920}, [&] { return new frmPrintQuery(book_->settings, "Kitchen Printer", false, &book); }},
             {"names", {4560, 4605}, [&] { return new frmName(book.folderNames(), &book); }},
             {"about", {7710, 4965}, [&] { return new frmAbout(&book); }},
             {"books", {7890, 4800}, [&] { return new frmBooks(&book); }},
             {"information", {6150, 4260}, [&] { return new frmInfo(&book); }},
             {"progress", {6105, 870}, [&] { return new frmProgressForm(&book); }},
-            {"web", {8580, 4950}, [&] { return new frmWeb(book_->dialogs.browsers, &book); }},
+            {"web", {8580, 4950}, [&] { return new frmWeb(book_->services.browsers, &book); }},
         };
         for (const auto& window : windows) {
             std::unique_ptr<QWidget> shown(window.make());

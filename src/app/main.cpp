@@ -6,7 +6,7 @@
 #include "platform/twips.h"
 #include "platform/singleinstance.h"
 #include "platform/ui/browser.h"
-#include "platform/ui/dialogs.h"
+#include "platform/ui/services.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     parser.process(app);
 
     atoz::SettingsStore settings;
-    atoz::QtDialogs dialogs;
+    atoz::QtServices services;
     const QString pages = atoz::PageStoreDirectory(parser.value(dataDir), QApplication::applicationDirPath(),
                                                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
@@ -68,7 +68,7 @@ int main(int argc, char* argv[])
         display.fullScreen = parser.isSet(fullScreen);
     atoz::SetTwipsScale(atoz::frmRezivIdod::ScaleFor(display, QGuiApplication::primaryScreen()));
 
-    atoz::frmRezivIdod window(settings, pages, dialogs.Bundle());
+    atoz::frmRezivIdod window(settings, pages, services.services());
     // A log-out, a shut-down or a closed terminal ends the book as its close
     // box does: the page is stored, and the run ends with status 0.
     atoz::TerminationSignals endRequests;

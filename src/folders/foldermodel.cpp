@@ -44,7 +44,7 @@ void FolderModel::keepPage(int page, const QImage& picture, QImage* scratch)
     kept.thumbnail = ThumbnailOf(picture, FitThumbnail(picture.size()).size(), thumbnailScale_, scratch);
 }
 
-QImage FolderModel::Page(int page) const
+QImage FolderModel::page(int page) const
 {
     return CompactPage(page).convertToFormat(QImage::Format_RGB32);
 }

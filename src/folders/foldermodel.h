@@ -63,7 +63,7 @@ public:
 
     // Page i of the open folder at full size, as a QImage::Format_RGB32
     // picture made for the caller; null before any folder loaded.
-    QImage Page(int page) const;
+    QImage page(int page) const;
     // The same page as the model keeps it, in its compact form.
     const QImage& CompactPage(int page) const;
     // Its thumbnail: the page scaled to its place on the contents sheet.

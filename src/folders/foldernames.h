@@ -32,7 +32,7 @@ public:
     // Stores all 8 names, changed or not, then reloads them.
     void StoreFolderNames(const QStringList& names);
 
-    QString Name(int folder) const { return names_.value(folder); }
+    QString name(int folder) const { return names_.value(folder); }
 
 signals:
     void namesChanged();

@@ -32,7 +32,7 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
         AddLabel(this, {Indexed("LabelNameId", i), {210, top, 675, 495}, QString::number(i + 1), Black, 12,
                         Regular | Centred, FolderColour(i)});
 
-        auto* box = new QLineEdit(names_.Name(i), this);
+        auto* box = new QLineEdit(names_.name(i), this);
         box->setObjectName(Indexed("TextYourName", i));
         PlaceInTwips(box, {960, top, 1995, 495});
         box->setMaxLength(FolderNames::MaxLength);
@@ -61,7 +61,7 @@ void frmName::done(int result)
         QStringList names;
         for (int i = 0; i < FolderCount; ++i) {
             const QLineEdit* box = boxes_[size_t(i)];
-            names.append(box->isModified() ? box->text() : names_.Name(i));
+            names.append(box->isModified() ? box->text() : names_.name(i));
         }
         names_.StoreFolderNames(names);
     }

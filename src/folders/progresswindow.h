@@ -51,7 +51,7 @@ public:
     void ShowLastStep();
     void CloseProgress();
 
-    frmProgressForm* Current() const { return window_; }
+    frmProgressForm* current() const { return window_; }
 
 private:
     void showAtFrame();

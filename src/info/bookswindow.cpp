@@ -1,6 +1,6 @@
 #include "bookswindow.h"
 
-#include "info/maker.h"
+#include "pages/maker.h"
 #include "info/okbutton.h"
 #include "platform/twips.h"
 #include "platform/ui/controls.h"
@@ -14,7 +14,7 @@ constexpr qreal TextSize = 11.25;
 
 // Puts `next` on the line of `first`, right after its text, whatever the
 // width of the face: a space between unless `first` ends with one.
-void ContinueLine(QLabel* first, QLabel* next)
+void continueLine(QLabel* first, QLabel* next)
 {
     QString text = first->text();
     if (!text.endsWith(u' '))
@@ -55,9 +55,9 @@ frmBooks::frmBooks(QWidget* owner) : QDialog(owner)
     for (const LabelRow& row : texts)
         AddLabel(this, row);
     auto label = [this](const char* name) { return findChild<QLabel*>(QLatin1String(name)); };
-    ContinueLine(label("Label1"), label("Label2"));
-    ContinueLine(label("Label4"), label("Label8"));
-    ContinueLine(label("Label11"), label("Label10"));
+    continueLine(label("Label1"), label("Label2"));
+    continueLine(label("Label4"), label("Label8"));
+    continueLine(label("Label11"), label("Label10"));
 
     AddOkButton(this, {6300, 3600});
 }

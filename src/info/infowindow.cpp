@@ -1,6 +1,6 @@
 #include "infowindow.h"
 
-#include "info/maker.h"
+#include "pages/maker.h"
 #include "info/okbutton.h"
 #include "platform/twips.h"
 #include "platform/ui/controls.h"

@@ -4,7 +4,7 @@
 #include "folders/foldernames.h"
 #include "folders/progresswindow.h"
 #include "folders/thumbnailfit.h"
-#include "mainwindow/contentsgrid.h"
+#include "pages/contentsgrid.h"
 #include "platform/twips.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
@@ -106,7 +106,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
 void ContentsView::showNames()
 {
     for (int i = 0; i < FolderCount; ++i) {
-        tabs_[size_t(i)]->setText(names_.Name(i));
+        tabs_[size_t(i)]->setText(names_.name(i));
         ShrinkToFit(tabs_[size_t(i)], TabPoints);
     }
 }
@@ -141,7 +141,7 @@ void ContentsView::resizeEvent(QResizeEvent*)
     page_->setGeometry(barWidth, 0, width() - barWidth, height());
     // A new size is a new scale: the thumbnails fit their cells again.
     for (PageThumbnail* thumbnail : thumbnails_)
-        thumbnail->setGeometry(FitThumbnail(thumbnail->Picture().size()));
+        thumbnail->setGeometry(FitThumbnail(thumbnail->picture().size()));
 }
 
 void ContentsView::Page_Resize()
@@ -155,7 +155,7 @@ void ContentsView::Page_Resize()
 void ContentsView::ShowContentsGrid()
 {
     const ContentsGrid grid =
-        atoz::ShowContentsGrid(PixelsToTwips(sheet_->width()), PixelsToTwips(page_->height()), PageCount);
+        LayOutContentsGrid(PixelsToTwips(sheet_->width()), PixelsToTwips(page_->height()), PageCount);
     sheet_->resize(sheet_->width(), TwipsToPixels(grid.sheetHeight));
     for (int i = 0; i < PageCount; ++i)
         boxes_[size_t(i)]->move(TwipsPoint(grid.boxes[size_t(i)].x(), grid.boxes[size_t(i)].y()));

@@ -27,7 +27,7 @@ public:
     PageThumbnail(int index, QWidget* parent);
 
     void SetPicture(const QImage& thumbnail);
-    const QImage& Picture() const { return picture_; }
+    const QImage& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,7 +2,7 @@
 
 #include "folders/foldernames.h"
 #include "folders/namewindow.h"
-#include "info/maker.h"
+#include "pages/maker.h"
 #include "platform/twips.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
@@ -116,7 +116,7 @@ void HomeView::resizeEvent(QResizeEvent*)
 void HomeView::showNames()
 {
     for (int i = 0; i < FolderCount; ++i) {
-        tileNames_[size_t(i)]->setText(names_.Name(i));
+        tileNames_[size_t(i)]->setText(names_.name(i));
         ShrinkToFit(tileNames_[size_t(i)], TileNamePoints);
     }
 }

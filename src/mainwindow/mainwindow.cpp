@@ -4,7 +4,7 @@
 #include "info/aboutwindow.h"
 #include "info/bookswindow.h"
 #include "info/infowindow.h"
-#include "info/maker.h"
+#include "pages/maker.h"
 #include "info/webwindow.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
@@ -28,8 +28,8 @@
 
 namespace atoz {
 
-frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Dialogs dialogs, QWidget* parent)
-    : QWidget(parent), settings_(settings), dialogs_(dialogs), paints_(settings), names_(settings),
+frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Services services, QWidget* parent)
+    : QWidget(parent), settings_(settings), services_(services), paints_(settings), names_(settings),
       folder_(pageDirectory)
 {
     setObjectName(QStringLiteral("frmRezivIdod"));
@@ -69,7 +69,7 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
         &settings_, &SettingsStore::writeFailed, this,
         [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            dialogs_.messages.Inform(modal ? modal : this, SettingsErrorTitle, SettingsErrorText(settings_.fileName()));
+            services_.messages.Inform(modal ? modal : this, SettingsErrorTitle, SettingsErrorText(settings_.fileName()));
         },
         Qt::QueuedConnection);
 }
@@ -304,7 +304,7 @@ void frmRezivIdod::UserCmdDone_Click()
     folder_.colouringPage().Close();
     ShowView(View::Contents);
     if (!stored)
-        dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+        services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
 }
 
 void frmRezivIdod::UserCmdHome_Click()
@@ -327,7 +327,7 @@ void frmRezivIdod::UserCmdName_Click()
 
 void frmRezivIdod::UserCmdColor_Click()
 {
-    frmPaintColor editor(paints_, dialogs_.colours, this);
+    frmPaintColor editor(paints_, services_.colours, this);
     editor.exec();
 }
 
@@ -338,7 +338,7 @@ void frmRezivIdod::UserCmdSave_Click()
         pictures = QDir::homePath();
     const QString proposed = ProposedSaveFile(settings_, pictures);
     const QStringList filters = SaveFileFilters();
-    const QString chosen = dialogs_.files.SaveFileName(this, proposed, filters);
+    const QString chosen = services_.files.SaveFileName(this, proposed, filters);
     if (chosen.isEmpty())
         return;  // cancelled
     const QString path = WithExtension(chosen, filters.first());
@@ -350,15 +350,15 @@ void frmRezivIdod::UserCmdSave_Click()
     } else {
         if (madePictures)
             QDir().rmdir(pictures);
-        dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+        services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
     }
 }
 
 void frmRezivIdod::UserCmdPrint_Click()
 {
-    Printer& printer = dialogs_.printer;
+    Printer& printer = services_.printer;
     if (!printer.IsInstalled()) {
-        dialogs_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
+        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
         return;
     }
     frmPrintQuery query(settings_, printer.DeviceName(), printer.IsLandscape(), this);
@@ -366,16 +366,16 @@ void frmRezivIdod::UserCmdPrint_Click()
     if (query.CancelPrint())
         return;
     const QString name = QStringLiteral("A to Z, page %1").arg(PageLetter(folder_.CurrentPage()));
-    if (!PrintColouredPage(printer, folder_.colouringPage().image(), query.Choices(), name))
-        dialogs_.messages.Inform(this, PrintProblemTitle, PrintRefusedText);
+    if (!PrintColouredPage(printer, folder_.colouringPage().image(), query.choices(), name))
+        services_.messages.Inform(this, PrintProblemTitle, PrintRefusedText);
 }
 
 void frmRezivIdod::UserPrinterSetupPic_Click()
 {
-    if (dialogs_.printer.IsInstalled())
-        dialogs_.printer.ChoosePrinter(this);
+    if (services_.printer.IsInstalled())
+        services_.printer.ChoosePrinter(this);
     else
-        dialogs_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
+        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
 }
 
 void frmRezivIdod::UserCmdAboutPic_Click()
@@ -393,7 +393,7 @@ void frmRezivIdod::UserBookAdPic_Click()
 void frmRezivIdod::wwwLabel_Click()
 {
     if (!web_)
-        web_ = new frmWeb(dialogs_.browsers, this);
+        web_ = new frmWeb(services_.browsers, this);
     web_->BrowseURL = QLatin1String(WebAddress);
     web_->BrowseHome();
     web_->show();
@@ -430,7 +430,7 @@ void frmRezivIdod::Form_Unload()
     if (view_ == View::Colouring)
         folder_.StorePage();
     if (folder_.StoreUnsavedPages() > 0)
-        dialogs_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+        services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
 
     progress_.CloseProgress();
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -5,7 +5,7 @@
 #include "folders/progresswindow.h"
 #include "palette/palette.h"
 #include "platform/bookscale.h"
-#include "platform/ui/dialogs.h"
+#include "platform/ui/services.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -38,7 +38,7 @@ public:
     static constexpr int ClientWidth = 9240;  // twips
     static constexpr int ClientHeight = 6065;
 
-    frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Dialogs dialogs, QWidget* parent = nullptr);
+    frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Services services, QWidget* parent = nullptr);
     ~frmRezivIdod() override;
 
     View CurrentView() const { return view_; }
@@ -109,7 +109,7 @@ private:
     void Form_Unload();
 
     SettingsStore& settings_;
-    Dialogs dialogs_;
+    Services services_;
     Palette paints_;
     FolderNames names_;
     FolderModel folder_;

@@ -1,6 +1,6 @@
 #include "printing.h"
 
-#include "platform/ui/dialogs.h"
+#include "output/printer.h"
 
 #include <QImage>
 

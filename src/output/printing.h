@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/printchoices.h"
+#include "output/printer.h"
 
 #include <QString>
 
@@ -8,7 +9,6 @@ class QImage;
 
 namespace atoz {
 
-class Printer;
 
 // What a parent is told when a page cannot be printed.
 inline const QString PrintProblemTitle = QStringLiteral("Printing");

@@ -29,7 +29,7 @@ public:
     bool Landscape() const { return choices_.landscape; }
     bool FillPage() const { return choices_.fillPage; }
     float PageMargin() const { return choices_.PageMargin(); }
-    const PrintChoices& Choices() const { return choices_; }
+    const PrintChoices& choices() const { return choices_; }
 
     void Landscape1_Click();
     void Portrait1_Click();

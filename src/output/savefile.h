@@ -6,6 +6,10 @@
 
 namespace atoz {
 
+// The one failure the book reports about its pages.
+inline const QString SaveErrorTitle = QStringLiteral("File Save Error");
+inline const QString SaveErrorText = QStringLiteral("Your coloring page was not saved.");
+
 class SettingsStore;
 
 // Saving a coloured page as a picture file of the child's choosing. The last

@@ -27,7 +27,7 @@ PaintSwatches::PaintSwatches(Palette& palette, QWidget* bar) : QObject(bar), pal
                 [this, i] { Paint_MouseDown(i); });
         swatches_[size_t(i)] = swatch;
     }
-    marker_ = AddBox(swatches_[0], "PaintMarker", {60, 30, 495, 225}, palette_.MarkerFill());
+    marker_ = AddBox(swatches_[0], "PaintMarker", {60, 30, 495, 225}, palette_.markerFill());
     marker_->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(&palette_, &Palette::changed, this, &PaintSwatches::refresh);
     refresh();
@@ -54,7 +54,7 @@ void PaintSwatches::refresh()
         marker_->setParent(selected);
         marker_->show();
     }
-    SetBackground(marker_, palette_.MarkerFill());
+    SetBackground(marker_, palette_.markerFill());
 }
 
 }  // namespace atoz

@@ -55,7 +55,7 @@ public:
     Colour SwatchColour(int index) const;
     // What the swatch shows as its background: white for the selected one.
     Colour SwatchBackground(int index) const;
-    Colour MarkerFill() const { return SwatchColour(currentSwatch_); }
+    Colour markerFill() const { return SwatchColour(currentSwatch_); }
 
     static QString SettingsKey(int index) { return QStringLiteral("Color%1").arg(index); }
 

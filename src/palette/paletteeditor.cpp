@@ -4,7 +4,7 @@
 #include "platform/twips.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/dialogs.h"
+#include "platform/ui/services.h"
 
 #include <QLabel>
 

@@ -12,6 +12,17 @@ class QSettings;
 
 namespace atoz {
 
+// Said once a run, for a parent, when the settings cannot be written.
+inline const QString SettingsErrorTitle = QStringLiteral("Settings Not Saved");
+inline QString SettingsErrorText(const QString& file)
+{
+    return QStringLiteral("The book could not save its settings in this file:\n%1\n\n"
+                          "The paint colors, names and print choices you change work until the book is closed, "
+                          "but they will be forgotten after that. Check that the file can be written and that "
+                          "the disk is not full.")
+        .arg(file);
+}
+
 // The book's settings: string values addressed by (section, key) under the
 // application "RezivIdod". Numbers are stored as decimal text and Booleans as
 // "True" or "False". Every write goes to disk at once, except inside a

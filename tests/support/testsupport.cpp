@@ -32,7 +32,7 @@ void Book::Start(const QString& pageDirectory)
 {
     window_.reset();
     window_ = std::make_unique<frmRezivIdod>(settings, pageDirectory.isEmpty() ? dir.path() : pageDirectory,
-                                             dialogs.Bundle());
+                                             services.services());
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()))
         qFatal("the main window did not show");
@@ -43,7 +43,7 @@ QString Book::PageFile(int folder, int page) const
     return window_->folder().store().FolderPageFileName(folder, page);
 }
 
-const QImage& Book::Page() const
+const QImage& Book::page() const
 {
     return window_->folder().colouringPage().image();
 }

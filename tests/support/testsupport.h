@@ -3,7 +3,7 @@
 #include "mainwindow/mainwindow.h"
 #include "platform/settingsstore.h"
 #include "platform/ui/browser.h"
-#include "platform/ui/dialogs.h"
+#include "platform/ui/services.h"
 
 #include <QImage>
 #include <QList>
@@ -102,16 +102,16 @@ public:
     QStringList calls;
 };
 
-// The dialogs a window receives, scripted: what the child would see is
+// The services a window receives, scripted: what the child would see is
 // recorded, what the child would answer is set beforehand.
-struct FakeDialogs
+struct FakeServices
 {
     FakeMessageBox messages;
     FakeColourDialog colours;
     FakeFileDialog files;
     FakePrinter printer;
     FakeBrowsers browsers;
-    Dialogs Bundle() { return {messages, colours, files, printer, browsers}; }
+    Services services() { return {messages, colours, files, printer, browsers}; }
 };
 
 // The book as a child starts it: the real main window on a fresh folder and
@@ -128,7 +128,7 @@ public:
     frmRezivIdod& window() const { return *window_; }
     QString PageFile(int folder, int page) const;
     // The page being coloured, as it is now.
-    const QImage& Page() const;
+    const QImage& page() const;
     // "Name" clicks the control's middle, "Name@x,y" a point of it; "close"
     // closes the window as its close box does.
     void Click(const QString& control);
@@ -137,7 +137,7 @@ public:
 
     QTemporaryDir dir;
     SettingsStore settings{dir.filePath("settings.ini")};
-    FakeDialogs dialogs;
+    FakeServices services;
 
 private:
     std::unique_ptr<frmRezivIdod> window_;

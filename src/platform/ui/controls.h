@@ -69,7 +69,7 @@ public:
     OutlineShape(const QString& objectName, Kind kind, int borderWidth, QWidget* parent = nullptr);
 
     void SetFill(std::optional<Colour> fill);
-    std::optional<Colour> Fill() const { return fill_; }
+    std::optional<Colour> fill() const { return fill_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/dialogs.h"
+#include "platform/ui/services.h"
 
 #include <memory>
 

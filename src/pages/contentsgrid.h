@@ -25,7 +25,8 @@ struct ContentsGrid
 };
 
 // The grid for a sheet `sheetWidth` wide inside a contents page `pageHeight`
-// high, for `boxCount` boxes.
-ContentsGrid ShowContentsGrid(int sheetWidth, int pageHeight, int boxCount);
+// high, for `boxCount` boxes. Only computes: the contents view places its
+// thumbnails and scroll bar by it.
+ContentsGrid LayOutContentsGrid(int sheetWidth, int pageHeight, int boxCount);
 
 }  // namespace atoz

@@ -1,7 +1,7 @@
-#include "dialogs.h"
+#include "services.h"
 
 #include "platform/ui/browser.h"
-#include "platform/ui/printer.h"
+#include "platform/ui/qtprinter.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -80,7 +80,7 @@ public:
 
 }  // namespace
 
-struct QtDialogs::Implementations
+struct QtServices::Implementations
 {
     QtMessageBox messages;
     QtColourDialog colours;
@@ -89,11 +89,11 @@ struct QtDialogs::Implementations
     QtBrowsers browsers;
 };
 
-QtDialogs::QtDialogs() : d_(std::make_unique<Implementations>()) {}
+QtServices::QtServices() : d_(std::make_unique<Implementations>()) {}
 
-QtDialogs::~QtDialogs() = default;
+QtServices::~QtServices() = default;
 
-Dialogs QtDialogs::Bundle()
+Services QtServices::services()
 {
     return {d_->messages, d_->colours, d_->files, d_->printer, d_->browsers};
 }

@@ -1,4 +1,4 @@
-#include "printer.h"
+#include "qtprinter.h"
 
 #include <QDialogButtonBox>
 #include <QImage>

@@ -16,7 +16,7 @@ int floorDiv(int a, int b)
 
 }  // namespace
 
-ContentsGrid ShowContentsGrid(int sheetWidth, int pageHeight, int boxCount)
+ContentsGrid LayOutContentsGrid(int sheetWidth, int pageHeight, int boxCount)
 {
     ContentsGrid grid;
     grid.columns = std::max(1, floorDiv(sheetWidth - GridMargin, GridColumnPitch));
