@@ -33,7 +33,7 @@ struct Book
 
     void start()
     {
-        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), services.services());
+        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), dir.filePath("Pictures"), services.services());
         window->show();
         window->repaint();  // the home view, painted
     }

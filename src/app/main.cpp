@@ -68,7 +68,7 @@ int main(int argc, char* argv[])
         display.fullScreen = parser.isSet(fullScreen);
     atoz::SetTwipsScale(atoz::frmRezivIdod::ScaleFor(display, QGuiApplication::primaryScreen()));
 
-    atoz::frmRezivIdod window(settings, pages, services.services());
+    atoz::frmRezivIdod window(settings, pages, atoz::PicturesDirectory(), services.services());
     // A log-out, a shut-down or a closed terminal ends the book as its close
     // box does: the page is stored, and the run ends with status 0.
     atoz::TerminationSignals endRequests;

@@ -24,12 +24,12 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
 
 namespace atoz {
 
-frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Services services, QWidget* parent)
-    : QWidget(parent), settings_(settings), services_(services), paints_(settings), names_(settings),
+frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, const QString& picturesDirectory,
+                           Services services, QWidget* parent)
+    : QWidget(parent), settings_(settings), services_(services), picturesDirectory_(picturesDirectory), paints_(settings), names_(settings),
       folder_(pageDirectory)
 {
     setObjectName(QStringLiteral("frmRezivIdod"));
@@ -333,23 +333,20 @@ void frmRezivIdod::UserCmdColor_Click()
 
 void frmRezivIdod::UserCmdSave_Click()
 {
-    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (pictures.isEmpty())
-        pictures = QDir::homePath();
-    const QString proposed = ProposedSaveFile(settings_, pictures);
+    const QString proposed = ProposedSaveFile(settings_, picturesDirectory_);
     const QStringList filters = SaveFileFilters();
     const QString chosen = services_.files.SaveFileName(this, proposed, filters);
     if (chosen.isEmpty())
         return;  // cancelled
     const QString path = WithExtension(chosen, filters.first());
     // The pictures folder is made only for a file that is written there.
-    const bool madePictures = QFileInfo(path).absolutePath() == QDir(pictures).absolutePath()
-        && !QFileInfo::exists(pictures) && QDir().mkpath(pictures);
+    const bool madePictures = QFileInfo(path).absolutePath() == QDir(picturesDirectory_).absolutePath()
+        && !QFileInfo::exists(picturesDirectory_) && QDir().mkpath(picturesDirectory_);
     if (SavePicture(folder_.colouringPage().image(), path, PictureFormatFor(path), SaveTarget::ChosenFile)) {
         RememberSaveFile(settings_, path);
     } else {
         if (madePictures)
-            QDir().rmdir(pictures);
+            QDir().rmdir(picturesDirectory_);
         services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
     }
 }

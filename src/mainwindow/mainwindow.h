@@ -38,7 +38,8 @@ public:
     static constexpr int ClientWidth = 9240;  // twips
     static constexpr int ClientHeight = 6065;
 
-    frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, Services services, QWidget* parent = nullptr);
+    frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, const QString& picturesDirectory, Services services,
+                 QWidget* parent = nullptr);
     ~frmRezivIdod() override;
 
     View CurrentView() const { return view_; }
@@ -110,6 +111,7 @@ private:
 
     SettingsStore& settings_;
     Services services_;
+    const QString picturesDirectory_;  // where the save dialog first proposes a file
     Palette paints_;
     FolderNames names_;
     FolderModel folder_;

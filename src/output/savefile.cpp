@@ -40,9 +40,14 @@ QString WithExtension(const QString& path, const QString& filter)
 {
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
-    // "Bitmap (*.bmp)" -> ".bmp"
-    const QRegularExpressionMatch pattern = QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(filter);
-    return path + (pattern.hasMatch() ? pattern.captured(1) : QStringLiteral(".bmp"));
+    const QString suffix = FilterSuffix(filter);
+    return path + u'.' + (suffix.isEmpty() ? QStringLiteral("bmp") : suffix);
+}
+
+QString FilterSuffix(const QString& filter)
+{
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QByteArray PictureFormatFor(const QString& path)

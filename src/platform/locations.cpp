@@ -4,6 +4,7 @@
 #include "pages/pagelibrary.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QFile>
 #include <QFileInfo>
 
@@ -59,6 +60,12 @@ QString PageStoreDirectory(const QString& dataDirOption, const QString& programD
     if (!programDirectory.isEmpty())
         CopyPagesFromProgramDirectory(programDirectory, perUserDirectory);
     return perUserDirectory;
+}
+
+QString PicturesDirectory()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return pictures.isEmpty() ? QDir::homePath() : pictures;
 }
 
 }  // namespace atoz

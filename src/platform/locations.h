@@ -19,6 +19,10 @@ namespace atoz {
 QString PageStoreDirectory(const QString& dataDirOption, const QString& programDirectory,
                            const QString& perUserDirectory);
 
+// Where the save dialog first proposes a picture: the user's pictures folder,
+// or the home folder where the system names none. Not created here.
+QString PicturesDirectory();
+
 // The list of program directories whose pages came over, one a line.
 inline constexpr char CopiedFromFile[] = ".pages-copied-from";
 

@@ -32,7 +32,7 @@ void Book::Start(const QString& pageDirectory)
 {
     window_.reset();
     window_ = std::make_unique<frmRezivIdod>(settings, pageDirectory.isEmpty() ? dir.path() : pageDirectory,
-                                             services.services());
+                                             dir.filePath("Pictures"), services.services());
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()))
         qFatal("the main window did not show");

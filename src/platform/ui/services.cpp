@@ -1,12 +1,12 @@
 #include "services.h"
 
 #include "platform/ui/browser.h"
+#include "output/savefile.h"
 #include "platform/ui/qtprinter.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QRegularExpression>
 
 namespace atoz {
 
@@ -35,13 +35,6 @@ public:
     }
 };
 
-// The extension of a filter such as "Bitmap (*.bmp)", without its dot.
-QString suffixOf(const QString& filter)
-{
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
-    return match.hasMatch() ? match.captured(1) : QString();
-}
-
 class QtFileDialog final : public FileDialog
 {
 public:
@@ -57,9 +50,9 @@ public:
         // The dialog adds the chosen type's extension before it checks
         // whether the file exists, so the question about replacing a file is
         // asked about the file that will really be written.
-        dialog.setDefaultSuffix(suffixOf(filters.value(0)));
+        dialog.setDefaultSuffix(FilterSuffix(filters.value(0)));
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+                         [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterSuffix(filter)); });
         if (dialog.exec() != QDialog::Accepted)
             return {};
         return dialog.selectedFiles().value(0);
