@@ -39,7 +39,8 @@ struct PrintLayout
     QRectF twips;
 };
 
-// The arithmetic of a print, on `page`, the printer's drawing area in twips in
+// The arithmetic of a print, and only that: nothing is sent to a printer
+// here (PrintColouredPage does). On `page`, the printer's drawing area in twips in
 // the chosen orientation. At natural size a pixel is 15 twips (96 dpi). A
 // filled page keeps the picture's proportions against the page's width or
 // height, then gives up twice the margin on both sides; a margin that leaves
