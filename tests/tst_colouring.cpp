@@ -72,10 +72,8 @@ private slots:
         const QImage before = book.page.image();
         QVERIFY(!book.click(at));
         QCOMPARE(book.page.image(), before);
-        QCOMPARE(announced.count(), 0);
-        QCOMPARE(edited.count(), 0);
-        QVERIFY(book.page.undo().UndoAvailable());
-        QCOMPARE(book.page.undo().UndoX(), 1.0f);
+        QCOMPARE(announced.count() + edited.count(), 0);
+        QVERIFY(book.page.undo().UndoAvailable() && book.page.undo().UndoX() == 1.0f);
     }
 
     void blackPaintBecomesNearBlack()
@@ -114,18 +112,16 @@ private slots:
     void undoSequences()
     {
         QFETCH(QStringList, steps);
-        QFETCH(QString, areas);
-        QFETCH(bool, undoable);
         Book book;
         const QMap<QChar, Colour> colours = {{u'r', 255}, {u'b', 16711680}, {u'n', NearBlack}};
         for (const QString& step : steps) {
-            if (step == "U") {
+            if (step == "U")
                 book.page.UndoLastFill();
-            } else if (step == "#") {
+            else if (step == "#")
                 book.click({3, 3});
-            } else if (step.startsWith(u'S')) {
+            else if (step.startsWith(u'S'))
                 book.palette.SelectSwatch(step.mid(1).toInt());
-            } else {
+            else {
                 book.palette.SetPaintColor(colours[step[1]]);  // the selected swatch takes the colour
                 book.click(Inside[step[0].digitValue()]);
             }
@@ -133,8 +129,8 @@ private slots:
         QString seen;
         for (const QPointF& at : Inside)
             seen += book.rows()[int(at.y())][int(at.x())];
-        QCOMPARE(seen, areas);
-        QCOMPARE(book.page.undo().UndoAvailable(), undoable);
+        QTEST(seen, "areas");
+        QTEST(book.page.undo().UndoAvailable(), "undoable");
     }
 
     void storedValues_data()
@@ -152,11 +148,10 @@ private slots:
     void storedValues()
     {
         QFETCH(QString, stored);
-        QFETCH(Colour, colour);
         Book book;
         book.settings.SaveSetting("Paints", "Color5", stored);
         book.palette.LoadPalette();
-        QCOMPARE(book.palette.SwatchColour(5), colour);
+        QTEST(book.palette.SwatchColour(5), "colour");
     }
 };
 

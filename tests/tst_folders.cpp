@@ -37,22 +37,15 @@ struct OpenBook
     // outline, "w" waits for the write under way to end.
     void Do(const QString& step)
     {
+        int outline = inside.y();  // the first outline pixel above the point inside
+        while (FromQRgb(model.colouringPage().image().pixel(inside.x(), outline)) != Black)
+            --outline;
         if (step == "u")
             model.colouringPage().UndoLastFill();
-        else if (step == "#")
-            model.colouringPage().FillArea(inside.x(), outline(), 255);
         else if (step == "w")
             QVERIFY(written.wait(3000));
         else
-            model.colouringPage().FillArea(inside.x(), inside.y(), step == "r" ? 255 : 16711680);
-    }
-    // The first outline pixel above the point inside.
-    int outline() const
-    {
-        int y = inside.y();
-        while (FromQRgb(model.colouringPage().image().pixel(inside.x(), y)) != Black)
-            --y;
-        return y;
+            model.colouringPage().FillArea(inside.x(), step == "#" ? outline : inside.y(), step == "b" ? 16711680 : 255);
     }
     // The stored page's colour inside the area: 'r', 'b', '.' (white) or '-' (no file).
     QChar Stored()
@@ -69,17 +62,6 @@ class FoldersTest : public QObject
     Q_OBJECT
 
 private slots:
-    void damagedFileFallsBackToTheLibrary()
-    {
-        // Every kind of unreadable picture is a case of the picture loader's
-        // tests; here, that the folder falls back and leaves the file alone.
-        QTemporaryDir dir;
-        FolderStore store(dir.path());
-        WriteFile(store.FolderPageFileName(6, 2), "BM but not a bitmap");
-        QCOMPARE(store.LoadFolderPage(6, 2), LoadPagePicture(2));
-        QCOMPARE(QFileInfo(store.FolderPageFileName(6, 2)).size(), qint64(19));
-    }
-
     // Only a temporary file the book's own write made, and only once no
     // running book can still be writing it, is removed; every look-alike a
     // parent may have made stays.
@@ -112,11 +94,8 @@ private slots:
         const QImage coloured = test::ColouredPage(17, 255);
         QVERIFY(FolderStore(dir.path()).StorePage(1, 17, coloured));
         QCOMPARE(LoadPicture(page), coloured);
-        QStringList left{"b2f1p17.BMP"};
-        if (!removed)
-            left.append(name);
-        left.sort();
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), left);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).contains(name), !removed);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), removed ? 1 : 2);
     }
 
     // The page being coloured follows each change onto disk by itself, a
@@ -137,7 +116,6 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(int, writes);
-        QFETCH(QChar, stored);
         OpenBook book;
         for (const QString& step : steps)
             book.Do(step);
@@ -145,7 +123,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(book.written.count(), writes, 3000);
         QTest::qWait(2 * FolderModel::StoreDelay);  // and no write more
         QCOMPARE(book.written.count(), writes);
-        QCOMPARE(book.Stored(), stored);
+        QTEST(book.Stored(), "stored");
         QVERIFY(!book.model.HasUnstoredChanges());
     }
 
@@ -194,9 +172,9 @@ private slots:
         QFETCH(bool, stored);
         QTemporaryDir dir;
         QDir(dir.path()).mkpath("outside");
+        QDir(dir.path()).mkpath("pages");
         const QString notes = dir.filePath("outside/notes.txt");
         WriteFile(notes, "the parent's notes");
-        QDir(dir.path()).mkpath("pages");
         FolderStore store(dir.filePath("pages"));
         const QString file = store.FolderPageFileName(0, 7);
         if (kind < 0)
@@ -253,23 +231,20 @@ private slots:
     void pagesAreKeptCompact()
     {
         QFETCH(QString, stored);
-        QFETCH(int, bitsPerPixel);
         QTemporaryDir dir;
         FolderModel model(dir.path());
         QImage page = LoadPagePicture(4);
-        if (stored == "coloured") {
+        if (stored == "coloured")
             page = test::ColouredPage(4, 255);
-        } else if (stored == "many") {
-            for (int x = 0; x < page.width(); ++x)
-                page.setPixel(x, 0, qRgb(x % 256, x / 256, 9));
-        }
+        for (int x = 0; x < page.width() && stored == "many"; ++x)
+            page.setPixel(x, 0, qRgb(x % 256, x / 256, 9));
         if (stored == "indexed")
             QVERIFY(page.convertToFormat(QImage::Format_Indexed8).save(model.store().FolderPageFileName(3, 4), "BMP"));
         else if (!stored.isEmpty())
             QVERIFY(model.store().StorePage(3, 4, page));
 
         model.LoadFolderPages(3);
-        QCOMPARE(model.CompactPage(4).depth(), bitsPerPixel);
+        QTEST(model.CompactPage(4).depth(), "bitsPerPixel");
         QCOMPARE(model.page(4), page);
         QCOMPARE(model.Thumbnail(4).size(), FitThumbnail(page.size()).size());
         model.OpenPage(4);
@@ -292,8 +267,7 @@ private slots:
     void thumbnailFit()
     {
         QFETCH(QSize, picture);
-        QFETCH(QRect, placed);
-        QCOMPARE(FitThumbnail(picture), placed);
+        QTEST(FitThumbnail(picture), "placed");
     }
 
     void contentsGrid_data()
@@ -313,20 +287,15 @@ private slots:
     {
         QFETCH(int, sheetWidth);
         QFETCH(int, pageHeight);
-        QFETCH(int, columns);
-        QFETCH(int, rows);
-        QFETCH(int, sheetHeight);
-        QFETCH(int, scrollMax);
-        QFETCH(QPoint, lastBox);
         const ContentsGrid grid = LayOutContentsGrid(sheetWidth, pageHeight, 26);
-        QCOMPARE(grid.columns, columns);
-        QCOMPARE(grid.rows, rows);
-        QCOMPARE(grid.sheetHeight, sheetHeight);
-        QCOMPARE(grid.scrollMax, scrollMax);
-        QCOMPARE(grid.scrollEnabled, scrollMax != DisabledScrollMax);
+        QTEST(grid.columns, "columns");
+        QTEST(grid.rows, "rows");
+        QTEST(grid.sheetHeight, "sheetHeight");
+        QTEST(grid.scrollMax, "scrollMax");
+        QCOMPARE(grid.scrollEnabled, grid.scrollMax != DisabledScrollMax);
         QCOMPARE(int(grid.boxes.size()), 26);
         QCOMPARE(grid.boxes.front(), QPoint(100, 100));
-        QCOMPARE(grid.boxes.back(), lastBox);
+        QTEST(grid.boxes.back(), "lastBox");
     }
 };
 

@@ -60,10 +60,7 @@ private slots:
         const auto view = book_->window().CurrentView();
         for (int opening = 0; opening < 2; ++opening) {
             QString shown;
-            QTimer::singleShot(0, this, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (!modal)
-                    return;
+            test::WhenModal<QWidget>([&](QWidget* modal) {
                 shown = modal->parentWidget() == &book_->window() ? modal->objectName() : "not the main window's";
                 closeBox ? void(modal->close()) : doubleClick(modal, "CmdOK");
             });

@@ -24,16 +24,6 @@ class OutputTest : public QObject
 
     const QImage& page() const { return book_->page(); }
     QString setting(const QString& key) const { return book_->settings.GetSetting("Setting", key, "none"); }
-    // Runs `answer` on the modal window that `open` brings up.
-    template <typename Window>
-    void whenOpen(std::function<void(Window*)> answer)
-    {
-        QTimer::singleShot(0, this, [answer] {
-            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-            QVERIFY(window);
-            answer(window);
-        });
-    }
     static void press(QWidget* window, const QString& control) { QTest::mouseClick(Find(window, control), Qt::LeftButton); }
 
 private slots:
@@ -120,7 +110,7 @@ private slots:
     {
         QFETCH(QString, answer);
         QFETCH(bool, printed);
-        whenOpen<frmPrintQuery>([answer](frmPrintQuery* query) {
+        test::WhenModal<frmPrintQuery>([answer](frmPrintQuery* query) {
             const QColor green(0, 255, 0);
             const auto greens = [&] {
                 QStringList shown;
@@ -144,11 +134,10 @@ private slots:
         QCOMPARE(book_->services.printer.printed.size(), printed ? 1 : 0);
         QCOMPARE(setting("Margin"), printed ? QString("2") : QString("none"));
         if (printed) {
-            QCOMPARE(setting("Landscape"), QString("True"));
-            QCOMPARE(setting("FillPage"), QString("True"));
-            QCOMPARE(book_->services.printer.printed[0].picture, page());
-            QCOMPARE(book_->services.printer.printed[0].twips, QRectF(720, 720, 13248, 10800));
-            QVERIFY(book_->services.printer.printed[0].landscape);
+            QCOMPARE(setting("Landscape") + setting("FillPage"), QString("TrueTrue"));
+            const test::FakePrinter::Page& sheet = book_->services.printer.printed[0];
+            QVERIFY(sheet.picture == page() && sheet.landscape);
+            QCOMPARE(sheet.twips, QRectF(720, 720, 13248, 10800));
         }
         QVERIFY(book_->services.messages.shown.isEmpty());
     }
@@ -156,7 +145,7 @@ private slots:
     void printerTroubleIsSaidOnce()
     {
         book_->services.printer.refuses = true;
-        whenOpen<frmPrintQuery>([](frmPrintQuery* query) { press(query, "CmdYes"); });
+        test::WhenModal<frmPrintQuery>([](frmPrintQuery* query) { press(query, "CmdYes"); });
         book_->Click("UserCmdPrint");
         QCOMPARE(book_->services.messages.shown.size(), 1);
         QCOMPARE(page(), book_->services.printer.printed.value(0).picture);  // the page is as it was
@@ -195,15 +184,15 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, effect);
         Palette& paints = book_->window().paints();
-        paints.SelectSwatch(3);
-        paints.SetPaintColor(111);
-        paints.SelectSwatch(7);
-        paints.SetPaintColor(123456);
+        for (const auto& [swatch, colour] : {std::pair{3, 111}, {7, 123456}}) {
+            paints.SelectSwatch(swatch);
+            paints.SetPaintColor(colour);
+        }
         if (effect != "stays")
             book_->services.colours.answer = Black;  // black paint is near black
         Colour preview = 0;
         bool stillOpen = false;
-        whenOpen<frmPaintColor>([&](frmPaintColor* editor) {
+        test::WhenModal<frmPaintColor>([&](frmPaintColor* editor) {
             preview = *Find<OutlineShape>(editor, "CmdDefault1")->fill();
             control == "close" ? void(editor->close()) : press(editor, control);
             stillOpen = editor->isVisible();
@@ -214,14 +203,13 @@ private slots:
 
         QCOMPARE(preview, Colour(255));  // swatch 7's own default, not its colour now
         QCOMPARE(stillOpen, effect == "stays");
-        const QMap<QString, QPair<Colour, Colour>> expected = {  // swatch 7, swatch 3
+        const QMap<QString, QList<Colour>> expected = {  // swatch 7, swatch 3
             {"custom", {NearBlack, 111}}, {"one", {255, 111}}, {"all", {255, DefaultPaint(3)}},
             {"none", {123456, 111}}, {"stays", {123456, 111}}};
-        QCOMPARE(paints.SwatchColour(7), expected[effect].first);
-        QCOMPARE(paints.CurrentPaint(), expected[effect].first);
-        QCOMPARE(paints.SwatchColour(3), expected[effect].second);
-        QCOMPARE(book_->settings.GetSetting("Paints", "Color7", ""), QString::number(expected[effect].first));
-        QCOMPARE(book_->settings.GetSetting("Paints", "Color3", ""), QString::number(expected[effect].second));
+        QCOMPARE(QList<Colour>({paints.SwatchColour(7), paints.SwatchColour(3)}), expected[effect]);
+        QCOMPARE(paints.CurrentPaint(), expected[effect][0]);
+        QCOMPARE(book_->settings.GetSetting("Paints", "Color7", "") + ' ' + book_->settings.GetSetting("Paints", "Color3", ""),
+                 QStringLiteral("%1 %2").arg(expected[effect][0]).arg(expected[effect][1]));
         QCOMPARE(paints.CurrentSwatch(), 7);
         QCOMPARE(book_->services.colours.opened,
                  control.startsWith("CmdCustom") ? QList<Colour>{123456} : QList<Colour>{});

@@ -1,9 +1,7 @@
 #include "support/testsupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,11 +16,10 @@ class RealInstanceTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<test::XServer> server_;
-    QString display_;
     QTemporaryDir home_;
     std::vector<std::unique_ptr<QProcess>> programs_;
 
-    QString xdotool(const QStringList& arguments) { return test::Xdotool(display_, arguments); }
+    QString xdotool(const QStringList& arguments) { return server_->Xdotool(arguments); }
     // The book's visible main windows, by their X window ids.
     QStringList windows()
     {
@@ -40,15 +37,7 @@ class RealInstanceTest : public QObject
     QProcess& start(const QString& pages)
     {
         auto& program = programs_.emplace_back(std::make_unique<QProcess>());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display_);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("XDG_CONFIG_HOME", home_.filePath("config"));
-        env.insert("XDG_DATA_HOME", home_.filePath("data"));
-        env.insert("XDG_RUNTIME_DIR", home_.filePath("runtime"));
-        if (env.contains("ASAN_OPTIONS"))  // see tst_realwindow
-            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":strict_string_checks=0");
-        program->setProcessEnvironment(env);
+        program->setProcessEnvironment(test::XEnvironment(home_, server_->display()));
         program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         program->start(QStringLiteral(ATOZ_PROGRAM), {"--data-dir", home_.filePath(pages)});
         return *program;
@@ -57,14 +46,10 @@ class RealInstanceTest : public QObject
 private slots:
     void oneBookForEachFolder()
     {
-        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
+        if (!test::RealBook::Possible())
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
         server_ = std::make_unique<test::XServer>();
-        display_ = server_->display();
-        QVERIFY2(!display_.isEmpty(), "Xvfb did not start");
-        QDir(home_.path()).mkpath("runtime");
-        QFile(home_.filePath("runtime"))
-            .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY2(!server_->display().isEmpty(), "Xvfb did not start");
 
         // Two starts 0.3 s apart on one folder: the second hands over and ends.
         QProcess& first = start("pages");

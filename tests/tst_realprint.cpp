@@ -181,9 +181,7 @@ private slots:
         const PrintSystem cups;
         QVERIFY2(schedulerRunning(), "the print scheduler did not start");
         QtPrinter printer("PDF");
-        QTimer::singleShot(0, this, [accept] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        test::WhenModal<QDialog>([accept](QDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("Printer Setup"));
             QCOMPARE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(), QString("OK"));
             for (QComboBox* list : dialog->findChildren<QComboBox*>())

@@ -78,9 +78,8 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(qreal, ratio);
         QFETCH(QSize, frame);
-        QFETCH(double, scale);
         const QSize logical = (QSizeF(screen) / ratio).toSize();
-        QCOMPARE(FittingScale(logical, frame, {frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight}), scale);
+        QTEST(FittingScale(logical, frame, {frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight}), "scale");
     }
 
     void parseScale_data()
@@ -99,8 +98,7 @@ private slots:
     void parseScale()
     {
         QFETCH(QString, text);
-        QFETCH(double, scale);
-        QCOMPARE(ParseScale(text).value_or(-1), scale);
+        QTEST(ParseScale(text).value_or(-1), "scale");
     }
 
     // A page of single white pixels in a black grid: each white pixel is an
@@ -170,9 +168,6 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QKeySequence, keys);
         QFETCH(bool, fill);
-        QFETCH(bool, undone);
-        QFETCH(int, saveDialogs);
-        QFETCH(int, printMessages);
         start(1);
         book_->services.printer.installed = false;
         for (const QString& control : clicks)
@@ -182,9 +177,9 @@ private slots:
         if (fill)
             QVERIFY(page.FillArea(test::PointInside(opened).x(), test::PointInside(opened).y(), 255));
         key(keys);
-        QCOMPARE(page.image() == opened && fill, undone);
-        QCOMPARE(book_->services.files.proposals.size(), saveDialogs);
-        QCOMPARE(book_->services.messages.shown.size(), printMessages);
+        QTEST(page.image() == opened && fill, "undone");
+        QTEST(int(book_->services.files.proposals.size()), "saveDialogs");
+        QTEST(int(book_->services.messages.shown.size()), "printMessages");
     }
 
     // The parent's keys change the scale live: the view, the page, its fill
@@ -206,7 +201,6 @@ private slots:
     {
         QFETCH(QList<QKeySequence>, keys);
         QFETCH(double, scale);
-        QFETCH(QString, remembered);
         start(1);
         book_->OpenPage(2, 0);
         ColouringPage& page = book_->window().folder().colouringPage();
@@ -217,7 +211,7 @@ private slots:
         for (const QKeySequence& keys : keys)
             key(keys);
         QCOMPARE(TwipsScale(), scale);
-        QCOMPARE(book_->settings.GetSetting("Display", "Scale", "none"), remembered);
+        QTEST(book_->settings.GetSetting("Display", "Scale", "none"), "remembered");
         QCOMPARE(book_->window().CurrentView(), View::Colouring);
         QCOMPARE(book_->window().folder().CurrentFolder(), 2);
         QCOMPARE(page.image(), filled);
@@ -280,17 +274,11 @@ private slots:
         book_->Click("OpenFolder_0");
         look(&book, "contents");
         book_->Click("Thumbnail_0");
-        ColouringPage& page = book.folder().colouringPage();
-        for (const QPoint inside : {test::PointInside(page.image())})
-            page.FillArea(inside.x(), inside.y(), 255);
+        const QPoint inside = test::PointInside(book_->page());
+        book.folder().colouringPage().FillArea(inside.x(), inside.y(), 255);
         look(&book, "colouring");
 
-        const struct
-        {
-            const char* name;
-            QSize twips;
-            std::function<QWidget*()> make;
-        } windows[] = {
+        const std::tuple<const char*, QSize, std::function<QWidget*()>> windows[] = {
             {"palette", {4635, 4260}, [&] { return new frmPaintColor(book.paints(), book_->services.colours, &book); }},
             {"print", {6255, 4920}, [&] { return new frmPrintQuery(book_->settings, "Kitchen Printer", false, &book); }},
             {"names", {4560, 4605}, [&] { return new frmName(book.folderNames(), &book); }},
@@ -300,12 +288,12 @@ private slots:
             {"progress", {6105, 870}, [&] { return new frmProgressForm(&book); }},
             {"web", {8580, 4950}, [&] { return new frmWeb(book_->services.browsers, &book); }},
         };
-        for (const auto& window : windows) {
-            std::unique_ptr<QWidget> shown(window.make());
+        for (const auto& [name, twips, make] : windows) {
+            std::unique_ptr<QWidget> shown(make());
             shown->show();
             QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-            QCOMPARE(shown->size(), TwipsSize(window.twips));
-            look(shown.get(), window.name);
+            QCOMPARE(shown->size(), TwipsSize(twips));
+            look(shown.get(), name);
         }
     }
 };

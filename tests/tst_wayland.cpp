@@ -4,6 +4,7 @@
 #include "platform/bookscale.h"
 #include "platform/colour.h"
 #include "platform/twips.h"
+#include "support/testsupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -37,18 +38,13 @@ class WaylandTest : public QObject
 
     QProcessEnvironment environment() const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", home_.filePath("runtime"));
-        env.insert("XDG_CONFIG_HOME", home_.filePath("config"));
-        env.insert("XDG_DATA_HOME", home_.filePath("data"));
-        env.insert("WAYLAND_DISPLAY", socket_);
-        env.insert("QT_QPA_PLATFORM", "wayland");
         // Under LeakSanitizer: Qt's Wayland plugins are unloaded before the
         // leak check runs, so what they keep for the whole run shows up as
         // leaks of an unknown module. The book's own code is checked for
         // leaks by every other test.
-        if (env.contains("ASAN_OPTIONS"))
-            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
+        QProcessEnvironment env = test::ProgramEnvironment(home_, "detect_leaks=0");
+        env.insert("WAYLAND_DISPLAY", socket_);
+        env.insert("QT_QPA_PLATFORM", "wayland");
         env.remove("DISPLAY");  // no way back to X
         return env;
     }
@@ -98,9 +94,6 @@ private slots:
         for (const char* tool : {"weston", "weston-screenshooter"})
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 QSKIP("needs weston (./test.sh installs it)");
-        QVERIFY(QDir(home_.path()).mkpath("runtime"));
-        QFile(home_.filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                        | QFileDevice::ExeOwner);
         socket_ = QStringLiteral("atoz-test-%1").arg(QCoreApplication::applicationPid());
         weston_.setProcessEnvironment(environment());
         weston_.setProcessChannelMode(QProcess::MergedChannels);  // its log stays out of the test's

@@ -48,27 +48,19 @@ const QImage& Book::page() const
     return window_->folder().colouringPage().image();
 }
 
-namespace {
-
-QPoint windowPoint(QWidget* window, const QString& step)
+void Book::Click(const QString& control, Qt::MouseButton button, bool twice)
 {
-    const QStringList parts = step.split(u'@');
-    QWidget* control = Find(window, parts[0]);
-    QPoint at = control->rect().center();
-    if (parts.size() == 2)
-        at = QPoint(parts[1].section(u',', 0, 0).toInt(), parts[1].section(u',', 1, 1).toInt());
-    return control->mapTo(window, at);
-}
-
-}  // namespace
-
-void Book::Click(const QString& control)
-{
-    if (control == QLatin1String("close")) {
-        window_->close();
-        return;
-    }
-    QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, windowPoint(window_.get(), control));
+    if (control == QLatin1String("close"))
+        return void(window_->close());
+    const QStringList parts = control.split(u'@');
+    const QWidget* widget = Find(window_.get(), parts[0]);
+    const QStringList at = parts.value(1).split(u',');
+    const QPoint point = widget->mapTo(window_.get(), at.size() == 2 ? QPoint(at[0].toInt(), at[1].toInt())
+                                                                      : widget->rect().center());
+    if (twice)
+        QTest::mouseDClick(window_->windowHandle(), button, {}, point);
+    else
+        QTest::mouseClick(window_->windowHandle(), button, {}, point);
 }
 
 void Book::OpenPage(int folder, int page)
@@ -168,28 +160,6 @@ QString UnwritablePath(const QString& directory, const QString& fileName)
     return blocker + u'/' + fileName;
 }
 
-XServer::XServer(QSize screen)
-{
-    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
-    if (process_.waitForReadyRead(10000))
-        display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
-}
-
-XServer::~XServer()
-{
-    Stop();
-}
-
-void XServer::Stop()
-{
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000))
-        process_.kill();
-}
-
 void MakeOddFile(const QString& path, OddFile kind)
 {
     switch (kind) {
@@ -201,19 +171,15 @@ void MakeOddFile(const QString& path, OddFile kind)
         break;
     case OddFile::SlowSvg: {
         // A dashed, wide stroke along twenty curves, drawn 111 times.
-        QByteArray curve = "M0 0";
+        QString svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                      "width='480' height='400'><path id='a0' stroke='red' stroke-width='40' stroke-dasharray='1 1' "
+                      "fill='blue' d='M0 0";
         for (int i = 0; i < 20; ++i)
-            curve += QStringLiteral("C%1 400 %2 0 %3 200").arg(i * 5).arg(i * 5 + 2).arg(i * 5 + 4).toLatin1();
-        QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
-                         "width='480' height='400'><path id='a0' d='" + curve + "' stroke='red' stroke-width='40' "
-                         "stroke-dasharray='1 1' fill='blue'/>";
-        for (int level = 1; level <= 2; ++level) {
-            svg += QStringLiteral("<g id='a%1'>").arg(level).toLatin1();
-            for (int use = 0; use < 10; ++use)
-                svg += QStringLiteral("<use xlink:href='#a%1'/>").arg(level - 1).toLatin1();
-            svg += "</g>";
-        }
-        WriteFile(path, svg + "</svg>");
+            svg += QStringLiteral("C%1 400 %2 0 %3 200").arg(i * 5).arg(i * 5 + 2).arg(i * 5 + 4);
+        svg += "'/>";
+        for (int level = 1; level <= 2; ++level)
+            svg += QStringLiteral("<g id='a%1'>%2</g>").arg(level).arg(QStringLiteral("<use xlink:href='#a%1'/>").arg(level - 1).repeated(10));
+        WriteFile(path, (svg + "</svg>").toLatin1());
         break;
     }
     case OddFile::Directory:
@@ -260,6 +226,59 @@ void AgeFile(const QString& path, int seconds)
         qFatal("cannot age %s", qPrintable(path));
 }
 
+QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString& asanOptions)
+{
+    QDir(home.path()).mkpath("runtime");
+    QFile(home.filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                   | QFileDevice::ExeOwner);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    env.insert("XDG_DATA_HOME", home.filePath("data"));
+    env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+    if (env.contains("ASAN_OPTIONS"))
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + u':' + asanOptions);
+    return env;
+}
+
+QProcessEnvironment XEnvironment(const QTemporaryDir& home, const QString& display)
+{
+    // Under AddressSanitizer: libxkbcommon-x11 copies key names with strndup
+    // out of buffers that are not NUL-terminated, which the strict string
+    // check reports although the copy stays within its length.
+    QProcessEnvironment env = ProgramEnvironment(home, "strict_string_checks=0");
+    env.insert("DISPLAY", display);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    return env;
+}
+
+XServer::XServer(QSize screen)
+{
+    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
+    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
+    if (process_.waitForReadyRead(10000))
+        display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
+}
+
+void XServer::Stop()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(3000))
+        process_.kill();
+}
+
+QString XServer::Xdotool(const QStringList& arguments) const
+{
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(15000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
 bool RealBook::Possible()
 {
     return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
@@ -267,24 +286,9 @@ bool RealBook::Possible()
 
 RealBook::RealBook(const QString& executable, const QStringList& arguments, QSize screen) : server_(screen)
 {
-    display_ = server_.display();
-    if (display_.isEmpty())
+    if (server_.display().isEmpty())
         return;
-    QDir(home.path()).mkpath("runtime");
-    QFile(home.filePath("runtime")).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                   | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    env.insert("XDG_DATA_HOME", home.filePath("data"));
-    env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
-    // Under AddressSanitizer: libxkbcommon-x11 copies key names with strndup
-    // out of buffers that are not NUL-terminated, which the strict string
-    // check reports although the copy stays within its length.
-    if (env.contains("ASAN_OPTIONS"))
-        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":strict_string_checks=0");
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(XEnvironment(home, server_.display()));
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(executable, arguments);
     if (program.waitForStarted())
@@ -297,22 +301,6 @@ RealBook::~RealBook()
     program.terminate();
     if (!program.waitForFinished(3000))
         program.kill();
-}
-
-QString Xdotool(const QString& display, const QStringList& arguments)
-{
-    QProcess tool;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display);
-    tool.setProcessEnvironment(env);
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(15000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
-
-QString RealBook::Xdotool(const QStringList& arguments)
-{
-    return test::Xdotool(display_, arguments);
 }
 
 void RealBook::Click(int leftTwips, QRect twips)

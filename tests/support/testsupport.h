@@ -5,12 +5,14 @@
 #include "platform/ui/browser.h"
 #include "platform/ui/services.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QList>
 #include <QPair>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -19,43 +21,34 @@
 namespace atoz::test {
 
 // Records every message instead of showing it.
-class FakeMessageBox final : public MessageBox
+struct FakeMessageBox final : MessageBox
 {
-public:
     void Inform(QWidget*, const QString& title, const QString& text) override { shown.append({title, text}); }
     QList<QPair<QString, QString>> shown;
 };
 
 // Answers with `answer` (nothing: cancel), remembering where it opened.
-class FakeColourDialog final : public ColourDialog
+struct FakeColourDialog final : ColourDialog
 {
-public:
-    std::optional<Colour> ChooseColour(QWidget*, Colour initial) override
-    {
-        opened.append(initial);
-        return answer;
-    }
+    std::optional<Colour> ChooseColour(QWidget*, Colour initial) override { return opened.append(initial), answer; }
     std::optional<Colour> answer;
     QList<Colour> opened;
 };
 
 // Answers with `answer` (empty: cancel), remembering what it proposed.
-class FakeFileDialog final : public FileDialog
+struct FakeFileDialog final : FileDialog
 {
-public:
     QString SaveFileName(QWidget*, const QString& proposed, const QStringList&) override
     {
-        proposals.append(proposed);
-        return answer;
+        return proposals.append(proposed), answer;
     }
     QString answer;
     QStringList proposals;
 };
 
 // A printer on paper of `sheet` twips (portrait), recording every page.
-class FakePrinter final : public Printer
+struct FakePrinter final : Printer
 {
-public:
     bool IsInstalled() override { return installed; }
     QString DeviceName() override { return QStringLiteral("Kitchen Printer"); }
     bool IsLandscape() override { return landscape; }
@@ -64,19 +57,15 @@ public:
     QSizeF PageSize() override { return landscape ? sheet.transposed() : sheet; }
     bool PrintPicture(const QImage& picture, const QRectF& twips, const QString&) override
     {
-        printed.append({picture, twips, landscape});
-        return !refuses;
+        return printed.append({picture, twips, landscape}), !refuses;
     }
-
     struct Page
     {
         QImage picture;
         QRectF twips;
         bool landscape;
     };
-    bool installed = true;
-    bool refuses = false;
-    bool landscape = false;
+    bool installed = true, refuses = false, landscape = false;
     QSizeF sheet{12240, 15840};  // US letter
     int dialogsShown = 0;
     QList<Page> printed;
@@ -84,20 +73,15 @@ public:
 
 // Browsers that load nothing: every call to any of them is written down in
 // `calls`, as "stop" or "navigate ADDRESS".
-class FakeBrowsers final : public Browsers
+struct FakeBrowsers final : Browsers
 {
-    class FakeBrowser final : public Browser
+    struct FakeBrowser final : Browser
     {
-    public:
-        FakeBrowser(QStringList& calls, QWidget* parent) : Browser(parent), calls_(calls) {}
-        void Navigate(const QUrl& address) override { calls_.append("navigate " + address.toString()); }
-        void Stop() override { calls_.append("stop"); }
-
-    private:
-        QStringList& calls_;
+        FakeBrowser(QStringList& calls, QWidget* parent) : Browser(parent), calls(calls) {}
+        void Navigate(const QUrl& address) override { calls.append("navigate " + address.toString()); }
+        void Stop() override { calls.append("stop"); }
+        QStringList& calls;
     };
-
-public:
     Browser* CreateBrowser(QWidget* parent) override { return new FakeBrowser(calls, parent); }
     QStringList calls;
 };
@@ -130,8 +114,9 @@ public:
     // The page being coloured, as it is now.
     const QImage& page() const;
     // "Name" clicks the control's middle, "Name@x,y" a point of it; "close"
-    // closes the window as its close box does.
-    void Click(const QString& control);
+    // closes the window as its close box does. `button` and a double-click
+    // as a child's mouse gives them.
+    void Click(const QString& control, Qt::MouseButton button = Qt::LeftButton, bool twice = false);
     // Opens page `page` of copy `folder` for colouring, as a child does.
     void OpenPage(int folder, int page);
 
@@ -142,6 +127,25 @@ public:
 private:
     std::unique_ptr<frmRezivIdod> window_;
 };
+
+// Runs `answer` on the modal window of type `Window` once it shows: call it
+// just before the click that opens the window, which returns once `answer`
+// has closed it. Gives up after ten seconds without one.
+template <typename Window>
+void WhenModal(std::function<void(Window*)> answer)
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer, tries = 0]() mutable {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (!window && ++tries < 1000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (window)
+            answer(window);
+    });
+    poll->start(10);
+}
 
 // A small page drawn from text rows: '#' is an outline pixel (Colour 0), '.'
 // white, 'r' red, 'n' NearBlack, 'b' blue.
@@ -174,25 +178,6 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 // is a regular file.
 QString UnwritablePath(const QString& directory, const QString& fileName);
 
-// A private X server for one test, on a free display it picks itself,
-// stopped again by the process it started.
-class XServer
-{
-public:
-    explicit XServer(QSize screen = QSize(1024, 768));
-    ~XServer();
-    // Ends the server before its time, as a display that goes away.
-    void Stop();
-    QString display() const { return display_; }
-
-private:
-    QProcess process_;
-    QString display_;
-};
-
-// What xdotool prints for `arguments` on `display`.
-QString Xdotool(const QString& display, const QStringList& arguments);
-
 // Odd things a page's name can stand for in a copy's folder.
 enum class OddFile {
     Fifo,      // a FIFO that no one writes to
@@ -211,6 +196,31 @@ void WithFullDisk(qint64 bytes, const std::function<void()>& write);
 // Sets a file's last change `seconds` back.
 void AgeFile(const QString& path, int seconds);
 
+// The environment of the built program started by a test: a home of its own
+// below `home` (its runtime folder private, as the system makes it), and
+// `asanOptions` added to AddressSanitizer's own when it runs under one.
+QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString& asanOptions);
+// The same for an X client on `display`.
+QProcessEnvironment XEnvironment(const QTemporaryDir& home, const QString& display);
+
+// A private X server for one test, on a free display it picks itself,
+// stopped again by the process it started.
+class XServer
+{
+public:
+    explicit XServer(QSize screen = QSize(1024, 768));
+    ~XServer() { Stop(); }
+    // Ends the server before its time, as a display that goes away.
+    void Stop();
+    QString display() const { return display_; }
+    // What xdotool prints for `arguments` on this display.
+    QString Xdotool(const QStringList& arguments) const;
+
+private:
+    QProcess process_;
+    QString display_;
+};
+
 // The built program in a real X window under a private X server, with a
 // home of its own, clicked by xdotool like a child's mouse. Both are stopped
 // again by the processes this started.
@@ -225,7 +235,7 @@ public:
     RealBook(const RealBook&) = delete;
     RealBook& operator=(const RealBook&) = delete;
 
-    QString Xdotool(const QStringList& arguments);
+    QString Xdotool(const QStringList& arguments) const { return server_.Xdotool(arguments); }
     // A click at `twips` (its middle) in the part of the window that starts
     // `leftTwips` from its left edge, then a wait longer than a double-click.
     void Click(int leftTwips, QRect twips);
@@ -241,7 +251,6 @@ public:
 
 private:
     XServer server_;
-    QString display_;
 };
 
 }  // namespace atoz::test
