@@ -51,11 +51,10 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
 
     surface_ = new PageSurface(page_, this);
     SetBookCursor(surface_, BookCursor::PaintBrush);
-    OnPress(surface_, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) {
-                const QPointF at = surface_->PagePositionAt(position);
-                Page_MouseDown(button, modifiers, float(at.x()), float(at.y()));
-            });
+    OnPress(surface_, this, [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) {
+        const QPointF at = surface_->PagePositionAt(position);
+        Page_MouseDown(button, modifiers, float(at.x()), float(at.y()));
+    });
 }
 
 void ColouringView::resizeEvent(QResizeEvent*)

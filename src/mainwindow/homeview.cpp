@@ -40,13 +40,13 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
         {"LabelBookNum", {5010, 960, 1845, 600}, QStringLiteral("# %1").arg(BookNumber), Yellow, 21.75, Bold | Centred},
         {"byLabel", {1410, 1500, 405, 525}, "by", Green, 18},
         {"lableZQ", {1920, 1500, 2775, 525}, MakerName, Green, 18},
-        {"LabelStart", {120, 2520, 1245, 1185}, "Click your mouse button on a square to begin.", White, 9.75,
-         Wrapped, Black},
     };
     for (const LabelRow& row : texts)
         AddLabel(page_, row);
     OnClick(AddLabel(page_, {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18}), this,
             &HomeView::webClicked);
+    AddLabel(page_, {"LabelStart", {120, 2520, 1245, 1185}, "Click your mouse button on a square to begin.", White,
+                     9.75, Wrapped, Black});
     OnClick(AddLabel(page_, {"UserCmdName_1", {60, 3900, 1275, 1965}, CopiesHint, White, 9.75, Wrapped, Black}), this,
             &HomeView::namesClicked);
 
