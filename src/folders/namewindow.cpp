@@ -4,7 +4,6 @@
 #include "folders/folderstore.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/fonts.h"
-#include "platform/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,15 +13,15 @@ namespace atoz {
 
 frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(names)
 {
-    setObjectName(QStringLiteral("frmName"));
-    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    SetFixedTwipsSize(this, {4560, 4605});
-    SetBackground(this, Black);
+    SetUpSmallWindow(this, QStringLiteral("frmName"), QStringLiteral("Vorlane Coloring Books"), {4560, 4605});
 
+    // A real push button, not a clickable label as in the other windows: this
+    // window is typed in, and the button is the dialog's default, so Enter in
+    // any box presses it, and it takes the keyboard focus in the tab order.
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("CmdOK"));
     PlaceInTwips(ok_, {3330, 3570, 810, 750});
-    SetBookFont(ok_, ComicFont(12));
+    SetBookFont(ok_, FaceFont(Face::Comic, 12));
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -30,21 +29,21 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
     for (int i = 0; i < FolderCount; ++i) {
         const int top = 180 + 540 * i;
         AddLabel(this, {Indexed("LabelNameId", i), {210, top, 675, 495}, QString::number(i + 1), Black, 12,
-                        Regular | Centred, FolderColour(i)});
+                        Centred, FolderColour(i)});
 
         auto* box = new QLineEdit(names_.name(i), this);
         box->setObjectName(Indexed("TextYourName", i));
         PlaceInTwips(box, {960, top, 1995, 495});
         box->setMaxLength(FolderNames::MaxLength);
-        SetBookFont(box, ComicFont(12, false));
+        SetBookFont(box, FaceFont(Face::Comic, 12, false));
         boxes_[size_t(i)] = box;
         setTabOrder(previous, box);
         previous = box;
     }
 
     const LabelRow instructions[] = {
-        {"LabelInstruct2", {3150, 180, 1275, 1965}, CopiesHint, White, 9.75, Regular | Wrapped},
-        {"LabelInstruct", {3150, 2370, 1245, 825}, "Maximum of 10 Characters", White, 9.75, Regular | Wrapped},
+        {"LabelInstruct2", {3150, 180, 1275, 1965}, CopiesHint, White, 9.75, Wrapped},
+        {"LabelInstruct", {3150, 2370, 1245, 825}, "Maximum of 10 Characters", White, 9.75, Wrapped},
     };
     for (const LabelRow& row : instructions)
         AddLabel(this, row);

@@ -1,7 +1,6 @@
 #include "progresswindow.h"
 
 #include "platform/ui/controls.h"
-#include "platform/twips.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -19,11 +18,13 @@ namespace {
 // The display's frame rate when the screen does not tell.
 constexpr qreal UsualRefreshRate = 60;
 
-// Lets the window system show what was just drawn, while clicks and keys wait
-// in the queue until loading is over.
+// Paints the window and lets the window system show it, while clicks and keys
+// wait in the queue until loading is over. Pages load on this thread right
+// after, and the event loop does not turn until they are all in: the update
+// is painted here, by the events handled now.
 void showNow(QWidget* window)
 {
-    window->repaint();
+    window->update();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -32,18 +33,11 @@ void showNow(QWidget* window)
 frmProgressForm::frmProgressForm(QWidget* owner)
     : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("frmProgressForm"));
-    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
+    SetUpSmallWindow(this, QStringLiteral("frmProgressForm"), QStringLiteral("Vorlane Coloring Books"), {6105, 870});
     setAttribute(Qt::WA_ShowWithoutActivating);
-    SetFixedTwipsSize(this, {6105, 870});
-    SetBackground(this, Black);
 
     header_ = AddLabel(this, {"HeaderText", {60, 60, 5985, 405}, QString(), White, 12, Bold | Centred, Black});
-
-    bar_ = new QProgressBar(this);
-    bar_->setObjectName(QStringLiteral("Bar"));
-    PlaceInTwips(bar_, {60, 420, 6015, 375});
-    bar_->setTextVisible(false);
+    bar_ = AddProgressBar(this, QStringLiteral("Bar"), {60, 420, 6015, 375});
 }
 
 void Progress::ShowProgress(QWidget* owner, int minimum, int maximum, const QString& header)

@@ -2,17 +2,13 @@
 
 #include "pages/maker.h"
 #include "info/okbutton.h"
-#include "platform/twips.h"
 #include "platform/ui/controls.h"
 
 namespace atoz {
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    SetFixedTwipsSize(this, {7710, 4965});
-    SetBackground(this, Black);
+    SetUpSmallWindow(this, QStringLiteral("frmAbout"), QStringLiteral("Vorlane Coloring Books"), {7710, 4965});
 
     AddPicture(this, {"Image1", {120, 120, 1800, 1350}, "aboutpicture", "The Vorlane Pattern Maker"});
     const LabelRow texts[] = {
@@ -22,9 +18,9 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
                         "%1.  ")
              .arg(QLatin1String(MakerName)),
          White, 12, Bold | Wrapped},
-        {"PMlabel", {120, 1590, 7470, 1710}, PatternMakerText(), White, 9.75, Regular | Wrapped},
-        {"CopyrightLabel", {120, 3420, 5850, 480}, CopyrightNotice(), White, 9.75, Regular},
-        {"RightsLabel", {120, 4080, 5850, 720}, RightsNotice(), White, 9.75, Regular | Wrapped},
+        {"PMlabel", {120, 1590, 7470, 1710}, PatternMakerText(), White, 9.75, Wrapped},
+        {"CopyrightLabel", {120, 3420, 5850, 480}, CopyrightNotice(), White, 9.75, Plain},
+        {"RightsLabel", {120, 4080, 5850, 720}, RightsNotice(), White, 9.75, Wrapped},
     };
     for (const LabelRow& row : texts)
         AddLabel(this, row);

@@ -2,7 +2,6 @@
 
 #include "pages/maker.h"
 #include "info/okbutton.h"
-#include "platform/twips.h"
 #include "platform/ui/controls.h"
 
 #include <QLabel>
@@ -26,13 +25,10 @@ void continueLine(QLabel* first, QLabel* next)
 
 frmBooks::frmBooks(QWidget* owner) : QDialog(owner)
 {
-    setObjectName(QStringLiteral("frmBooks"));
-    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    SetFixedTwipsSize(this, {7890, 4800});
-    SetBackground(this, Black);
+    SetUpSmallWindow(this, QStringLiteral("frmBooks"), QStringLiteral("Vorlane Coloring Books"), {7890, 4800});
 
     // In reading order. Where two labels share a line, the second one's left
-    // is set from the first one's text below.
+    // is 0 here: it follows the text of the one before it.
     const LabelRow texts[] = {
         // name        left, top, width x height   text                                  colour  size      look
         {"Label1", {120, 120, 3600, 330}, "The Vorlane Coloring Books", Yellow, TextSize},
@@ -46,18 +42,19 @@ frmBooks::frmBooks(QWidget* owner) : QDialog(owner)
         {"Label6", {120, 1860, 7650, 680},
          "scenic sites, and wildlife, every young artist's imagination is sure to come to life.", White, TextSize,
          Bold | Wrapped},
-        {"Label10", {0, 2640, 4200, 330}, "Great Gifts And Party Prizes", Cyan, TextSize},
         {"Label11", {120, 2640, 3300, 330}, "Our coloring books make ", White, TextSize},
+        {"Label10", {0, 2640, 4200, 330}, "Great Gifts And Party Prizes", Cyan, TextSize},
         {"Label12", {120, 2970, 3600, 330}, "at an affordable price.", White, TextSize},
         {"Label13", {120, 3540, 3600, 330}, "Easy to buy, just visit...", White, TextSize},
         {"wwwLabel", {120, 3900, 5700, 420}, WebAddress, White, 14.25},
     };
-    for (const LabelRow& row : texts)
-        AddLabel(this, row);
-    auto label = [this](const char* name) { return findChild<QLabel*>(QLatin1String(name)); };
-    continueLine(label("Label1"), label("Label2"));
-    continueLine(label("Label4"), label("Label8"));
-    continueLine(label("Label11"), label("Label10"));
+    QLabel* before = nullptr;
+    for (const LabelRow& row : texts) {
+        QLabel* label = AddLabel(this, row);
+        if (row.place.left() == 0 && before)
+            continueLine(before, label);
+        before = label;
+    }
 
     AddOkButton(this, {6300, 3600});
 }

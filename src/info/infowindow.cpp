@@ -2,47 +2,22 @@
 
 #include "pages/maker.h"
 #include "info/okbutton.h"
-#include "platform/twips.h"
 #include "platform/ui/controls.h"
 
 #include <QLabel>
 
 namespace atoz {
 
-namespace {
-
-// The window's small print is in the plain sans face, not the book's comic one.
-QFont SansFont(bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(9.75);
-    font.setBold(bold);
-    return font;
-}
-
-}  // namespace
-
 frmInfo::frmInfo(QWidget* owner) : QDialog(owner)
 {
-    setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    SetFixedTwipsSize(this, {6150, 4260});
-    SetBackground(this, Black);
+    SetUpSmallWindow(this, QStringLiteral("frmInfo"), QStringLiteral("Vorlane Coloring Books"), {6150, 4260});
 
-    const LabelRow texts[] = {
-        // name              left, top, width x height   text                  colour  size  look
-        {"LabelInfo", {90, 120, 5955, 2595}, InformationText(), White, 9.75, Bold | Wrapped},
-        {"LabelSold", {180, 2760, 4215, 825}, ReproductionNotice(), White, 9.75, Bold | Wrapped},
-        {"LabelCopyright", {180, 3690, 4215, 465}, CopyrightNotice(), White, 9.75, Regular},
-    };
-    for (const LabelRow& row : texts) {
-        QLabel* label = AddLabel(this, row);
-        SetBookFont(label, SansFont(!(row.style & Regular)));
-        label->setTextFormat(Qt::PlainText);  // a credit is a name, never markup
-    }
-    info_ = findChild<QLabel*>(QStringLiteral("LabelInfo"));
+    // The window's small print is in the plain sans face, not the book's comic
+    // one. A credit is a name, never markup: labels show plain text.
+    // name              left, top, width x height   text                  colour  size  look
+    info_ = AddLabel(this, {"LabelInfo", {90, 120, 5955, 2595}, InformationText(), White, 9.75, Bold | Wrapped | Sans});
+    AddLabel(this, {"LabelSold", {180, 2760, 4215, 825}, ReproductionNotice(), White, 9.75, Bold | Wrapped | Sans});
+    AddLabel(this, {"LabelCopyright", {180, 3690, 4215, 465}, CopyrightNotice(), White, 9.75, Sans});
     AddOkButton(this, {4440, 3000});
 }
 

@@ -23,7 +23,7 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
     AddShape(bar, "UserCmdDone2", OutlineShape::Kind::Oval, {60, 90, 585, 555});
     QLabel* done = AddLabel(bar, {"UserCmdDone", {60, 180, 585, 465}, "OK", Green, 14.25, Bold | Centred});
     done->setToolTip(tr("Keep this page in my book"));
-    OnClick(done, this, [this] { emit doneClicked(); });
+    OnClick(done, this, &ColouringView::doneClicked);
 
     new PaintSwatches(palette_, bar);
 
@@ -39,20 +39,22 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
          &ColouringView::colourClicked},
         {{"UserCmdInfo", {1410, 5400, 480, 480}, "info", "About this page"}, &ColouringView::infoClicked},
     };
-    for (const auto& [row, click] : buttons)
-        OnClick(AddPicture(bar, row), this, [this, click = click] { (this->*click)(); });
-
-    QWidget* undoButton = bar->findChild<QWidget*>(QStringLiteral("UserCmdUndo"));
+    QWidget* undoButton = nullptr;
+    for (const auto& [row, click] : buttons) {
+        Picture* button = AddPicture(bar, row);
+        OnClick(button, this, click);
+        if (click == &ColouringView::UserCmdUndo_Click)
+            undoButton = button;
+    }
     undoButton->setVisible(page_.undo().UndoAvailable());
     connect(&page_, &ColouringPage::undoAvailableChanged, undoButton, &QWidget::setVisible);
 
     surface_ = new PageSurface(page_, this);
     SetBookCursor(surface_, BookCursor::PaintBrush);
-    connect(Clickable::Attach(surface_, Clickable::When::Press), &Clickable::pressed, this,
-            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) {
-                const QPointF at = surface_->PagePositionAt(position);
-                Page_MouseDown(button, modifiers, float(at.x()), float(at.y()));
-            });
+    OnPress(surface_, this, [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position) {
+        const QPointF at = surface_->PagePositionAt(position);
+        Page_MouseDown(button, modifiers, float(at.x()), float(at.y()));
+    });
 }
 
 void ColouringView::resizeEvent(QResizeEvent*)

@@ -54,7 +54,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
 
     QWidget* bar = AddBox(this, "CmdBar_1", {0, 0, BarWidth, BarHeight}, Black);
     QLabel* home = AddLabel(bar, {"UserCmdHome", {150, 240, 1785, 585}, "Home", White, 18, Bold | Centred, DarkGreen});
-    OnClick(home, this, [this] { emit homeClicked(); });
+    OnClick(home, this, &ContentsView::homeClicked);
     for (int i = 0; i < FolderCount; ++i) {
         // Each tab shows its folder's name.
         tabs_[size_t(i)] = AddLabel(bar, {Indexed("UserCmdChangeFolder", i), {150, TabTops[i], 1785, 375}, QString(),
@@ -62,28 +62,16 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
         OnClick(tabs_[size_t(i)], this, [this, i] { UserCmdChangeFolder_Click(i); });
     }
     QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, Red});
-    OnClick(exit, this, [this] { emit exitClicked(); });
+    OnClick(exit, this, &ContentsView::exitClicked);
+    // Over the tabs, made after them; the mouse passes through to the tab.
+    marker_ = AddPicture(bar, {"ImagePoint", {0, TabTops[0], MarkerSize, MarkerSize}, "tabmarker", ""});
 
-    QWidget* marker = AddPicture(bar, {"ImagePoint", {0, TabTops[0], MarkerSize, MarkerSize}, "tabmarker", ""});
-    marker->setAttribute(Qt::WA_TransparentForMouseEvents);
-    marker->raise();
-    marker_ = marker;
-
-    page_ = new QWidget(this);
-    page_->setObjectName(QStringLiteral("Page_1"));
-    SetBackground(page_, Black);
+    // The page, the sheet and its scroll bar are placed as the view resizes;
+    // the sheet jumps by whole rows when the scroll box is let go.
+    page_ = AddBox(this, "Page_1", {}, Black);
     page_->installEventFilter(this);
-
-    sheet_ = new QWidget(page_);
-    sheet_->setObjectName(QStringLiteral("ContentsPage"));
-    SetBackground(sheet_, Black);
-
-    scroll_ = new QScrollBar(Qt::Vertical, page_);
-    scroll_->setObjectName(QStringLiteral("ContentsScroll"));
-    scroll_->setSingleStep(1);
-    scroll_->setPageStep(1);
-    scroll_->setTracking(false);        // the sheet jumps when the box is let go
-    scroll_->setFocusPolicy(Qt::NoFocus);
+    sheet_ = AddBox(page_, "ContentsPage", {}, Black);
+    scroll_ = AddScrollBar(page_, QStringLiteral("ContentsScroll"));
     connect(scroll_, &QScrollBar::valueChanged, this, &ContentsView::ContentsScroll_Change);
 
     for (int i = 0; i < PageCount; ++i) {
@@ -136,9 +124,7 @@ bool ContentsView::eventFilter(QObject* watched, QEvent* event)
 
 void ContentsView::resizeEvent(QResizeEvent*)
 {
-    // The contents page takes the whole client area right of the bar.
-    const int barWidth = TwipsToPixels(BarWidth);
-    page_->setGeometry(barWidth, 0, width() - barWidth, height());
+    PlaceRightOfBar(page_, BarWidth);
     // A new size is a new scale: the thumbnails fit their cells again.
     for (PageThumbnail* thumbnail : thumbnails_)
         thumbnail->setGeometry(FitThumbnail(thumbnail->picture().size()));

@@ -3,13 +3,11 @@
 #include "folders/foldernames.h"
 #include "folders/namewindow.h"
 #include "pages/maker.h"
-#include "platform/twips.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 
 #include <QLabel>
 
-#include <functional>
 #include <vector>
 
 namespace atoz {
@@ -32,7 +30,7 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
     SetBackground(this, Black);
 
     QWidget* bar = AddBox(this, "CmdBar_0", {0, 0, BarWidth, BarHeight}, Black);
-    page_ = AddBox(this, "Page_0", {BarWidth, 0, 0, 0}, Black);
+    page_ = AddBox(this, "Page_0", {}, Black);  // placed as the view resizes
 
     const LabelRow texts[] = {
         // name           left, top, width x height   text                   colour     size   look
@@ -42,24 +40,24 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
         {"LabelBookNum", {5010, 960, 1845, 600}, QStringLiteral("# %1").arg(BookNumber), Yellow, 21.75, Bold | Centred},
         {"byLabel", {1410, 1500, 405, 525}, "by", Green, 18},
         {"lableZQ", {1920, 1500, 2775, 525}, MakerName, Green, 18},
-        {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18},
-        {"LabelStart", {120, 2520, 1245, 1185}, "Click your mouse button on a square to begin.", White, 9.75,
-         Regular | Wrapped, Black},
-        {"UserCmdName_1", {60, 3900, 1275, 1965}, CopiesHint, White, 9.75, Regular | Wrapped, Black},
     };
     for (const LabelRow& row : texts)
         AddLabel(page_, row);
-    OnClick(page_->findChild<QLabel*>(QStringLiteral("wwwLabel")), this, [this] { emit webClicked(); });
-    OnClick(page_->findChild<QLabel*>(QStringLiteral("UserCmdName_1")), this, [this] { emit namesClicked(); });
+    OnClick(AddLabel(page_, {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18}), this,
+            &HomeView::webClicked);
+    AddLabel(page_, {"LabelStart", {120, 2520, 1245, 1185}, "Click your mouse button on a square to begin.", White,
+                     9.75, Wrapped, Black});
+    OnClick(AddLabel(page_, {"UserCmdName_1", {60, 3900, 1275, 1965}, CopiesHint, White, 9.75, Wrapped, Black}), this,
+            &HomeView::namesClicked);
 
     for (int i = 0; i < FolderCount; ++i) {
         const QPoint at = TilePlaces[i];
         QWidget* tile = AddBox(page_, Indexed("OpenFolder", i), {at.x(), at.y(), TileWidth, TileHeight}, FolderColour(i));
         tile->setAccessibleName(tr("Copy %1").arg(i + 1));
         tileNames_[size_t(i)] = AddLabel(
-            tile, {Indexed("OpenFolderNumber", i), {60, 120, 1245, 405}, QString(), Black, TileNamePoints, Regular | Centred});
+            tile, {Indexed("OpenFolderNumber", i), {60, 120, 1245, 405}, QString(), Black, TileNamePoints, Centred});
         QLabel* number = AddLabel(tile, {Indexed("OpenFolderNumber2", i), {60, 660, 1245, 765}, QString::number(i + 1),
-                                         Black, 27.75, Regular | Centred});
+                                         Black, 27.75, Centred});
         for (QWidget* control : {tile, static_cast<QWidget*>(tileNames_[size_t(i)]), static_cast<QWidget*>(number)})
             OnClick(control, this, [this, i] { emit folderChosen(i); });
     }
@@ -70,29 +68,29 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
     {
         PictureRow picture;
         std::vector<LabelRow> labels;
-        std::function<void()> click;
+        void (HomeView::*click)();
     } commands[] = {
         {{"UserCmdExitPic", {-195, 210, 885, 720}, "exit", "Close the book"},
          {{"UserCmdExit_0", {825, 270, 1035, 495}, "Exit", Red, 18, Bold | Centred, White}},
-         [this] { emit exitClicked(); }},
+         &HomeView::exitClicked},
         {{"UserCmdOpenPic", {30, 960, 750, 660}, "open", "Open the first copy of the book"},
          {{"UserCmdOpen_0", {825, 1020, 1110, 495}, "Open", Green, 18}},
-         [this] { emit folderChosen(0); }},
+         &HomeView::UserCmdOpen_Click},
         {{"UserCmdNamePic", {180, 1920, 480, 480}, "name", "Write the children's names on the copies"},
          {{"UserCmdName_2", {870, 1710, 1080, 420}, "Your", Yellow, 15.75},
           {"UserCmdName_0", {870, 2100, 1080, 420}, "Name", Yellow, 15.75}},
-         [this] { emit namesClicked(); }},
+         &HomeView::namesClicked},
         {{"UserPrinterSetupPic", {210, 2880, 480, 465}, "print", "Choose the printer"},
          {{"UserPrinterSetup_0", {825, 2610, 1125, 420}, "Printer", LightCyan, 15.75},
           {"UserPrinterSetup_1", {825, 2970, 1125, 420}, "Setup", LightCyan, 15.75}},
-         [this] { emit printerSetupClicked(); }},
+         &HomeView::printerSetupClicked},
         {{"UserBookAdPic", {210, 3720, 480, 480}, "books", "More coloring books"},
          {{"UserBookAd_0", {870, 3510, 1080, 420}, "More", Magenta, 15.75},
           {"UserBookAd_1", {870, 3900, 1080, 420}, "Books", Magenta, 15.75}},
-         [this] { emit booksClicked(); }},
+         &HomeView::booksClicked},
         {{"UserCmdAboutPic", {210, 4590, 480, 480}, "about", "About this book"},
          {{"UserCmdAbout_0", {870, 4620, 1080, 420}, "About", LightGrey, 15.75}},
-         [this] { emit aboutClicked(); }},
+         &HomeView::aboutClicked},
     };
     for (const auto& command : commands) {
         OnClick(AddPicture(bar, command.picture), this, command.click);
@@ -100,7 +98,7 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
             OnClick(AddLabel(bar, row), this, command.click);
     }
 
-    AddLabel(bar, {"CopyrightLabel", {120, 5460, 1830, 465}, CopyrightNotice(), White, 7.5, Regular});
+    AddLabel(bar, {"CopyrightLabel", {120, 5460, 1830, 465}, CopyrightNotice(), White, 7.5, Plain});
 
     connect(&names_, &FolderNames::namesChanged, this, &HomeView::showNames);
     showNames();
@@ -108,9 +106,12 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
 
 void HomeView::resizeEvent(QResizeEvent*)
 {
-    // The home page takes the whole client area right of the bar.
-    const int barWidth = TwipsToPixels(BarWidth);
-    page_->setGeometry(barWidth, 0, width() - barWidth, height());
+    PlaceRightOfBar(page_, BarWidth);
+}
+
+void HomeView::UserCmdOpen_Click()
+{
+    emit folderChosen(0);
 }
 
 void HomeView::showNames()

@@ -40,6 +40,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void UserCmdOpen_Click();
     void showNames();
 
     FolderNames& names_;

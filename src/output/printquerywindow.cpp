@@ -1,6 +1,5 @@
 #include "printquerywindow.h"
 
-#include "platform/twips.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 
@@ -24,10 +23,7 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
                              QWidget* owner)
     : QDialog(owner), settings_(settings), choices_(LoadPrintSettings(settings, printerLandscape))
 {
-    setObjectName(QStringLiteral("frmPrintQuery"));
-    setWindowTitle(QStringLiteral("Coloring Page Print"));
-    SetFixedTwipsSize(this, {6255, 4920});
-    SetBackground(this, Black);
+    SetUpSmallWindow(this, QStringLiteral("frmPrintQuery"), QStringLiteral("Coloring Page Print"), {6255, 4920});
 
     QLabel* name = AddLabel(this, {"PrinterName", {120, 180, 6015, 420}, printerName, White, Captions});
     ShrinkToFit(name, Captions);
@@ -47,9 +43,9 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     portrait_ = AddLabel(this, {"Portrait1", {1530, 1890, 1440, 420}, "Portrait", LightGrey, Captions});
     landscape_ = AddLabel(this, {"Landscape1", {3060, 2280, 1800, 420}, "Landscape", LightGrey, Captions});
     for (QWidget* control : {portraitPage_, static_cast<QWidget*>(portrait_)})
-        OnClick(control, this, [this] { Portrait1_Click(); });
+        OnClick(control, this, &frmPrintQuery::Portrait1_Click);
     for (QWidget* control : {landscapePage_, static_cast<QWidget*>(landscape_)})
-        OnClick(control, this, [this] { Landscape1_Click(); });
+        OnClick(control, this, &frmPrintQuery::Landscape1_Click);
 
     AddLabel(this, {"Label3", {240, 2970, 1400, 420}, "Margins", LightCyan, Captions});
     const struct
@@ -72,9 +68,9 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     yesCircle_ = AddShape(this, "YesCircle", OutlineShape::Kind::Oval, {3300, 3720, 1425, 1095});
     noCircle_ = AddShape(this, "NoCircle", OutlineShape::Kind::Oval, {4770, 3750, 1425, 1095});
     OnClick(AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, "YES", Green, 21.75, Bold | Centred}), this,
-            [this] { CmdYes_Click(); });
+            &frmPrintQuery::CmdYes_Click);
     OnClick(AddLabel(this, {"CmdNo", {4950, 3960, 1065, 600}, "NO", Red, 21.75, Bold | Centred}), this,
-            [this] { CmdNo_Click(); });
+            &frmPrintQuery::CmdNo_Click);
 
     showChoices();
 }
@@ -120,7 +116,10 @@ void frmPrintQuery::Margin_Click(int index)
 void frmPrintQuery::CmdYes_Click()
 {
     cancelPrint_ = false;
-    yesCircle_->SetFill(White);  // the press shows before the window goes
+    // Painted at once, not at the next turn of the event loop: the window
+    // hides as this returns, and the printing that follows holds the loop up,
+    // so the press would never show.
+    yesCircle_->SetFill(White);
     yesCircle_->repaint();
     SavePrintSettings(settings_, choices_);
     accept();
@@ -129,7 +128,7 @@ void frmPrintQuery::CmdYes_Click()
 void frmPrintQuery::CmdNo_Click()
 {
     noCircle_->SetFill(White);
-    noCircle_->repaint();
+    noCircle_->repaint();  // at once, as for YES: the window hides as this returns
     cancelPrint_ = true;
     reject();
 }

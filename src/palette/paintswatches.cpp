@@ -23,8 +23,7 @@ PaintSwatches::PaintSwatches(Palette& palette, QWidget* bar) : QObject(bar), pal
         QWidget* swatch = AddBox(bar, Indexed("Paint", i), SwatchPlace(i), palette_.SwatchBackground(i));
         SetBookCursor(swatch, BookCursor::PaintBrush);
         swatch->setAccessibleName(tr("Paint %1").arg(i + 1));
-        connect(Clickable::Attach(swatch, Clickable::When::Press), &Clickable::pressed, this,
-                [this, i] { Paint_MouseDown(i); });
+        OnPress(swatch, this, [this, i] { Paint_MouseDown(i); });
         swatches_[size_t(i)] = swatch;
     }
     marker_ = AddBox(swatches_[0], "PaintMarker", {60, 30, 495, 225}, palette_.markerFill());

@@ -1,24 +1,18 @@
 #include "paletteeditor.h"
 
 #include "palette/palette.h"
-#include "platform/twips.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/services.h"
 
 #include <QLabel>
 
-#include <functional>
-
 namespace atoz {
 
 frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* owner)
     : QDialog(owner), palette_(palette), colours_(colours)
 {
-    setObjectName(QStringLiteral("frmPaintColor"));
-    setWindowTitle(QStringLiteral("Vorlane Coloring Books"));
-    SetFixedTwipsSize(this, {4635, 4260});
-    SetBackground(this, Black);
+    SetUpSmallWindow(this, QStringLiteral("frmPaintColor"), QStringLiteral("Vorlane Coloring Books"), {4635, 4260});
 
     // The outlines on the left; the preview shows the selected swatch's own
     // default colour, not its present one.
@@ -28,7 +22,7 @@ frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* o
     AddShape(this, "CmdOK2", Kind::Oval, {180, 3150, 915, 1095});
 
     OnClick(AddPicture(this, {"CmdCustom1", {90, 150, 915, 915}, "colourdisc", "Mix a colour of your own"}), this,
-            [this] { CmdCustom1_Click(); });
+            &frmPaintColor::CmdCustom1_Click);
 
     // Each row: the caption and the clear labels over its outline do the same.
     const struct
@@ -47,15 +41,16 @@ frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* o
         {{"CmdOK4", {150, 3240, 975, 915}, "", Yellow, 12}, &frmPaintColor::CmdOK1_Click},
         {{"CmdOK3", {1270, 3480, 2760, 420}, "Exit Without Changing", Yellow, 12}, &frmPaintColor::CmdOK1_Click},
     };
-    for (const auto& [label, click] : rows)
-        OnClick(AddLabel(this, label), this, std::bind(click, this));
-    // A clear label over an outline is named by its row's caption, the last
-    // text that does the same.
-    for (const auto& [label, click] : rows)
-        if (label.text.isEmpty())
+    for (const auto& [row, click] : rows) {
+        QLabel* label = AddLabel(this, row);
+        OnClick(label, this, click);
+        // A clear label over an outline is named by its row's caption, the
+        // last text that does the same.
+        if (row.text.isEmpty())
             for (const auto& [caption, same] : rows)
                 if (same == click && !caption.text.isEmpty())
-                    findChild<QLabel*>(label.name)->setAccessibleName(caption.text);
+                    label->setAccessibleName(caption.text);
+    }
 }
 
 void frmPaintColor::CmdCustom1_Click()

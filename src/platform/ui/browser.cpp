@@ -119,13 +119,10 @@ public:
         setObjectName(QStringLiteral("BrowserLink"));
         SetBackground(this, Black);
         // The layout below centres them in whatever size the window gives;
-        // the button keeps its own size.
-        const LabelRow address{"LinkAddress", {}, {}, White, 18, Centred};
-        const LabelRow open{"LinkOpen", {0, 0, 4020, 630}, "Open it in my web browser", Black, 14.25, Centred, Green};
-        address_ = AddLabel(this, address);
-        address_->setTextFormat(Qt::PlainText);
-        open_ = AddLabel(this, open);
-        SetFixedTwipsSize(open_, open.place.size());  // follows the book's scale
+        // the button keeps its own size, which follows the book's scale.
+        address_ = AddLabel(this, {"LinkAddress", {}, {}, White, 18, Bold | Centred});
+        open_ = AddLabel(this, {"LinkOpen", {}, "Open it in my web browser", Black, 14.25, Bold | Centred, Green});
+        SetFixedTwipsSize(open_, {4020, 630});
         open_->hide();
         OnClick(open_, this, [this] {
             if (url_.isValid())

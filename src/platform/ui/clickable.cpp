@@ -82,8 +82,14 @@ Clickable::Clickable(QWidget* control, When when) : QObject(control), when_(when
 
 Clickable* Clickable::Attach(QWidget* control, When when)
 {
-    if (Clickable* existing = clickableOf(control))
-        return existing;
+    if (Clickable* existing = clickableOf(control)) {
+        if (existing->when_ == when)
+            return existing;
+        // One way per control: with both, one click would act twice.
+        qWarning("atoz: %s answers clicks one way already; not attached another way",
+                 qUtf8Printable(control->objectName()));
+        return nullptr;
+    }
     return new Clickable(control, when);
 }
 

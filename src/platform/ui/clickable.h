@@ -28,7 +28,8 @@ public:
 
     // Makes `control` clickable; the returned object is its child and
     // announces its clicks. A Click control shows the pointing hand.
-    // Attaching again returns the same object.
+    // Attaching again the same way returns the same object; a control
+    // already attached the other way is refused: null, and a warning.
     static Clickable* Attach(QWidget* control, When when = When::Click);
 
     // What a screen reader's "press" does: one click, or a press in the
@@ -51,11 +52,22 @@ private:
     bool armed_ = false;  // a real press of the left button is down on the control
 };
 
-// Calls `action` on every click of `control`; `context` ends the connection.
-template <typename Action>
-void OnClick(QWidget* control, const QObject* context, Action action)
+// Calls `action` on every click of `control`: a function, or a method of
+// `context`; `context` ends the connection.
+template <typename Context, typename Action>
+void OnClick(QWidget* control, const Context* context, Action action)
 {
-    QObject::connect(Clickable::Attach(control), &Clickable::clicked, context, std::move(action));
+    if (Clickable* clickable = Clickable::Attach(control, Clickable::When::Click))
+        QObject::connect(clickable, &Clickable::clicked, context, std::move(action));
+}
+
+// Calls `action`(button, modifiers, position) on every press of `control`;
+// `context` ends the connection.
+template <typename Context, typename Action>
+void OnPress(QWidget* control, const Context* context, Action action)
+{
+    if (Clickable* clickable = Clickable::Attach(control, Clickable::When::Press))
+        QObject::connect(clickable, &Clickable::pressed, context, std::move(action));
 }
 
 }  // namespace atoz

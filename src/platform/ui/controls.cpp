@@ -5,6 +5,8 @@
 #include "platform/ui/fonts.h"
 
 #include <QPainter>
+#include <QProgressBar>
+#include <QScrollBar>
 #include <QSvgRenderer>
 
 namespace atoz {
@@ -113,7 +115,7 @@ QLabel* AddLabel(QWidget* parent, const LabelRow& row)
     label->setObjectName(row.name);
     label->setTextFormat(Qt::PlainText);  // a caption or a child's name, never markup
     PlaceInTwips(label, row.place);
-    SetBookFont(label, ComicFont(row.points, !(row.style & Regular)));
+    SetBookFont(label, FaceFont(row.style & Sans ? Face::Sans : Face::Comic, row.points, row.style & Bold));
     label->setAlignment(row.style & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(row.style & Wrapped);
     SetTextColour(label, row.colour);
@@ -129,6 +131,8 @@ Picture* AddPicture(QWidget* parent, const PictureRow& row)
     PlaceInTwips(picture, row.place);
     picture->setToolTip(QString::fromUtf8(row.toolTip));
     picture->setAccessibleName(picture->toolTip());
+    if (picture->toolTip().isEmpty())
+        picture->setAttribute(Qt::WA_TransparentForMouseEvents);
     return picture;
 }
 
@@ -141,8 +145,45 @@ QWidget* AddBox(QWidget* parent, const QString& name, QRect twips, Colour backgr
     return box;
 }
 
+QScrollBar* AddScrollBar(QWidget* parent, const QString& name)
+{
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setObjectName(name);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTracking(false);
+    bar->setFocusPolicy(Qt::NoFocus);
+    return bar;
+}
+
+QProgressBar* AddProgressBar(QWidget* parent, const QString& name, QRect twips)
+{
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(name);
+    PlaceInTwips(bar, twips);
+    bar->setTextVisible(false);
+    return bar;
+}
+
+void SetUpSmallWindow(QWidget* window, const QString& name, const QString& caption, QSize twips)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    SetFixedTwipsSize(window, twips);
+    SetBackground(window, Black);
+}
+
+void PlaceRightOfBar(QWidget* page, int barWidth)
+{
+    const QWidget* view = page->parentWidget();
+    const int bar = TwipsToPixels(barWidth);
+    page->setGeometry(bar, 0, view->width() - bar, view->height());
+}
+
 void PlaceInTwips(QWidget* control, QRect twips)
 {
+    if (twips.isNull())
+        return;
     control->setProperty(TwipsPlace, twips);
     control->setGeometry(TwipsRect(twips));
 }

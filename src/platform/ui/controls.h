@@ -2,12 +2,15 @@
 
 #include "platform/colour.h"
 
+#include <QFlags>
 #include <QLabel>
 #include <QRect>
 #include <QWidget>
 
 #include <optional>
 
+class QProgressBar;
+class QScrollBar;
 class QSvgRenderer;
 
 namespace atoz {
@@ -16,21 +19,27 @@ namespace atoz {
 // twips and a look. These helpers build one control from one row, so that a
 // window's layout in the code reads like its table.
 
-enum LabelStyle {
-    Bold = 0,
-    Regular = 1,   // not bold
-    Centred = 2,   // text centred both ways; otherwise left and top
-    Wrapped = 4,   // text wraps at the label's width
+// How a label's text looks. A row that gives no look is bold; a row that
+// gives one gives all of it: `Centred` alone is regular weight.
+enum LabelStyleFlag {
+    Plain = 0x0,    // none of the below: regular weight, left and top, one line
+    Bold = 0x1,
+    Centred = 0x2,  // text centred both ways; otherwise left and top
+    Wrapped = 0x4,  // text wraps at the label's width
+    Sans = 0x8,     // the plain sans face, for small print; otherwise the book's comic one
 };
+Q_DECLARE_FLAGS(LabelStyle, LabelStyleFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(LabelStyle)
 
+// A place of no size, QRect(): the parent's own layout places the control.
 struct LabelRow
 {
-    QString name;       // objectName, e.g. "OpenFolderNumber_3"
-    QRect place;        // twips, relative to the parent: left, top, width, height
+    QString name;              // objectName, e.g. "OpenFolderNumber_3"
+    QRect place;               // twips, relative to the parent: left, top, width, height
     QString text;
-    Colour colour;      // of the text
-    qreal points;       // font size in the book's face
-    int style = Bold;   // LabelStyle flags
+    Colour colour;             // of the text
+    qreal points;              // font size in the book's face
+    LabelStyle style = Bold;
     std::optional<Colour> background = std::nullopt;  // none: the parent shows through
 };
 
@@ -39,7 +48,8 @@ struct PictureRow
     QString name;         // objectName, e.g. "UserCmdOpenPic"
     QRect place;          // twips, relative to the parent
     const char* picture;  // an SVG under :/icons, without ".svg"
-    const char* toolTip;  // what the picture does, for a parent's mouse
+    const char* toolTip;  // what the picture does, for a parent's mouse; none: a
+                          // decoration that the mouse passes through
 };
 
 // A picture drawn from SVG to the control's size, crisp at any pixel ratio.
@@ -82,8 +92,16 @@ private:
 
 QLabel* AddLabel(QWidget* parent, const LabelRow& row);
 
+// Sets up one of the book's small windows: its objectName, its caption, its
+// size fixed in twips and its black background.
+void SetUpSmallWindow(QWidget* window, const QString& name, const QString& caption, QSize twips);
+// For a view's resizeEvent: `page` takes the whole of its parent right of the
+// command bar, `barWidth` twips wide.
+void PlaceRightOfBar(QWidget* page, int barWidth);
+
 // Puts a control at a place in twips, remembered so that a change of the
-// book's scale puts it there again.
+// book's scale puts it there again. A place of no size leaves the control to
+// its parent's layout.
 void PlaceInTwips(QWidget* control, QRect twips);
 // Fixes a window's size in twips, remembered likewise.
 void SetFixedTwipsSize(QWidget* window, QSize twips);
@@ -103,6 +121,12 @@ void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints = 7);
 Picture* AddPicture(QWidget* parent, const PictureRow& row);
 // A plain box: a panel of one colour.
 QWidget* AddBox(QWidget* parent, const QString& name, QRect twips, Colour background);
+// A vertical scroll bar that moves by whole steps of 1, jumps only when its
+// box is let go and never takes the keyboard focus. Its place is its
+// parent's to set.
+QScrollBar* AddScrollBar(QWidget* parent, const QString& name);
+// A progress bar without text.
+QProgressBar* AddProgressBar(QWidget* parent, const QString& name, QRect twips);
 
 // The name of element `index` of a control array: "Paint_7", "Thumbnail_25".
 inline QString Indexed(const char* name, int index)

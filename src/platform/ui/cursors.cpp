@@ -2,7 +2,8 @@
 
 #include "platform/twips.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -10,18 +11,18 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <map>
+#include <tuple>
+
 namespace atoz {
 
 namespace {
 
 constexpr const char* CursorProperty = "atozCursor";
 
-QCursor svgCursor(const QString& resource, int hotX, int hotY)
+QCursor svgCursor(const QString& resource, int hotX, int hotY, qreal scale, qreal ratio)
 {
-    const qreal scale = TwipsScale();
     const int size = qRound(32 * scale);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
     QPixmap pixmap(QSize(size, size) * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
@@ -32,50 +33,47 @@ QCursor svgCursor(const QString& resource, int hotX, int hotY)
     return QCursor(pixmap, qRound(hotX * scale), qRound(hotY * scale));
 }
 
-// One cursor, drawn again only when the book's scale has changed.
-struct CachedCursor
-{
-    QCursor cursor;
-    qreal scale = 0;
-};
+// The cursors drawn so far, one for each cursor, scale and pixel ratio: a
+// button made again, or another window, takes the same one. They go before
+// the application does, with the window system they were made for.
+using CursorKey = std::tuple<int, qreal, qreal>;  // BookCursor, scale, pixel ratio
+std::map<CursorKey, QCursor>* drawnCursors = nullptr;
 
-QCursor cached(CachedCursor& entry, const char* resource, int hotX, int hotY)
+void forgetCursors()
 {
-    if (entry.scale != TwipsScale()) {
-        entry.cursor = svgCursor(QLatin1String(resource), hotX, hotY);
-        entry.scale = TwipsScale();
+    delete drawnCursors;
+    drawnCursors = nullptr;
+}
+
+QCursor drawnCursor(BookCursor cursor, qreal ratio)
+{
+    if (!drawnCursors) {
+        drawnCursors = new std::map<CursorKey, QCursor>;
+        qAddPostRoutine(forgetCursors);
     }
-    return entry.cursor;
+    const qreal scale = TwipsScale();
+    const CursorKey key{int(cursor), scale, ratio};
+    auto found = drawnCursors->find(key);
+    if (found == drawnCursors->end()) {
+        QCursor drawn = cursor == BookCursor::PaintBrush
+            ? svgCursor(QStringLiteral(":/icons/brush.svg"), 8, 30, scale, ratio)
+            : svgCursor(QStringLiteral(":/icons/hand.svg"), 12, 1, scale, ratio);
+        found = drawnCursors->emplace(key, std::move(drawn)).first;
+    }
+    return found->second;
 }
 
 }  // namespace
 
-QCursor PaintBrushCursor()
-{
-    static CachedCursor brush;
-    return cached(brush, ":/icons/brush.svg", 8, 30);
-}
-
-QCursor PointingHandCursor()
-{
-    static CachedCursor hand;
-    return cached(hand, ":/icons/hand.svg", 12, 1);
-}
-
 void SetBookCursor(QWidget* control, BookCursor cursor)
 {
     control->setProperty(CursorProperty, int(cursor));
-    switch (cursor) {
-    case BookCursor::Arrow:
+    if (cursor == BookCursor::Arrow) {
         control->setCursor(Qt::ArrowCursor);
-        break;
-    case BookCursor::PaintBrush:
-        control->setCursor(PaintBrushCursor());
-        break;
-    case BookCursor::PointingHand:
-        control->setCursor(PointingHandCursor());
-        break;
+        return;
     }
+    const QScreen* screen = control->screen();
+    control->setCursor(drawnCursor(cursor, screen ? screen->devicePixelRatio() : 1.0));
 }
 
 void RefreshBookCursor(QWidget* control)

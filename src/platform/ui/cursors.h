@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QCursor>
-
 class QWidget;
 
 namespace atoz {
 
-// The book's two mouse cursors, drawn from SVG at the book's scale and the
-// screen's pixel ratio. Both are 32 x 32 pixels at the book's classic size.
-QCursor PaintBrushCursor();    // over the page and the swatches; hot spot (8, 30), the brush tip
-QCursor PointingHandCursor();  // over every button; hot spot (12, 1), the finger tip
-
+// The book's mouse cursors. The paint brush (over the page and the swatches;
+// hot spot (8, 30), the brush tip) and the pointing hand (over every button;
+// hot spot (12, 1), the finger tip) are drawn from SVG, 32 x 32 pixels at the
+// book's classic size, at the book's scale and the pixel ratio of the screen
+// the control is on.
 enum class BookCursor { Arrow, PaintBrush, PointingHand };
 // Shows `cursor` over `control`; a change of the book's scale redraws it.
 void SetBookCursor(QWidget* control, BookCursor cursor);
-// The book's cursor of `control` drawn again at the present scale.
+// The book's cursor of `control` drawn again at the present scale, for the
+// screen it is on now.
 void RefreshBookCursor(QWidget* control);
 
 }  // namespace atoz
