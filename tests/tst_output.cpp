@@ -1,7 +1,7 @@
 #include "mainwindow/mainwindow.h"
 #include "output/printchoices.h"
 #include "output/printquerywindow.h"
-#include "palette/paletteeditor.h"
+#include "palette/paintcolorwindow.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
 #include "platform/ui/controls.h"

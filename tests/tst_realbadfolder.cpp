@@ -1,7 +1,7 @@
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
-#include "palette/paintswatches.h"
+#include "mainwindow/paintswatches.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
 #include "platform/twips.h"

@@ -3,7 +3,7 @@
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
 #include "mainwindow/mainwindow.h"
-#include "palette/paintswatches.h"
+#include "mainwindow/paintswatches.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
 #include "platform/twips.h"

@@ -1,7 +1,7 @@
 #include "aboutwindow.h"
 
 #include "pages/maker.h"
-#include "info/okbutton.h"
+#include "platform/ui/okbutton.h"
 #include "platform/ui/controls.h"
 
 namespace atoz {

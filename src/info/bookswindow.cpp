@@ -1,7 +1,7 @@
 #include "bookswindow.h"
 
 #include "pages/maker.h"
-#include "info/okbutton.h"
+#include "platform/ui/okbutton.h"
 #include "platform/ui/controls.h"
 
 #include <QLabel>

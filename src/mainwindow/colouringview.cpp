@@ -2,7 +2,7 @@
 
 #include "colouring/colouringpage.h"
 #include "mainwindow/pagesurface.h"
-#include "palette/paintswatches.h"
+#include "mainwindow/paintswatches.h"
 #include "palette/palette.h"
 #include "platform/twips.h"
 #include "platform/ui/clickable.h"

@@ -12,7 +12,7 @@
 #include "output/printing.h"
 #include "output/printquerywindow.h"
 #include "output/savefile.h"
-#include "palette/paletteeditor.h"
+#include "palette/paintcolorwindow.h"
 #include "platform/picture.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"

@@ -1,4 +1,4 @@
-#include "paletteeditor.h"
+#include "paintcolorwindow.h"
 
 #include "palette/palette.h"
 #include "platform/ui/clickable.h"
