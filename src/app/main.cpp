@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
 #include <thread>
@@ -47,6 +48,25 @@ public:
 
 private:
     std::thread thread_;
+};
+
+// Gives the book its icon once the first window is on screen. The window
+// system takes the icon at four sizes, each drawn from its SVG, which would
+// otherwise hold up the first frame; the title bar shows it a moment later.
+class IconAfterFirstFrame : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // After this event, which paints the window.
+            QTimer::singleShot(0, this, [] {
+                QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/appicon.svg")));
+            });
+        }
+        return false;
+    }
 };
 
 }  // namespace
@@ -85,7 +105,6 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(atoz::SettingsStore::Organisation);
     QApplication::setApplicationName(atoz::SettingsStore::Application);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/appicon.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(ATOZ_APP_ID));
 
     parser.process(app);
@@ -131,6 +150,8 @@ int main(int argc, char* argv[])
         window.raise();
         window.activateWindow();
     });
+    IconAfterFirstFrame icon;
+    app.installEventFilter(&icon);
     window.ShowBook(display);
     return app.exec();
 }
