@@ -4,10 +4,13 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <atomic>
+
 namespace atoz {
 
 FolderModel::FolderModel(QString directory, QObject* parent) : QObject(parent), store_(std::move(directory))
 {
+    readers_.setMaxThreadCount(1);
     storeTimer_.setSingleShot(true);
     storeTimer_.setInterval(StoreDelay);
     connect(&storeTimer_, &QTimer::timeout, this, &FolderModel::StoreInBackground);
@@ -26,22 +29,61 @@ void FolderModel::SelectFolder(int folder)
         folder_ = folder;
 }
 
-void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pageLoaded)
+void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pageLoaded,
+                                  const std::function<void()>& started)
 {
-    QImage scratch;  // one full picture to draw the 26 thumbnails from
+    // Two readers, each taking the next page nobody has taken: a worker from
+    // the start, and this thread once `started` has returned, whenever the
+    // page it hands on next is not ready yet. Each draws its thumbnails
+    // through one full picture of its own. The store is only read meanwhile.
+    std::array<FolderPage, PageCount> read;
+    std::array<std::atomic<bool>, PageCount> ready{};
+    std::atomic<int> next = 0;
+    // The thumbnails' size as the sheet is now: a new scale while the pages
+    // load fits them again once they are in.
+    const QSize cell = TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight);
+    const qreal scale = thumbnailScale_;
+    const auto readOne = [&](QImage& scratch) {
+        const int i = next.fetch_add(1);
+        if (i >= PageCount)
+            return false;
+        read[size_t(i)] = pageOf(store_.LoadFolderPage(folder, i, PictureForm::AsStored), cell, scale, &scratch);
+        ready[size_t(i)].store(true, std::memory_order_release);
+        ready[size_t(i)].notify_one();
+        return true;
+    };
+    QFuture<void> worker = QtConcurrent::run(&readers_, [&readOne] {
+        QImage scratch;
+        while (readOne(scratch)) {
+        }
+    });
+    if (started)
+        started();
+
+    // The pages go to the sheet in order, each as soon as it is ready.
+    QImage scratch;
     for (int i = 0; i < PageCount; ++i) {
-        keepPage(i, store_.LoadFolderPage(folder, i, PictureForm::AsStored), &scratch);
+        while (!ready[size_t(i)].load(std::memory_order_acquire)) {
+            if (!readOne(scratch))
+                ready[size_t(i)].wait(false, std::memory_order_acquire);  // the worker has it in hand
+        }
+        pages_[size_t(i)] = std::move(read[size_t(i)]);
         emit pageChanged(i);
         if (pageLoaded)
             pageLoaded(i);
     }
+    worker.waitForFinished();
 }
 
-void FolderModel::keepPage(int page, const QImage& picture, QImage* scratch)
+FolderPage FolderModel::pageOf(const QImage& picture, QSize cell, qreal thumbnailScale, QImage* scratch)
 {
-    FolderPage& kept = pages_[size_t(page)];
-    kept.picture = CompactPicture(picture);
-    kept.thumbnail = ThumbnailOf(picture, FitThumbnail(picture.size()).size(), thumbnailScale_, scratch);
+    return {CompactPicture(picture),
+            ThumbnailOf(picture, FitThumbnail(picture.size(), cell).size(), thumbnailScale, scratch)};
+}
+
+void FolderModel::keepPage(int page, const QImage& picture)
+{
+    pages_[size_t(page)] = pageOf(picture, TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight), thumbnailScale_);
 }
 
 QImage FolderModel::page(int page) const

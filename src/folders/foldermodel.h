@@ -8,6 +8,7 @@
 #include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <array>
@@ -56,10 +57,15 @@ public:
     // does not change it.
     int CurrentPage() const { return page_; }
 
-    // Reads the 26 pages of `folder`, A to Z, into the model. After each page
-    // it announces pageChanged(i) and then calls `pageLoaded(i)`, so that the
-    // caller can show progress.
-    void LoadFolderPages(int folder, const std::function<void(int page)>& pageLoaded = {});
+    // Reads the 26 pages of `folder`, A to Z, into the model. A worker
+    // thread starts reading the pages, and drawing their thumbnails, at once;
+    // `started`, when given, is called on this thread meanwhile, so that the
+    // caller can show its progress window. Then, page by page in order, the
+    // model takes each page as it is ready (reading the next ones itself
+    // while it waits), announces pageChanged(i) and calls `pageLoaded(i)`,
+    // so that the caller can show progress. It returns when all 26 are in.
+    void LoadFolderPages(int folder, const std::function<void(int page)>& pageLoaded = {},
+                         const std::function<void()>& started = {});
 
     // Page i of the open folder at full size, as a QImage::Format_RGB32
     // picture made for the caller; null before any folder loaded.
@@ -105,7 +111,11 @@ signals:
 private:
     void pageEdited();
     void backgroundStoreEnded();
-    void keepPage(int page, const QImage& picture, QImage* scratch = nullptr);
+    // A page as the model keeps it, with its thumbnail fitted to a cell of
+    // that many pixels at that many device pixels a pixel; see ThumbnailOf
+    // for `scratch`.
+    static FolderPage pageOf(const QImage& picture, QSize cell, qreal thumbnailScale, QImage* scratch = nullptr);
+    void keepPage(int page, const QImage& picture);
 
     FolderStore store_;
     int folder_ = 0;
@@ -113,6 +123,8 @@ private:
     std::array<FolderPage, PageCount> pages_;
     qreal thumbnailScale_ = 1;
     ColouringPage colouring_;
+    // The worker that reads a folder's pages alongside the window's thread.
+    QThreadPool readers_;
 
     QTimer storeTimer_;
     QFutureWatcher<bool> writing_;

@@ -7,7 +7,11 @@ namespace atoz {
 
 QRect FitThumbnail(QSize picture)
 {
-    const QSize cell = TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight);
+    return FitThumbnail(picture, TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight));
+}
+
+QRect FitThumbnail(QSize picture, QSize cell)
+{
     const int cellW = cell.width();
     const int cellH = cell.height();
     if (picture.isEmpty())

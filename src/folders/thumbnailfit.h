@@ -13,7 +13,8 @@ inline constexpr int ThumbnailCellHeight = 1766;
 
 // Where a picture of the given size shows inside its cell, in pixels: as large
 // as fits, keeping its proportions, centred. A page fills the cell's width.
-// The cell's size in pixels follows the book's scale.
+// The cell's size in pixels follows the book's scale, or is given as `cell`.
 QRect FitThumbnail(QSize picture);
+QRect FitThumbnail(QSize picture, QSize cell);
 
 }  // namespace atoz

@@ -198,15 +198,21 @@ void ContentsView::ReleaseFolderTab()
 void ContentsView::LoadFolderPages(int folder)
 {
     folder_.SetThumbnailScale(devicePixelRatioF());
-    progress_.ShowProgress(window(), 0, PageCount, QStringLiteral("Loading Pages ..."));
-    folder_.LoadFolderPages(folder, [this](int page) {
-        PageThumbnail* thumbnail = thumbnails_[size_t(page)];
-        thumbnail->show();
-        thumbnail->raise();
-        // Each page shows as soon as it is in place: with the progress bar, at
-        // the next display frame.
-        progress_.StepProgress(1);
-    });
+    // The progress window shows while the first pages are read.
+    const auto showProgress = [this] {
+        progress_.ShowProgress(window(), 0, PageCount, QStringLiteral("Loading Pages ..."));
+    };
+    folder_.LoadFolderPages(
+        folder,
+        [this](int page) {
+            PageThumbnail* thumbnail = thumbnails_[size_t(page)];
+            thumbnail->show();
+            thumbnail->raise();
+            // Each page shows as soon as it is in place: with the progress bar, at
+            // the next display frame.
+            progress_.StepProgress(1);
+        },
+        showProgress);
     progress_.ShowLastStep();
     progress_.CloseProgress();
 }
