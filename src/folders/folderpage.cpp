@@ -1,5 +1,7 @@
 #include "folderpage.h"
 
+#include "platform/colour.h"
+
 #include <QPainter>
 
 #include <array>
@@ -78,7 +80,7 @@ void expand(const QImage& picture, QImage& full)
     if (full.isNull())
         return;
     QList<QRgb> table = picture.colorTable();
-    table.resize(256, qRgb(0, 0, 0));  // an index beyond the table shows black
+    table.resize(256, ToQRgb(Black));  // an index beyond the table shows black
     for (QRgb& colour : table)
         colour |= 0xFF000000u;
     const int width = picture.width();

@@ -1,5 +1,7 @@
 #include "picture.h"
 
+#include "platform/colour.h"
+
 #include <QBuffer>
 #include <QByteArrayView>
 #include <QDateTime>
@@ -265,7 +267,7 @@ void paintSkippedWhite(QImage& image, const BitmapNotes& notes)
             const qint64 x = pixel % width;
             const qint64 end = std::min(width, x + span.end - pixel);
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(notes.topDown ? row : image.height() - 1 - row)));
-            std::fill(line + x, line + end, qRgb(255, 255, 255));
+            std::fill(line + x, line + end, ToQRgb(White));
             pixel += end - x;
         }
     }
@@ -310,7 +312,7 @@ QImage read(QIODevice* device, const QByteArray& format, const BitmapNotes& note
         return {};
     if (image.hasAlphaChannel()) {
         QImage opaque(image.size(), QImage::Format_RGB32);
-        opaque.fill(Qt::white);
+        opaque.fill(ToQRgb(White));
         QPainter painter(&opaque);
         painter.drawImage(0, 0, image);
         image = opaque;
