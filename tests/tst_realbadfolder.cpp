@@ -38,7 +38,7 @@ private slots:
         test::AgeFile(backup, 24 * 3600);
         const QByteArray svg = test::ReadFile(pages.filePath("b2f0p25.BMP"));
 
-        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path(), "--scale", "1"});
+        test::RealBook book({"--data-dir", pages.path(), "--scale", "1"});
         QVERIFY2(!book.window.isEmpty(), "the window did not show");
         book.Click(0, {870, 2100, 1080, 420});  // "Name"
         const QString names = book.Xdotool({"search", "--sync", "--onlyvisible", "--name", "Vorlane"});
@@ -59,7 +59,7 @@ private slots:
         while (!QFileInfo::exists(pageA) && opening.elapsed() < 10000)
             QTest::qWait(100);
         QVERIFY2(QFileInfo::exists(pageA), "the copy did not open within 10 s");
-        QFile status(QStringLiteral("/proc/%1/status").arg(book.program.processId()));
+        QFile status(QStringLiteral("/proc/%1/status").arg(book.program().processId()));
         QVERIFY(status.open(QIODevice::ReadOnly));
         const QString peak = QString::fromLatin1(status.readAll()).split(u'\n').filter("VmHWM:").value(0);
         QVERIFY2(peak.section(' ', -2, -2).toLongLong() < 600 * 1024, qPrintable(peak));  // "VmHWM:  123456 kB"

@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
 #include "pages/pagelibrary.h"
+#include "pagegen/pageareas.h"
 #include "platform/colour.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
@@ -28,6 +29,19 @@ constexpr struct
 
 }  // namespace
 
+void Click(QWidget* window, const QString& control, Qt::MouseButton button, bool twice)
+{
+    const QStringList parts = control.split(u'@');
+    const QWidget* widget = Find(window, parts[0]);
+    const QStringList at = parts.value(1).split(u',');
+    const QPoint point = widget->mapTo(window, at.size() == 2 ? QPoint(at[0].toInt(), at[1].toInt())
+                                                              : widget->rect().center());
+    if (twice)
+        QTest::mouseDClick(window->windowHandle(), button, {}, point);
+    else
+        QTest::mouseClick(window->windowHandle(), button, {}, point);
+}
+
 void Book::Start(const QString& pageDirectory)
 {
     window_.reset();
@@ -48,25 +62,10 @@ const QImage& Book::page() const
     return window_->folder().colouringPage().image();
 }
 
-void Book::Click(const QString& control, Qt::MouseButton button, bool twice)
+void Book::Click(const QString& steps, Qt::MouseButton button, bool twice)
 {
-    if (control == QLatin1String("close"))
-        return void(window_->close());
-    const QStringList parts = control.split(u'@');
-    const QWidget* widget = Find(window_.get(), parts[0]);
-    const QStringList at = parts.value(1).split(u',');
-    const QPoint point = widget->mapTo(window_.get(), at.size() == 2 ? QPoint(at[0].toInt(), at[1].toInt())
-                                                                      : widget->rect().center());
-    if (twice)
-        QTest::mouseDClick(window_->windowHandle(), button, {}, point);
-    else
-        QTest::mouseClick(window_->windowHandle(), button, {}, point);
-}
-
-void Book::OpenPage(int folder, int page)
-{
-    Click(QStringLiteral("OpenFolder_%1").arg(folder));
-    Click(QStringLiteral("Thumbnail_%1").arg(page));
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts))
+        step == QLatin1String("close") ? void(window_->close()) : test::Click(window_.get(), step, button, twice);
 }
 
 QImage PageFromRows(const QStringList& rows)
@@ -109,31 +108,17 @@ QImage ColouredPage(int page, quint32 colour)
 
 QPoint PointInside(const QImage& page)
 {
-    const int w = page.width();
-    const int h = page.height();
-    auto white = [&](int x, int y) { return FromQRgb(page.pixel(x, y)) != Black; };
-    // Everything the edge reaches is outside the letter.
-    QList<bool> outside(qsizetype(w) * h, false);
-    QList<QPoint> todo;
-    for (int x = 0; x < w; ++x)
-        todo << QPoint(x, 0) << QPoint(x, h - 1);
-    for (int y = 0; y < h; ++y)
-        todo << QPoint(0, y) << QPoint(w - 1, y);
-    while (!todo.isEmpty()) {
-        const QPoint p = todo.takeLast();
-        if (!page.rect().contains(p) || outside[p.y() * w + p.x()] || !white(p.x(), p.y()))
-            continue;
-        outside[p.y() * w + p.x()] = true;
-        todo << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
-    }
-    // The first inside pixel with white all around it.
+    // The first pixel of an area inside the letter with its own area all
+    // around it.
+    const PageMap map(page);
     constexpr int Margin = 4;
-    for (int y = Margin; y < h - Margin; ++y)
-        for (int x = Margin; x < w - Margin; ++x) {
-            bool clear = !outside[y * w + x];
+    for (int y = Margin; y < page.height() - Margin; ++y)
+        for (int x = Margin; x < page.width() - Margin; ++x) {
+            const int area = map.areaAt(x, y);
+            bool clear = map.isInside(area);
             for (int dy = -Margin; dy <= Margin && clear; ++dy)
                 for (int dx = -Margin; dx <= Margin && clear; ++dx)
-                    clear = white(x + dx, y + dy);
+                    clear = map.areaAt(x + dx, y + dy) == area;
             if (clear)
                 return {x, y};
         }
@@ -240,7 +225,37 @@ QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString&
     return env;
 }
 
-QProcessEnvironment XEnvironment(const QTemporaryDir& home, const QString& display)
+bool RealBook::Possible()
+{
+    return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
+}
+
+RealBook::RealBook(QSize screen)
+{
+    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
+    if (server_.waitForReadyRead(10000))
+        display = u':' + QString::fromLatin1(server_.readLine()).trimmed();
+}
+
+RealBook::RealBook(const QStringList& arguments, QSize screen) : RealBook(screen)
+{
+    if (!display.isEmpty() && Start(arguments).waitForStarted())
+        window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
+    QTest::qWait(500);
+}
+
+RealBook::~RealBook()
+{
+    for (const auto& program : programs_) {
+        program->terminate();
+        if (!program->waitForFinished(3000))
+            program->kill();
+    }
+    StopDisplay();
+}
+
+QProcess& RealBook::Start(const QStringList& arguments)
 {
     // Under AddressSanitizer: libxkbcommon-x11 copies key names with strndup
     // out of buffers that are not NUL-terminated, which the strict string
@@ -248,59 +263,31 @@ QProcessEnvironment XEnvironment(const QTemporaryDir& home, const QString& displ
     QProcessEnvironment env = ProgramEnvironment(home, "strict_string_checks=0");
     env.insert("DISPLAY", display);
     env.insert("QT_QPA_PLATFORM", "xcb");
-    return env;
+    QProcess& program = *programs_.emplace_back(std::make_unique<QProcess>());
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(ATOZ_PROGRAM), arguments);
+    return program;
 }
 
-XServer::XServer(QSize screen)
+void RealBook::StopDisplay()
 {
-    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
-    if (process_.waitForReadyRead(10000))
-        display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
-}
-
-void XServer::Stop()
-{
-    if (process_.state() == QProcess::NotRunning)
+    if (server_.state() == QProcess::NotRunning)
         return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000))
-        process_.kill();
+    server_.terminate();
+    if (!server_.waitForFinished(3000))
+        server_.kill();
 }
 
-QString XServer::Xdotool(const QStringList& arguments) const
+QString RealBook::Xdotool(const QStringList& arguments) const
 {
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
+    env.insert("DISPLAY", display);
     tool.setProcessEnvironment(env);
     tool.start(QStringLiteral("xdotool"), arguments);
     tool.waitForFinished(15000);
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
-
-bool RealBook::Possible()
-{
-    return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
-}
-
-RealBook::RealBook(const QString& executable, const QStringList& arguments, QSize screen) : server_(screen)
-{
-    if (server_.display().isEmpty())
-        return;
-    program.setProcessEnvironment(XEnvironment(home, server_.display()));
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(executable, arguments);
-    if (program.waitForStarted())
-        window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
-    QTest::qWait(500);
-}
-
-RealBook::~RealBook()
-{
-    program.terminate();
-    if (!program.waitForFinished(3000))
-        program.kill();
 }
 
 void RealBook::Click(int leftTwips, QRect twips)
@@ -317,8 +304,8 @@ void RealBook::Click(QPoint pixels)
 bool RealBook::Exit()
 {
     Click(0, {150, 5190, 1785, 585});
-    return (program.state() == QProcess::NotRunning || program.waitForFinished(10000))
-        && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
+    return (program().state() == QProcess::NotRunning || program().waitForFinished(10000))
+        && program().exitStatus() == QProcess::NormalExit && program().exitCode() == 0;
 }
 
 }  // namespace atoz::test
