@@ -240,7 +240,7 @@ private slots:
         const QString proposal = pictures + "/colorpage.bmp";
         const auto path = [&](const QString& name) { return name == "*" ? proposal : book_->dir.filePath(name); };
         test::UnwritablePath(book_->dir.path(), "");
-        test::MakeOddFile(book_->dir.filePath("pipe.bmp"), test::OddFile::Fifo);
+        test::MakeOddFile(book_->dir.filePath("pipe.bmp"), "fifo");
         book_->services.files.answer = typed.isEmpty() ? QString() : path(typed);
         book_->Click("UserCmdSave");
 

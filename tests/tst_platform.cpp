@@ -221,7 +221,7 @@ private slots:
         QTest::newRow("RLE run past the end of a row") << runLengthFile(4, 2, 8, "0501 0001") << refused;
         // Formats a page never is, whatever the file is called.
         QTemporaryDir dir;
-        test::MakeOddFile(dir.filePath("slow.BMP"), test::OddFile::SlowSvg);
+        test::MakeOddFile(dir.filePath("slow.BMP"), "slow svg");
         QTest::newRow("SVG") << ReadFile(dir.filePath("slow.BMP")) << refused;
         QTest::newRow("JPEG") << encoded(test::PageFromRows({"#.rnb"}), "JPEG") << refused;
         // Pictures that load.
@@ -292,16 +292,16 @@ private slots:
         const QString notes = dir.filePath("notes.txt");
         WriteFile(notes, "notes");
         QFile::setPermissions(notes, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
-        test::MakeOddFile(dir.filePath("pipe"), test::OddFile::Fifo);
+        test::MakeOddFile(dir.filePath("pipe"), "fifo");
         if (existing.startsWith("file"))
             QFile::copy(notes, path);
         else if (existing.startsWith("link to "))
             QFile::link(QMap<QString, QString>{{"link to file", "notes.txt"}, {"link to fifo", "pipe"},
                                                {"link to nothing", "gone"}}[existing], path);
         else if (existing == "fifo")
-            test::MakeOddFile(path, test::OddFile::Fifo);
+            test::MakeOddFile(path, "fifo");
         else if (existing == "directory")
-            test::MakeOddFile(path, test::OddFile::Directory);
+            test::MakeOddFile(path, "directory");
         const QString before = test::KindOf(path);
         const QFileDevice::Permissions permissions = QFileInfo(path).permissions();
 

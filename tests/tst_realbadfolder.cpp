@@ -29,10 +29,10 @@ private slots:
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
         QTemporaryDir folder;
         const QDir pages(folder.path());
-        test::MakeOddFile(pages.filePath("b2f0p1.BMP"), test::OddFile::Fifo);
-        test::MakeOddFile(pages.filePath("b2f0p2.BMP"), test::OddFile::Zeros);
+        test::MakeOddFile(pages.filePath("b2f0p1.BMP"), "fifo");
+        test::MakeOddFile(pages.filePath("b2f0p2.BMP"), "zeros");
         for (int page = 3; page < PageCount; ++page)
-            test::MakeOddFile(pages.filePath(QStringLiteral("b2f0p%1.BMP").arg(page)), test::OddFile::SlowSvg);
+            test::MakeOddFile(pages.filePath(QStringLiteral("b2f0p%1.BMP").arg(page)), "slow svg");
         const QString backup = pages.filePath("b2f0p0.BMP.backup");
         test::WriteFile(backup, "a parent's copy of page A");
         test::AgeFile(backup, 24 * 3600);

@@ -21,11 +21,9 @@ namespace atoz::test {
 
 namespace {
 
-constexpr struct
-{
-    char symbol;
-    Colour colour;
-} Legend[] = {{'#', Black}, {'.', White}, {'r', 255}, {'n', NearBlack}, {'b', 16711680}};
+// The page rows' symbols, and the colours they stand for.
+const QString Symbols = QStringLiteral("#.rnb");
+constexpr Colour Colours[] = {Black, White, 255, NearBlack, 16711680};
 
 }  // namespace
 
@@ -73,37 +71,26 @@ QImage PageFromRows(const QStringList& rows)
     QImage page(int(rows.value(0).size()), int(rows.size()), QImage::Format_RGB32);
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
-            for (const auto& entry : Legend)
-                if (rows[y][x] == QLatin1Char(entry.symbol))
-                    page.setPixel(x, y, ToQRgb(entry.colour));
+            page.setPixel(x, y, ToQRgb(Colours[Symbols.indexOf(rows[y][x])]));
     return page;
 }
 
 QStringList RowsOf(const QImage& page)
 {
-    QStringList rows;
-    for (int y = 0; y < page.height(); ++y) {
-        QString row;
+    QStringList rows(page.height());
+    for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x) {
-            QChar symbol = u'?';
-            for (const auto& entry : Legend)
-                if (FromQRgb(page.pixel(x, y)) == entry.colour)
-                    symbol = QLatin1Char(entry.symbol);
-            row += symbol;
+            const Colour* colour = std::find(std::begin(Colours), std::end(Colours), FromQRgb(page.pixel(x, y)));
+            rows[y] += colour == std::end(Colours) ? u'?' : Symbols[colour - Colours];
         }
-        rows.append(row);
-    }
     return rows;
 }
 
 QImage ColouredPage(int page, quint32 colour)
 {
-    QImage image = LoadPagePicture(page);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (FromQRgb(image.pixel(x, y)) == White)
-                image.setPixel(x, y, ToQRgb(colour));
-    return image;
+    QImage image = LoadPagePicture(page).convertToFormat(QImage::Format_Indexed8, {ToQRgb(Black), ToQRgb(White)});
+    image.setColor(1, ToQRgb(colour));
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QPoint PointInside(const QImage& page)
@@ -145,17 +132,18 @@ QString UnwritablePath(const QString& directory, const QString& fileName)
     return blocker + u'/' + fileName;
 }
 
-void MakeOddFile(const QString& path, OddFile kind)
+void MakeOddFile(const QString& path, const QString& kind)
 {
-    switch (kind) {
-    case OddFile::Fifo:
+    if (kind == QLatin1String("fifo"))
         ::mkfifo(QFile::encodeName(path).constData(), 0644);
-        break;
-    case OddFile::Zeros:
+    else if (kind == QLatin1String("zeros"))
         QFile::link(QStringLiteral("/dev/zero"), path);
-        break;
-    case OddFile::SlowSvg: {
-        // A dashed, wide stroke along twenty curves, drawn 111 times.
+    else if (kind == QLatin1String("directory"))
+        QDir().mkpath(path);
+    else if (kind == QLatin1String("oversized")) {
+        WriteFile(path, "BM");
+        QFile::resize(path, MaxPictureFileSize + 1);
+    } else {  // a dashed, wide stroke along twenty curves, drawn 111 times
         QString svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
                       "width='480' height='400'><path id='a0' stroke='red' stroke-width='40' stroke-dasharray='1 1' "
                       "fill='blue' d='M0 0";
@@ -165,15 +153,6 @@ void MakeOddFile(const QString& path, OddFile kind)
         for (int level = 1; level <= 2; ++level)
             svg += QStringLiteral("<g id='a%1'>%2</g>").arg(level).arg(QStringLiteral("<use xlink:href='#a%1'/>").arg(level - 1).repeated(10));
         WriteFile(path, (svg + "</svg>").toLatin1());
-        break;
-    }
-    case OddFile::Directory:
-        QDir().mkpath(path);
-        break;
-    case OddFile::Oversized:
-        WriteFile(path, "BM");
-        QFile::resize(path, MaxPictureFileSize + 1);
-        break;
     }
 }
 
@@ -182,13 +161,8 @@ QString KindOf(const QString& path)
     struct stat status = {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return QStringLiteral("none");
-    if (S_ISREG(status.st_mode))
-        return QStringLiteral("file");
-    if (S_ISLNK(status.st_mode))
-        return QStringLiteral("link");
-    if (S_ISFIFO(status.st_mode))
-        return QStringLiteral("fifo");
-    return S_ISDIR(status.st_mode) ? QStringLiteral("directory") : QStringLiteral("other");
+    const mode_t mode = status.st_mode;
+    return S_ISREG(mode) ? "file" : S_ISLNK(mode) ? "link" : S_ISFIFO(mode) ? "fifo" : S_ISDIR(mode) ? "directory" : "other";
 }
 
 void WithFullDisk(qint64 bytes, const std::function<void()>& write)

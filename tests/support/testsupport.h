@@ -59,12 +59,7 @@ struct FakePrinter final : Printer
     {
         return printed.append({picture, twips, landscape}), !refuses;
     }
-    struct Page
-    {
-        QImage picture;
-        QRectF twips;
-        bool landscape;
-    };
+    struct Page { QImage picture; QRectF twips; bool landscape; };
     bool installed = true, refuses = false, landscape = false;
     QSizeF sheet{12240, 15840};  // US letter
     int dialogsShown = 0;
@@ -183,15 +178,11 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 // is a regular file.
 QString UnwritablePath(const QString& directory, const QString& fileName);
 
-// Odd things a page's name can stand for in a copy's folder.
-enum class OddFile {
-    Fifo,      // a FIFO that no one writes to
-    Zeros,     // a link to /dev/zero
-    SlowSvg,   // a 1 KB SVG that takes seconds to draw
-    Directory,
-    Oversized,  // a bitmap's header on more bytes than any picture takes
-};
-void MakeOddFile(const QString& path, OddFile kind);
+// Makes `path` an odd thing a page's name can stand for in a copy's folder:
+// "fifo" that no one writes to, "zeros" (a link to /dev/zero), "directory",
+// "oversized" (a bitmap's header on more bytes than any picture takes) or
+// "slow svg" (a 1 KB SVG that takes seconds to draw).
+void MakeOddFile(const QString& path, const QString& kind);
 // What stands at `path`, not following a link: "file", "link", "fifo",
 // "directory", "other" or "none".
 QString KindOf(const QString& path);
