@@ -29,11 +29,9 @@ class MainWindowTest : public QObject
 
     std::unique_ptr<test::Book> book_;
 
-    QWidget* find(const QString& name) const { return book_->Find(name); }
-    void click(const QString& steps) { book_->Click(steps); }
     QStringList storedPages() const { return QDir(book_->dir.path()).entryList({"b2f*"}, QDir::Files, QDir::Name); }
-    QColor shade(const QString& name) const { return find(name)->palette().color(QPalette::Window); }
-    bool undoShown() const { return find("UserCmdUndo")->isVisible(); }
+    QColor shade(const QString& name) const { return book_->Find(name)->palette().color(QPalette::Window); }
+    bool undoShown() const { return book_->Find("UserCmdUndo")->isVisible(); }
     // The page thumbnail `page` shows: the folder's copy of it, when the
     // thumbnail shows that copy's thumbnail; null otherwise.
     QImage shownPage(int page) const
@@ -47,45 +45,57 @@ private slots:
     void init() { book_ = std::make_unique<test::Book>(); }
     void cleanup() { book_.reset(); }
 
+    // Where each way through the book leads. A double-click acts once: its
+    // second press does not reach the control that the first click put
+    // under the pointer.
     void moves_data()
     {
         QTest::addColumn<QString>("clicks");
-        QTest::addColumn<int>("view");  // -1: the window closed
+        QTest::addColumn<bool>("twice");  // the last click a double-click
+        QTest::addColumn<int>("view");    // -1: the window closed
         QTest::addColumn<int>("folder");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("stored");
         const int closed = -1, home = int(View::Home), contents = int(View::Contents), colouring = int(View::Colouring);
-        QTest::newRow("start") << "" << home << 0 << 0 << "";
-        QTest::newRow("tile") << "OpenFolder_3" << contents << 3 << 0 << "";
-        QTest::newRow("tile's name") << "OpenFolderNumber_5" << contents << 5 << 0 << "";
-        QTest::newRow("tile's number") << "OpenFolderNumber2_6" << contents << 6 << 0 << "";
-        QTest::newRow("Open is folder 1 whatever was open") << "OpenFolder_4 UserCmdHome UserCmdOpen_0" << contents << 0
-                                                            << 0 << "";
-        QTest::newRow("Open's picture") << "OpenFolder_4 UserCmdHome UserCmdOpenPic" << contents << 0 << 0 << "";
-        QTest::newRow("another tab") << "OpenFolder_2 UserCmdChangeFolder_7" << contents << 7 << 0 << "";
-        QTest::newRow("thumbnail") << "OpenFolder_1 Thumbnail_4" << colouring << 1 << 4 << "";
-        QTest::newRow("OK stores, even uncoloured") << "OpenFolder_2 Thumbnail_4 UserCmdDone" << contents << 2 << 4
-                                                    << "b2f2p4.BMP";
-        QTest::newRow("home keeps the folder") << "OpenFolder_2 UserCmdHome" << home << 2 << 0 << "";
+        QTest::newRow("start") << "" << false << home << 0 << 0 << "";
+        QTest::newRow("tile") << "OpenFolder_3" << false << contents << 3 << 0 << "";
+        QTest::newRow("tile's name") << "OpenFolderNumber_5" << false << contents << 5 << 0 << "";
+        QTest::newRow("tile's number") << "OpenFolderNumber2_6" << false << contents << 6 << 0 << "";
+        QTest::newRow("Open is folder 1 whatever was open") << "OpenFolder_4 UserCmdHome UserCmdOpen_0" << false
+                                                            << contents << 0 << 0 << "";
+        QTest::newRow("Open's picture") << "OpenFolder_4 UserCmdHome UserCmdOpenPic" << false << contents << 0 << 0 << "";
+        QTest::newRow("another tab") << "OpenFolder_2 UserCmdChangeFolder_7" << false << contents << 7 << 0 << "";
+        QTest::newRow("thumbnail") << "OpenFolder_1 Thumbnail_4" << false << colouring << 1 << 4 << "";
+        QTest::newRow("OK stores, even uncoloured") << "OpenFolder_2 Thumbnail_4 UserCmdDone" << false << contents << 2
+                                                    << 4 << "b2f2p4.BMP";
+        QTest::newRow("home keeps the folder") << "OpenFolder_2 UserCmdHome" << false << home << 2 << 0 << "";
         QTest::newRow("changing folder keeps the page") << "OpenFolder_2 Thumbnail_8 UserCmdDone UserCmdChangeFolder_0"
-                                                        << contents << 0 << 8 << "b2f2p8.BMP";
-        QTest::newRow("exit at home") << "UserCmdExit_0" << closed << 0 << 0 << "";
-        QTest::newRow("exit picture") << "UserCmdExitPic" << closed << 0 << 0 << "";
-        QTest::newRow("exit on contents") << "OpenFolder_6 UserCmdExit_1" << closed << 6 << 0 << "";
-        QTest::newRow("closed while colouring stores the page") << "OpenFolder_3 Thumbnail_2 close" << closed << 3 << 2
-                                                                << "b2f3p2.BMP";
+                                                        << false << contents << 0 << 8 << "b2f2p8.BMP";
+        QTest::newRow("exit at home") << "UserCmdExit_0" << false << closed << 0 << 0 << "";
+        QTest::newRow("exit picture") << "UserCmdExitPic" << false << closed << 0 << 0 << "";
+        QTest::newRow("exit on contents") << "OpenFolder_6 UserCmdExit_1" << false << closed << 6 << 0 << "";
+        QTest::newRow("closed while colouring stores the page") << "OpenFolder_3 Thumbnail_2 close" << false << closed
+                                                                << 3 << 2 << "b2f3p2.BMP";
+        // The second press would fall on a thumbnail, the page, Home and Exit.
+        QTest::newRow("tile, twice") << "OpenFolder_0" << true << contents << 0 << 0 << "";
+        QTest::newRow("thumbnail, twice") << "OpenFolder_0 Thumbnail_0" << true << colouring << 0 << 0 << "";
+        QTest::newRow("OK, twice") << "OpenFolder_0 Thumbnail_0 UserCmdDone" << true << contents << 0 << 0 << "b2f0p0.BMP";
+        QTest::newRow("Home, twice") << "OpenFolder_0 UserCmdHome" << true << home << 0 << 0 << "";
     }
     void moves()
     {
         QFETCH(QString, clicks);
+        QFETCH(bool, twice);
         QFETCH(int, view);
-        click(clicks);
+        const qsizetype last = clicks.lastIndexOf(u' ') + 1;
+        book_->Click(clicks.left(last));
+        book_->Click(clicks.mid(last), Qt::LeftButton, twice);
         QCOMPARE(book_->window().isVisible(), view >= 0);
         if (view >= 0) {
             QCOMPARE(int(book_->window().CurrentView()), view);
             QCOMPARE(book_->window().palette().color(QPalette::Window), view == int(View::Colouring) ? QColor(Qt::white) : QColor(Qt::black));
             for (int bar = 0; bar < 3; ++bar)
-                QCOMPARE(find(QStringLiteral("CmdBar_%1").arg(bar))->isVisible(), view == bar);
+                QCOMPARE(book_->Find(QStringLiteral("CmdBar_%1").arg(bar))->isVisible(), view == bar);
         }
         if (view == int(View::Colouring)) {
             QCOMPARE(book_->page(), LoadPagePicture(book_->window().folder().CurrentPage()));
@@ -103,30 +113,30 @@ private slots:
     // are in. Going home releases the tab.
     void tabsAndGoingHome()
     {
-        click("OpenFolder_5");
+        book_->Click("OpenFolder_5");
         auto* scroll = book_->Find<QScrollBar>("ContentsScroll");
         scroll->setValue(2);
-        QCOMPARE(find("ContentsPage")->y(), -TwipsToPixels(2 * GridRowPitch));  // by whole rows
+        QCOMPARE(book_->Find("ContentsPage")->y(), -TwipsToPixels(2 * GridRowPitch));  // by whole rows
         QCOMPARE(shade("UserCmdChangeFolder_5"), QColor(Qt::black));
-        QCOMPARE(find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(find("ImagePoint")->y(), find("UserCmdChangeFolder_5")->y());
+        QCOMPARE(book_->Find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(book_->Find("ImagePoint")->y(), book_->Find("UserCmdChangeFolder_5")->y());
 
         QImage portrait(400, 480, QImage::Format_RGB32);
         portrait.fill(Qt::green);
         QVERIFY(SavePicture(portrait, book_->PageFile(5, 3)));
-        click("UserCmdChangeFolder_5");
+        book_->Click("UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 2);
         QCOMPARE(shownPage(3), LoadPagePicture(3));
-        click("UserCmdChangeFolder_1 UserCmdChangeFolder_5");
+        book_->Click("UserCmdChangeFolder_1 UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 0);
         for (int i = 0; i < PageCount; ++i)
             QCOMPARE(shownPage(i), i == 3 ? portrait : LoadPagePicture(i));
         QVERIFY(!book_->window().findChild<frmProgressForm*>());
 
-        click("UserCmdHome");
+        book_->Click("UserCmdHome");
         QCOMPARE(shade("UserCmdChangeFolder_5"), ToQColor(FolderColour(5)));
-        QVERIFY(find("Thumbnailbox_0")->isVisibleTo(find("ContentsPage")));
-        QVERIFY(!find("Thumbnail_0")->isVisibleTo(find("ContentsPage")));
+        QVERIFY(book_->Find("Thumbnailbox_0")->isVisibleTo(book_->Find("ContentsPage")));
+        QVERIFY(!book_->Find("Thumbnail_0")->isVisibleTo(book_->Find("ContentsPage")));
         QCOMPARE(book_->window().folder().CurrentFolder(), 5);
     }
 
@@ -150,25 +160,25 @@ private slots:
         const QString pages = writableAtOK ? book_->dir.path() : test::UnwritablePath(book_->dir.path(), "pages");
         book_->Start(pages);
         const QPoint inside = test::PointInside(LoadPagePicture(1));
-        click(QStringLiteral("OpenFolder_1 Thumbnail_1 Paint_7 Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
+        book_->Click(QStringLiteral("OpenFolder_1 Thumbnail_1 Paint_7 Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
         const QImage coloured = book_->page();
         QCOMPARE(FromQRgb(coloured.pixel(inside)), Colour(255));
         QCOMPARE(book_->window().folder().page(1), LoadPagePicture(1));  // the folder's copy waits for OK
 
-        click("UserCmdDone");
+        book_->Click("UserCmdDone");
         const QList<QPair<QString, QString>> told{{"File Save Error", "Your coloring page was not saved."}};
         QCOMPARE(book_->services.messages.shown, told.mid(0, writableAtOK ? 0 : 1));
         QCOMPARE(book_->window().CurrentView(), View::Contents);
         QVERIFY(!undoShown());
         QCOMPARE(shownPage(1), coloured);
-        click("UserCmdHome OpenFolder_1");
+        book_->Click("UserCmdHome OpenFolder_1");
         QCOMPARE(shownPage(1), coloured);
 
         if (writableAtShutDown && !writableAtOK) {
             QVERIFY(QFile::remove(QFileInfo(pages).path()));
             QVERIFY(QDir().mkpath(pages));
         }
-        click("close");
+        book_->Click("close");
         QCOMPARE(book_->services.messages.shown.size(), int(!writableAtOK) + int(!writableAtShutDown));
         QCOMPARE(LoadPicture(book_->PageFile(1, 1)), writableAtShutDown ? coloured : QImage());
         if (writableAtShutDown) {  // a 24-bit bitmap, as the book's pages have always been
@@ -195,7 +205,7 @@ private slots:
             QVERIFY((progress->frameGeometry().center() - book.center()).manhattanLength() <= 2);
             book_->window().close();
         });
-        click("OpenFolder_4");
+        book_->Click("OpenFolder_4");
         QVERIFY(!book_->window().isVisible());
         QCOMPARE(book_->window().folder().CurrentFolder(), 4);
         for (QWidget* top : QApplication::topLevelWidgets())
@@ -247,7 +257,7 @@ private slots:
             else
                 (close == "close" ? static_cast<QWidget*>(window) : &book_->window())->close();
         });
-        click(control);  // returns once the names window has gone
+        book_->Click(control);  // returns once the names window has gone
         QCOMPARE(book_->window().isVisible() + other.isVisible(), close == "shut-down" ? 0 : 2);
         if (close == "shut-down")
             book_->Start();
@@ -257,35 +267,8 @@ private slots:
         // What is drawn, as a screen reader reads it.
         for (const auto& [label, shown] : {std::pair{"OpenFolderNumber_0", stored[0]}, {"OpenFolderNumber_1", markup},
                                            {"UserCmdChangeFolder_1", markup}, {"UserCmdChangeFolder_2", QString()}})
-            QCOMPARE(QAccessible::queryAccessibleInterface(find(label))->text(QAccessible::Name), shown);
+            QCOMPARE(QAccessible::queryAccessibleInterface(book_->Find(label))->text(QAccessible::Name), shown);
         QVERIFY(book_->window().findChildren<frmName*>().isEmpty() && book_->window().CurrentView() == View::Home);
-    }
-
-    // A double-click acts once. The second press must not reach the control
-    // that the first click put under the pointer.
-    void doubleClicks_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("under");  // what the second press falls on
-        QTest::addColumn<int>("view");
-        QTest::newRow("tile") << "" << "OpenFolder_0" << "Thumbnail_" << int(View::Contents);
-        QTest::newRow("thumbnail") << "OpenFolder_0" << "Thumbnail_0" << "Page_2" << int(View::Colouring);
-        QTest::newRow("OK") << "OpenFolder_0 Thumbnail_0" << "UserCmdDone" << "UserCmdHome" << int(View::Contents);
-        QTest::newRow("Home") << "OpenFolder_0" << "UserCmdHome" << "UserCmdExit" << int(View::Home);
-    }
-    void doubleClicks()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, control);
-        QFETCH(QString, under);
-        click(before);
-        const QPoint at = find(control)->mapTo(&book_->window(), find(control)->rect().center());
-        book_->Click(control, Qt::LeftButton, true);
-        QVERIFY(book_->window().isVisible());
-        QTEST(int(book_->window().CurrentView()), "view");
-        QVERIFY2(book_->window().childAt(at)->objectName().startsWith(under), "the case tests nothing");
-        QVERIFY(!undoShown());
     }
 
     // Any button picks a paint, moving the marker to it, and colours an area;
@@ -305,16 +288,16 @@ private slots:
         QFETCH(bool, twice);
         const QPoint inside = test::PointInside(LoadPagePicture(0));
         book_->OpenPage(0, 0);
-        QCOMPARE(find("PaintMarker")->parentWidget(), find("Paint_2"));
+        QCOMPARE(book_->Find("PaintMarker")->parentWidget(), book_->Find("Paint_2"));
         book_->Click("Paint_7", button);
-        QCOMPARE(find("PaintMarker")->parentWidget(), find("Paint_7"));
+        QCOMPARE(book_->Find("PaintMarker")->parentWidget(), book_->Find("Paint_7"));
         QCOMPARE(QList<QColor>({shade("PaintMarker"), shade("Paint_7"), shade("Paint_2")}),
                  QList<QColor>({QColor(255, 0, 0), QColor(Qt::white), ToQColor(DefaultPaint(2))}));
 
         book_->Click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()), button, twice);
         QCOMPARE(FromQRgb(book_->page().pixel(inside)), Colour(255));
         QVERIFY(undoShown());
-        click("UserCmdUndo");
+        book_->Click("UserCmdUndo");
         QCOMPARE(book_->page(), LoadPagePicture(0));
         QVERIFY(!undoShown());
     }
