@@ -51,43 +51,11 @@ class ColouringTest : public QObject
     Q_OBJECT
 
 private slots:
-    // After a red fill of area 0, a click somewhere: half pixels round to
-    // the even one; a click that fills nothing leaves the page, its signals
-    // and the record of the last fill alone. The undo that follows takes
-    // back the last fill, found again at the same half pixel.
-    void clicks_data()
-    {
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QString>("areas");  // afterwards; before the undo
-        QTest::newRow("half pixels: (2, 4), not outline") << QPointF(2.5, 3.5) << "r.r.";
-        QTest::newRow("outline") << QPointF(3, 0) << "r...";
-        QTest::newRow("rounds onto outline") << QPointF(2.6, 0) << "r...";
-        QTest::newRow("below page") << QPointF(1, 5.6) << "r...";
-        QTest::newRow("not a number") << QPointF(std::nan(""), 1) << "r...";
-        QTest::newRow("far away") << QPointF(1e30, 1) << "r...";
-    }
-    void clicks()
-    {
-        QFETCH(QPointF, at);
-        QFETCH(QString, areas);
-        Book book;
-        book.palette.SetPaintColor(255);
-        QVERIFY(book.click(Inside[0]));
-        QSignalSpy announced(&book.page, &ColouringPage::undoAvailableChanged);
-        QSignalSpy edited(&book.page, &ColouringPage::edited);
-        const QImage before = book.page.image();
-        const bool fills = areas != "r...";
-        QCOMPARE(book.click(at), fills);
-        QCOMPARE(book.areas(), areas);
-        QCOMPARE(book.page.image() == before, !fills);
-        QCOMPARE(edited.count(), int(fills));
-        QVERIFY(fills || announced.isEmpty());
-        QVERIFY(book.page.UndoLastFill());
-        QCOMPARE(book.areas(), fills ? "r..." : "....");
-    }
-
     // Steps: "0r" fills area 0 with red (colours r, b, n as in the page rows),
-    // "#" clicks the outline, "U" undoes, "S7" selects swatch 7.
+    // "@x,y" clicks there with the paint of the moment, "U" undoes, "S7"
+    // selects swatch 7. A click that fills nothing leaves the page, its
+    // signals and the record of the last fill alone; half pixels round to
+    // the even one.
     void undoSequences_data()
     {
         QTest::addColumn<QStringList>("steps");
@@ -97,7 +65,13 @@ private slots:
         QTest::newRow("undo a fill") << QStringList{"0r", "U"} << "...." << false;
         QTest::newRow("second undo offers nothing") << QStringList{"0r", "U", "U"} << "...." << false;
         QTest::newRow("only the last fill") << QStringList{"0r", "1b", "U"} << "r..." << false;
-        QTest::newRow("refused click in between") << QStringList{"0r", "#", "U"} << "...." << false;
+        QTest::newRow("outline click in between") << QStringList{"0r", "@3,3", "U"} << "...." << false;
+        QTest::newRow("rounds onto outline") << QStringList{"0r", "@2.6,0", "U"} << "...." << false;
+        QTest::newRow("below page") << QStringList{"0r", "@1,5.6", "U"} << "...." << false;
+        QTest::newRow("not a number") << QStringList{"0r", "@nan,1", "U"} << "...." << false;
+        QTest::newRow("far away") << QStringList{"0r", "@1e30,1", "U"} << "...." << false;
+        QTest::newRow("half pixels: (2, 4)") << QStringList{"0r", "@2.5,3.5"} << "r.r." << true;
+        QTest::newRow("the undo finds the half pixel") << QStringList{"0r", "@2.5,3.5", "U"} << "r..." << false;
         QTest::newRow("new swatch in between") << QStringList{"0r", "S7", "U"} << "...." << false;
         QTest::newRow("new swatch then fill") << QStringList{"0r", "S7", "1r", "U"} << "r..." << false;
         QTest::newRow("two colours, one undo") << QStringList{"0r", "0b", "U"} << "r..." << false;
@@ -114,8 +88,14 @@ private slots:
         for (const QString& step : steps) {
             if (step == "U")
                 book.page.UndoLastFill();
-            else if (step == "#")
-                book.click({3, 3});
+            else if (step.startsWith(u'@')) {
+                const QStringList at = step.mid(1).split(u',');
+                const QImage before = book.page.image();
+                QSignalSpy announced(&book.page, &ColouringPage::undoAvailableChanged);
+                QSignalSpy edited(&book.page, &ColouringPage::edited);
+                if (!book.click({at[0].toDouble(), at[1].toDouble()}))
+                    QVERIFY(book.page.image() == before && announced.isEmpty() && edited.isEmpty());
+            }
             else if (step.startsWith(u'S'))
                 book.palette.SelectSwatch(step.mid(1).toInt());
             else {
