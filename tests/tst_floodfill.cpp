@@ -62,9 +62,8 @@ private slots:
                                                  << QStringList{"rrrrr", "#####"};
         QTest::newRow("several colours painted over") << QStringList{"bbb#.", "b.n#.", "rrr#."} << QPoint(1, 1)
                                                       << true << QStringList{"rrr#.", "rrr#.", "rrr#."};
-        QTest::newRow("seed left of x") << QStringList{".."} << QPoint(-1, 0) << false << QStringList{".."};
-        QTest::newRow("seed right of x") << QStringList{".."} << QPoint(2, 0) << false << QStringList{".."};
-        QTest::newRow("seed below") << QStringList{".."} << QPoint(0, 1) << false << QStringList{".."};
+        for (const QPoint seed : {QPoint(-1, 0), QPoint(2, 0), QPoint(0, 1)})
+            QTest::addRow("seed off the page at %d,%d", seed.x(), seed.y()) << QStringList{".."} << seed << false << QStringList{".."};
         QTest::newRow("one pixel") << QStringList{"."} << QPoint(0, 0) << true << QStringList{"r"};
     }
 
@@ -92,45 +91,38 @@ private slots:
     {
         QFETCH(int, ink);
         constexpr std::uint32_t Border = 0, Fill = 7;
-        struct Case
-        {
-            std::vector<std::uint32_t> pixels;
-            int width, height;
-            std::ptrdiff_t stride;
-        };
-        std::vector<Case> cases;
+        // Each case: its pixels, width, height and stride.
+        std::vector<std::tuple<std::vector<std::uint32_t>, int, int, int>> cases;
         QRandomGenerator random(uint(ink + 17));
-        if (ink < 0) {
-            for (int page = 0; page < PageCount; ++page) {
-                const QImage picture = LoadPagePicture(page);
-                Case c{{}, picture.width(), picture.height(), picture.width()};
-                for (int y = 0; y < c.height; ++y)
-                    for (int x = 0; x < c.width; ++x)
-                        c.pixels.push_back(FromQRgb(picture.pixel(x, y)) == Black ? Border : 1);
-                cases.push_back(std::move(c));
-            }
-        } else {
-            for (const QSize size : {QSize(1, 1), QSize(63, 9), QSize(64, 64), QSize(65, 7), QSize(130, 50)}) {
-                Case c{{}, size.width(), size.height(), size.width() + 3};
-                for (int i = 0; i < c.stride * c.height; ++i)
-                    c.pixels.push_back(int(random.bounded(100)) < ink ? Border : 1 + random.bounded(Fill + 1));
-                cases.push_back(std::move(c));
-            }
+        for (int page = 0; page < PageCount && ink < 0; ++page) {
+            const QImage picture = LoadPagePicture(page);
+            std::vector<std::uint32_t> pixels;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    pixels.push_back(FromQRgb(picture.pixel(x, y)) == Black ? Border : 1);
+            cases.emplace_back(pixels, picture.width(), picture.height(), picture.width());
+        }
+        for (const QSize size : {QSize(1, 1), QSize(63, 9), QSize(64, 64), QSize(65, 7), QSize(130, 50)}) {
+            std::vector<std::uint32_t> pixels(std::size_t((size.width() + 3) * size.height()));
+            for (std::uint32_t& pixel : pixels)
+                pixel = int(random.bounded(100)) < ink ? Border : 1 + random.bounded(Fill + 1);
+            if (ink >= 0)
+                cases.emplace_back(pixels, size.width(), size.height(), size.width() + 3);
         }
 
         int fills = 0, mismatches = 0;
-        for (const Case& c : cases) {
+        for (const auto& [pixels, width, height, stride] : cases) {
             // A seed in every area: each fill inks its area over for the next.
-            std::vector<std::uint32_t> areas = c.pixels;
-            for (int y = 0; y < c.height; ++y)
-                for (int x = 0; x < c.width; ++x) {
-                    if (areas[std::size_t(y * c.stride + x)] == Border)
+            std::vector<std::uint32_t> areas = pixels;
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x) {
+                    if (areas[std::size_t(y * stride + x)] == Border)
                         continue;
-                    std::vector<std::uint32_t> fast = c.pixels, plain = c.pixels;
-                    QVERIFY(FloodFill(fast.data(), c.width, c.height, c.stride, x, y, Fill, Border));
-                    breadthFirstFill(plain, c.width, c.height, c.stride, {x, y}, Fill, Border);
+                    std::vector<std::uint32_t> fast = pixels, plain = pixels;
+                    QVERIFY(FloodFill(fast.data(), width, height, stride, x, y, Fill, Border));
+                    breadthFirstFill(plain, width, height, stride, {x, y}, Fill, Border);
                     mismatches += fast != plain;
-                    breadthFirstFill(areas, c.width, c.height, c.stride, {x, y}, Border, Border);
+                    breadthFirstFill(areas, width, height, stride, {x, y}, Border, Border);
                     ++fills;
                 }
         }

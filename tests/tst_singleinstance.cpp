@@ -31,27 +31,6 @@ int HoldDirectory(int argc, char* argv[])
     return app.exec();
 }
 
-// Another process holding `directory`, started from this test program.
-class Holder
-{
-public:
-    explicit Holder(const QString& directory)
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(HolderVariable, directory);
-        process.setProcessEnvironment(env);
-        process.start(QCoreApplication::applicationFilePath(), {});
-    }
-    ~Holder()
-    {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-    bool holds() { return process.waitForReadyRead(10000) && process.readLine().trimmed() == "holding"; }
-
-    QProcess process;
-};
-
 }  // namespace
 
 class SingleInstanceTest : public QObject
@@ -119,13 +98,15 @@ private slots:
     void handOverToAnotherProcessAndTakeOverAfterKill()
     {
         QTemporaryDir dir;
-        {
-            Holder holder(dir.path());
-            QVERIFY(holder.holds());
-            QCOMPARE(SingleInstance(dir.path()).Claim(), Start::HandedOver);
-            holder.process.kill();
-            QVERIFY(holder.process.waitForFinished(3000));
-        }
+        QProcess holder;  // a copy of this test program that holds the folder
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(HolderVariable, dir.path());
+        holder.setProcessEnvironment(env);
+        holder.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(holder.waitForReadyRead(10000) && holder.readLine().trimmed() == "holding");
+        QCOMPARE(SingleInstance(dir.path()).Claim(), Start::HandedOver);
+        holder.kill();
+        QVERIFY(holder.waitForFinished(3000));
         QVERIFY(QFileInfo::exists(SingleInstance::LockFileName(dir.path())));
         QVERIFY(QFileInfo::exists(SingleInstance::ServerName(dir.path())));
 
