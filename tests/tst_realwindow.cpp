@@ -1,15 +1,21 @@
 #include "colouring/floodfill.h"
+#include "folders/folderstore.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
 #include "mainwindow/mainwindow.h"
 #include "palette/paintswatches.h"
 #include "pages/pagelibrary.h"
+#include "platform/bookscale.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -17,15 +23,28 @@
 using namespace atoz;
 
 // The built program in a real X window, clicked by xdotool like a child's
-// mouse. This covers what the headless tests cannot: the window system's own
-// event path, the real window size, the cursors being made on a display, and
-// the ways a real run ends.
+// mouse, and as a native Wayland client. This covers what the headless tests
+// cannot: the window system's own event path, the real window size, the
+// cursors being made on a display, the ways a real run ends, a real run on a
+// folder of odd files, and one book for each page folder.
 class RealWindowTest : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir home_;  // the Wayland client's
+    QProcess weston_, program_;
+
 private slots:
-    void cleanup() { SetTwipsScale(1); }
+    void cleanup()
+    {
+        SetTwipsScale(1);
+        for (QProcess* process : {&program_, &weston_})
+            if (process->state() != QProcess::NotRunning) {
+                process->terminate();
+                if (!process->waitForFinished(5000))
+                    process->kill();
+            }
+    }
 
     // Copy 1, page A, three areas coloured, then the run ends: with OK and
     // Exit, or never a click on OK. However it ends, every fill is on disk,
@@ -101,6 +120,170 @@ private slots:
         QCOMPARE(stored.size(), PageSize);
         for (const auto& [point, swatch] : fills)
             QCOMPARE(FromQRgb(stored.pixel(point)), DefaultPaint(swatch));
+    }
+
+    // The built program on a copy's folder holding what a family's computer can
+    // hold under page names: a FIFO, a link to /dev/zero, SVGs that take seconds
+    // each to draw, and a parent's backup beside page A. The copy opens within
+    // 10 s and under 600 MB, page A is coloured and stored, nothing else in the
+    // folder is touched, and a secondary window shows its own caption exactly.
+    void openAFolderOfOddFiles()
+    {
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        QTemporaryDir folder;
+        const QDir pages(folder.path());
+        test::MakeOddFile(pages.filePath("b2f0p1.BMP"), "fifo");
+        test::MakeOddFile(pages.filePath("b2f0p2.BMP"), "zeros");
+        for (int page = 3; page < PageCount; ++page)
+            test::MakeOddFile(pages.filePath(QStringLiteral("b2f0p%1.BMP").arg(page)), "slow svg");
+        const QString backup = pages.filePath("b2f0p0.BMP.backup");
+        test::WriteFile(backup, "a parent's copy of page A");
+        test::AgeFile(backup, 24 * 3600);
+        const QByteArray svg = test::ReadFile(pages.filePath("b2f0p25.BMP"));
+
+        test::RealBook book({"--data-dir", pages.path(), "--scale", "1"});
+        QVERIFY2(!book.window.isEmpty(), "the window did not show");
+        book.Click(0, {870, 2100, 1080, 420});  // "Name"
+        const QString names = book.Xdotool({"search", "--sync", "--onlyvisible", "--name", "Vorlane"});
+        QCOMPARE(book.Xdotool({"getwindowname", names.section(u'\n', 0, 0)}), QString("Vorlane Coloring Books"));
+        book.Xdotool({"key", "Escape"});
+
+        // The clicks wait in line behind the opening of the copy, so page A
+        // is stored only once the copy is open.
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        QElapsedTimer opening;
+        opening.start();
+        book.Click(HomeView::BarWidth, {1350, 2490, 1365, 1635});    // tile "1"
+        book.Click(ContentsView::BarWidth, {100, 100, 2120, 1766});  // page A
+        book.Click(0, PaintSwatches::SwatchPlace(7));                // red
+        book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + inside);
+        book.Click(0, {60, 180, 585, 465});  // OK
+        const QString pageA = pages.filePath("b2f0p0.BMP");
+        while (!QFileInfo::exists(pageA) && opening.elapsed() < 10000)
+            QTest::qWait(100);
+        QVERIFY2(QFileInfo::exists(pageA), "the copy did not open within 10 s");
+        QFile status(QStringLiteral("/proc/%1/status").arg(book.program().processId()));
+        QVERIFY(status.open(QIODevice::ReadOnly));
+        const QString peak = QString::fromLatin1(status.readAll()).split(u'\n').filter("VmHWM:").value(0);
+        QVERIFY2(peak.section(' ', -2, -2).toLongLong() < 600 * 1024, qPrintable(peak));  // "VmHWM:  123456 kB"
+        QVERIFY2(book.Exit(), "the program did not end well at Exit");
+
+        QCOMPARE(FromQRgb(LoadPicture(pageA).pixel(inside)), Colour(255));
+        QCOMPARE(test::ReadFile(backup), QByteArray("a parent's copy of page A"));
+        QCOMPARE(test::KindOf(pages.filePath("b2f0p1.BMP")), QString("fifo"));
+        QCOMPARE(test::KindOf(pages.filePath("b2f0p2.BMP")), QString("link"));
+        QCOMPARE(test::ReadFile(pages.filePath("b2f0p25.BMP")), svg);
+        QCOMPARE(pages.entryList(QDir::Files | QDir::System | QDir::Hidden).size(), PageCount + 1);
+    }
+
+    // The built program started more than once under a private X server, as a
+    // child double-clicking its menu entry does: one book for each page folder.
+    void oneBookForEachFolder()
+    {
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        test::RealBook x;
+        QVERIFY2(!x.display.isEmpty(), "Xvfb did not start");
+        const auto start = [&](const char* pages) { return &x.Start({"--data-dir", x.home.filePath(pages)}); };
+        // The book's visible main windows, and the one in front under the
+        // middle of the screen, where both books open.
+        const auto windows = [&] {
+            return x.Xdotool({"search", "--onlyvisible", "--name", "Book 2: A to Z"}).split('\n', Qt::SkipEmptyParts);
+        };
+        const auto onTop = [&] { return x.Xdotool({"mousemove", "512", "384", "getmouselocation"}).section("window:", 1); };
+
+        // Two starts 0.3 s apart on one folder: the second hands over and ends.
+        QProcess* first = start("pages");
+        QTest::qWait(300);
+        QProcess* second = start("pages");
+        QVERIFY2(second->waitForFinished(10000), "the second start did not end");
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+        const QString book = x.Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"});
+        QVERIFY2(!book.isEmpty(), "the first start shows no window");
+        QTest::qWait(1000);
+        QCOMPARE(windows(), QStringList{book});
+        QCOMPARE(first->state(), QProcess::Running);
+
+        // Another folder is another book, in a window of its own, in front.
+        QProcess* other = start("other");
+        QTRY_COMPARE_WITH_TIMEOUT(windows().size(), 2, 15000);
+        QStringList both = windows();
+        both.removeAll(book);
+        QTRY_COMPARE_WITH_TIMEOUT(onTop(), both.value(0), 5000);
+
+        // A start on the first folder again brings its book to the front.
+        QProcess* third = start("pages");
+        QVERIFY(third->waitForFinished(10000));
+        QCOMPARE(third->exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(onTop(), book, 5000);
+        QCOMPARE(windows().size(), 2);
+        QCOMPARE(other->state(), QProcess::Running);
+    }
+
+    // The built program as a native Wayland client, on a headless weston of the
+    // test's own: the window shows at the scale that fits the screen, with the
+    // home view in it, and SIGTERM ends the book as its close box does.
+    void showsTheHomeViewAndEndsOnSigterm()
+    {
+        for (const char* tool : {"weston", "weston-screenshooter"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QSKIP("needs weston (./test.sh installs it)");
+        const QSize screen(1280, 800);
+        const QString socket = QStringLiteral("atoz-test-%1").arg(QCoreApplication::applicationPid());
+        // Under LeakSanitizer: Qt's Wayland plugins are unloaded before the
+        // leak check runs, so what they keep for the whole run shows up as
+        // leaks of an unknown module. The book's own code is checked for
+        // leaks by every other test.
+        QProcessEnvironment env = test::ProgramEnvironment(home_, "detect_leaks=0");
+        env.insert("WAYLAND_DISPLAY", socket);
+        env.insert("QT_QPA_PLATFORM", "wayland");
+        env.remove("DISPLAY");  // no way back to X
+        weston_.setProcessEnvironment(env);
+        weston_.setProcessChannelMode(QProcess::MergedChannels);  // its log stays out of the test's
+        weston_.start(QStringLiteral("weston"),
+                      {"--backend=headless-backend.so", "--socket=" + socket, "--use-pixman", "--debug",
+                       QStringLiteral("--width=%1").arg(screen.width()),
+                       QStringLiteral("--height=%1").arg(screen.height())});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home_.filePath("runtime/" + socket)), 10000);
+        program_.setProcessEnvironment(env);
+        program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program_.start(QStringLiteral(ATOZ_PROGRAM), {"--data-dir", home_.filePath("pages")});
+        QVERIFY(program_.waitForStarted());
+
+        // The book fits the screen with a title bar: 1.75 on 1280 x 800, so
+        // the first folder's tile shows at that scale. Its size, in weston's
+        // screenshot, is that of the rows and columns mostly in its colour:
+        // the name and number on it take a little, the window's icon has a
+        // little of the colour too.
+        SetTwipsScale(FittingScale(screen, frmRezivIdod::EstimatedFrame,
+                                   {frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight}));
+        const auto tile = [&] {
+            QTemporaryDir shots;
+            QProcess shooter;
+            shooter.setProcessEnvironment(env);
+            shooter.setWorkingDirectory(shots.path());
+            shooter.start(QStringLiteral("weston-screenshooter"), {});
+            shooter.waitForFinished(10000);
+            const QImage shot = QImage(shots.filePath(QDir(shots.path()).entryList({"*.png"}).value(0)))
+                                    .convertToFormat(QImage::Format_RGB32);
+            int rows = 0, width = 0;
+            for (int y = 0; y < shot.height(); ++y) {
+                int count = 0;
+                for (int x = 0; x < shot.width(); ++x)
+                    count += shot.pixel(x, y) == ToQRgb(FolderColour(0));
+                rows += count >= 50;
+                width = std::max(width, count);
+            }
+            return QSize(width, rows);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(tile(), TwipsSize(1365, 1635), 20000);
+
+        ::kill(pid_t(program_.processId()), SIGTERM);
+        QVERIFY2(program_.waitForFinished(10000), "the program did not end at SIGTERM");
+        QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program_.exitCode(), 0);
     }
 };
 
