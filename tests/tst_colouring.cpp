@@ -2,12 +2,9 @@
 #include "colouring/floodfill.h"
 #include "pages/pagelibrary.h"
 #include "palette/palette.h"
-#include "platform/settingsstore.h"
 #include "support/testsupport.h"
 
 #include <QRandomGenerator>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>

@@ -5,12 +5,9 @@
 #include "pages/contentsgrid.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
 #include "support/testsupport.h"
 
 #include <QDir>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace atoz;

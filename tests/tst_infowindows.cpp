@@ -1,7 +1,6 @@
 #include "info/infowindow.h"
 #include "pages/maker.h"
 #include "info/webwindow.h"
-#include "mainwindow/mainwindow.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
 

@@ -2,7 +2,6 @@
 #include "folders/progresswindow.h"
 #include "pages/contentsgrid.h"
 #include "mainwindow/contentsview.h"
-#include "mainwindow/mainwindow.h"
 #include "pages/pagelibrary.h"
 #include "palette/palette.h"
 #include "platform/picture.h"

@@ -1,4 +1,3 @@
-#include "mainwindow/mainwindow.h"
 #include "output/printchoices.h"
 #include "output/printquerywindow.h"
 #include "palette/paletteeditor.h"

@@ -1,20 +1,15 @@
 #include "platform/colour.h"
 #include "platform/locations.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "support/testsupport.h"
 
 #include <QBuffer>
 #include <QDataStream>
-#include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 

@@ -8,9 +8,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QPushButton>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <pwd.h>

@@ -3,7 +3,6 @@
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
-#include "mainwindow/mainwindow.h"
 #include "palette/paintswatches.h"
 #include "pages/pagelibrary.h"
 #include "platform/bookscale.h"
@@ -13,9 +12,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>

@@ -8,7 +8,6 @@
 #include "output/printquerywindow.h"
 #include "palette/paletteeditor.h"
 #include "mainwindow/colouringview.h"
-#include "mainwindow/mainwindow.h"
 #include "palette/paintswatches.h"
 #include "platform/bookscale.h"
 #include "platform/twips.h"

@@ -6,15 +6,10 @@
 #include "platform/ui/services.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QList>
-#include <QPair>
 #include <QProcess>
-#include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-#include <QWidget>
 
 #include <functional>
 
