@@ -3,39 +3,89 @@
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
+#include "output/printchoices.h"
+#include "output/printing.h"
 #include "palette/paintswatches.h"
 #include "pages/pagelibrary.h"
 #include "platform/bookscale.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
+#include "platform/ui/qtprinter.h"
 #include "support/testsupport.h"
 
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QtTest>
 
 #include <csignal>
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace atoz;
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+bool schedulerRunning()
+{
+    return run("lpstat", {"-r"}).contains("scheduler is running");
+}
+
+}  // namespace
 
 // The built program in a real X window, clicked by xdotool like a child's
 // mouse, and as a native Wayland client. This covers what the headless tests
 // cannot: the window system's own event path, the real window size, the
 // cursors being made on a display, the ways a real run ends, a real run on a
-// folder of odd files, and one book for each page folder.
+// folder of odd files, one book for each page folder, and printing onto
+// real printer queues.
 class RealWindowTest : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir home_;  // the Wayland client's
-    QProcess weston_, program_;
+    QProcess weston_, program_, scheduler_;
+
+    // The print system for a test: the one already running, or a scheduler
+    // of the test's own, with queues "PDF" and "PDF-Spare" that write every
+    // job as a PDF file into PDF/ under the user's home folder. False when
+    // it is not installed.
+    bool printSystem()
+    {
+        for (const char* tool : {"/usr/sbin/cupsd", "lpadmin", "pdfinfo", "pdftoppm"})
+            if (QStandardPaths::findExecutable(tool).isEmpty() && !QFile::exists(tool))
+                return false;
+        if (!schedulerRunning()) {
+            scheduler_.start("/usr/sbin/cupsd", {"-f"});
+            for (int wait = 0; wait < 100 && !schedulerRunning(); ++wait)
+                QTest::qWait(100);
+        }
+        for (const QString queue : {"PDF", "PDF-Spare"})
+            if (!run("lpstat", {"-p", queue}).startsWith("printer " + queue + ' '))
+                run("lpadmin", {"-p", queue, "-E", "-v", "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"});
+        if (run("lpstat", {"-d"}).contains("no system default"))
+            run("lpadmin", {"-d", "PDF"});
+        return true;
+    }
+
 
 private slots:
     void cleanup()
     {
         SetTwipsScale(1);
-        for (QProcess* process : {&program_, &weston_})
+        for (QProcess* process : {&program_, &weston_, &scheduler_})
             if (process->state() != QProcess::NotRunning) {
                 process->terminate();
                 if (!process->waitForFinished(5000))
@@ -282,7 +332,100 @@ private slots:
         QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program_.exitCode(), 0);
     }
+
+    // A coloured page printed: the queue's PDF holds one page in the chosen
+    // orientation with the picture where the print arithmetic puts it.
+    void printsWhereTheArithmeticSays_data()
+    {
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<bool>("fill");
+        QTest::newRow("portrait, filled") << false << true;
+        QTest::newRow("landscape, natural size") << true << false;
+    }
+    void printsWhereTheArithmeticSays()
+    {
+        QFETCH(bool, landscape);
+        QFETCH(bool, fill);
+        if (!printSystem())
+            QSKIP("needs cups, printer-driver-cups-pdf and poppler-utils (./test.sh installs them)");
+        QtPrinter printer("PDF");
+        QVERIFY(printer.IsInstalled());
+        const QImage picture = test::ColouredPage(0, 255);  // every area red
+        const PrintChoices choices{landscape, fill, 4};
+        // The PDF folder of the user the print system writes for: the home
+        // folder the password database gives, which need not be $HOME.
+        const passwd* user = getpwuid(getuid());
+        const QDir pdfs(QString::fromLocal8Bit(user ? user->pw_dir : "/root") + "/PDF");
+        const QStringList before = pdfs.entryList({"*.pdf"}, QDir::Files);
+        QVERIFY(PrintColouredPage(printer, picture, choices, "A to Z test"));
+        const QRectF placed = PrintPage(picture.size(), printer.PageSize(), choices).twips.translated(
+            printer.DrawingOrigin());
+
+        QString pdf;
+        for (int wait = 0; wait < 300 && pdf.isEmpty(); ++wait) {
+            QTest::qWait(100);
+            for (const QString& name : pdfs.entryList({"*.pdf"}, QDir::Files))
+                if (!before.contains(name))
+                    pdf = pdfs.filePath(name);
+        }
+        QVERIFY2(!pdf.isEmpty(), "no PDF arrived from the print queue");
+        QTest::qWait(500);  // the file is complete once the queue lets it go
+        const QString info = run("pdfinfo", {pdf});
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        QTemporaryDir out;
+        constexpr int Dpi = 36;
+        run("pdftoppm", {"-r", QString::number(Dpi), "-png", "-singlefile", pdf, out.filePath("page")});
+        QFile::remove(pdf);
+        QImage sheet(out.filePath("page.png"));
+        QVERIFY(!sheet.isNull());
+        // A landscape page arrives either on a landscape sheet or, as the
+        // print system hands it to a printer, turned a quarter onto upright
+        // paper; turned back, both read the same.
+        if (landscape && sheet.height() > sheet.width())
+            sheet = sheet.transformed(QTransform().rotate(90));
+        QCOMPARE(sheet.width() > sheet.height(), landscape);
+        // Red just in from the picture's corners (its outside area), white
+        // in the margin before it and on the paper beyond it.
+        const QPointF in(placed.width() * 0.03, placed.height() * 0.03), out200(200, 200);
+        const std::pair<QPointF, QRgb> probes[] = {{placed.topLeft() + in, qRgb(255, 0, 0)},
+                                                   {placed.bottomRight() - in, qRgb(255, 0, 0)},
+                                                   {placed.topLeft() - out200, qRgb(255, 255, 255)},
+                                                   {placed.bottomRight() + out200, qRgb(255, 255, 255)}};
+        for (const auto& [twips, expected] : probes) {
+            const QRgb pixel = sheet.pixel((twips * Dpi / 1440).toPoint());
+            QVERIFY2(std::max({qAbs(qRed(pixel) - qRed(expected)), qAbs(qGreen(pixel) - qGreen(expected)),
+                               qAbs(qBlue(pixel) - qBlue(expected))}) < 40,
+                     qPrintable(QStringLiteral("wrong colour at %1,%2 twips").arg(twips.x()).arg(twips.y())));
+        }
+    }
+
+    // Printer Setup is a setup dialog, not a print dialog, and picking
+    // another printer in it counts only with OK.
+    void printerSetup_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("printer");
+        QTest::newRow("Cancel") << false << "PDF";
+        QTest::newRow("OK") << true << "PDF-Spare";
+    }
+    void printerSetup()
+    {
+        QFETCH(bool, accept);
+        if (!printSystem())
+            QSKIP("needs cups, printer-driver-cups-pdf and poppler-utils (./test.sh installs them)");
+        QtPrinter printer("PDF");
+        test::WhenModal<QDialog>([accept](QDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), QString("Printer Setup"));
+            QCOMPARE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(), QString("OK"));
+            for (QComboBox* list : dialog->findChildren<QComboBox*>())
+                if (const int spare = list->findText("PDF-Spare"); spare >= 0)
+                    list->setCurrentIndex(spare);
+            accept ? dialog->accept() : dialog->reject();
+        });
+        printer.ChoosePrinter(nullptr);
+        QTEST(printer.DeviceName(), "printer");
+    }
 };
 
-QTEST_GUILESS_MAIN(RealWindowTest)
+QTEST_MAIN(RealWindowTest)
 #include "tst_realwindow.moc"
