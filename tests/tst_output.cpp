@@ -160,33 +160,39 @@ private slots:
         QCOMPARE(book_->services.printer.printed.size(), 1);
     }
 
+    // The editor opens on swatch 7 (red by default), with swatches 3 and 7
+    // holding colours of their own; the colour chooser answers black.
     void paletteEditor_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("effect");  // "custom", "one", "all", "none" or "stays" (open)
-        QTest::newRow("colour disc") << "CmdCustom1" << "custom";
-        QTest::newRow("Select Custom Color") << "CmdCustom2" << "custom";
-        QTest::newRow("default preview") << "CmdDefault3" << "one";
-        QTest::newRow("Restore Default Color") << "CmdDefault2" << "one";
-        QTest::newRow("All outline") << "CmdAll4" << "all";
-        QTest::newRow("All") << "CmdAll1" << "all";
-        QTest::newRow("Restore All Default Colors") << "CmdAll3" << "all";
-        QTest::newRow("Cancel") << "CmdOK1" << "none";
-        QTest::newRow("Exit Without Changing") << "CmdOK3" << "none";
-        QTest::newRow("close box") << "close" << "none";
-        QTest::newRow("colour chooser cancelled") << "CmdCustom1" << "stays";
+        QTest::addColumn<Colour>("seven");  // swatch 7 afterwards, the paint of the moment
+        QTest::addColumn<Colour>("three");
+        const Colour red = 255, before = 123456, dark = 111;  // swatch 7, swatch 3 before
+        QTest::newRow("colour disc") << "CmdCustom1" << NearBlack << dark;  // black paint is near black
+        QTest::newRow("Select Custom Color") << "CmdCustom2" << NearBlack << dark;
+        QTest::newRow("default preview") << "CmdDefault3" << red << dark;
+        QTest::newRow("Restore Default Color") << "CmdDefault2" << red << dark;
+        QTest::newRow("All outline") << "CmdAll4" << red << DefaultPaint(3);
+        QTest::newRow("All") << "CmdAll1" << red << DefaultPaint(3);
+        QTest::newRow("Restore All Default Colors") << "CmdAll3" << red << DefaultPaint(3);
+        QTest::newRow("Cancel") << "CmdOK1" << before << dark;
+        QTest::newRow("Exit Without Changing") << "CmdOK3" << before << dark;
+        QTest::newRow("close box") << "close" << before << dark;
+        QTest::newRow("colour chooser cancelled: stays open") << "CmdCustom1" << before << dark;
     }
     void paletteEditor()
     {
         QFETCH(QString, control);
-        QFETCH(QString, effect);
+        QFETCH(Colour, seven);
+        QFETCH(Colour, three);
+        const bool cancelled = QByteArray(QTest::currentDataTag()).startsWith("colour chooser cancelled");
         Palette& paints = book_->window().paints();
         for (const auto& [swatch, colour] : {std::pair{3, 111}, {7, 123456}}) {
             paints.SelectSwatch(swatch);
             paints.SetPaintColor(colour);
         }
-        if (effect != "stays")
-            book_->services.colours.answer = Black;  // black paint is near black
+        if (!cancelled)
+            book_->services.colours.answer = Black;
         Colour preview = 0;
         bool stillOpen = false;
         test::WhenModal<frmPaintColor>([&](frmPaintColor* editor) {
@@ -199,14 +205,11 @@ private slots:
         book_->Click("UserCmdColor");
 
         QCOMPARE(preview, Colour(255));  // swatch 7's own default, not its colour now
-        QCOMPARE(stillOpen, effect == "stays");
-        const QMap<QString, QList<Colour>> expected = {  // swatch 7, swatch 3
-            {"custom", {NearBlack, 111}}, {"one", {255, 111}}, {"all", {255, DefaultPaint(3)}},
-            {"none", {123456, 111}}, {"stays", {123456, 111}}};
-        QCOMPARE(QList<Colour>({paints.SwatchColour(7), paints.SwatchColour(3)}), expected[effect]);
-        QCOMPARE(paints.CurrentPaint(), expected[effect][0]);
+        QCOMPARE(stillOpen, cancelled);
+        QCOMPARE(QList<Colour>({paints.SwatchColour(7), paints.SwatchColour(3), paints.CurrentPaint()}),
+                 QList<Colour>({seven, three, seven}));
         QCOMPARE(book_->settings.GetSetting("Paints", "Color7", "") + ' ' + book_->settings.GetSetting("Paints", "Color3", ""),
-                 QStringLiteral("%1 %2").arg(expected[effect][0]).arg(expected[effect][1]));
+                 QStringLiteral("%1 %2").arg(seven).arg(three));
         QCOMPARE(paints.CurrentSwatch(), 7);
         QCOMPARE(book_->services.colours.opened,
                  control.startsWith("CmdCustom") ? QList<Colour>{123456} : QList<Colour>{});
