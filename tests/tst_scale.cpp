@@ -31,7 +31,6 @@ class ScaleTest : public QObject
 
     std::unique_ptr<test::Book> book_;
 
-    QWidget* find(const QString& name) const { return test::Find(&book_->window(), name); }
     // The keys pressed in the book's window, made active as a parent's
     // click would.
     void key(const QKeySequence& keys)
@@ -117,7 +116,7 @@ private slots:
                 grid.setPixel(x, y, x % 2 && y % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
         ColouringPage& page = book_->window().folder().colouringPage();
         page.Open(grid);
-        QWidget* surface = find("Page_2");
+        QWidget* surface = book_->Find("Page_2");
         QCOMPARE(surface->size(), QSize(40, 40) * scale);
 
         for (int pixel = 1; pixel < int(30 * scale); ++pixel) {  // (0, 0) would be the middle to QTest
@@ -193,8 +192,8 @@ private slots:
         QCOMPARE(book_->services.messages.shown.size(), int(effect == "printed"));
         QCOMPARE(book_->window().size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight));
         if (view == View::Colouring && effect != "undone") {
-            QCOMPARE(find("Paint_7")->geometry(), TwipsRect(PaintSwatches::SwatchPlace(7)));
-            QCOMPARE(find("Page_2")->geometry(), QRect(TwipsPoint(ColouringView::BarWidth, 0), QSize(480, 400) * scale));
+            QCOMPARE(book_->Find("Paint_7")->geometry(), TwipsRect(PaintSwatches::SwatchPlace(7)));
+            QCOMPARE(book_->Find("Page_2")->geometry(), QRect(TwipsPoint(ColouringView::BarWidth, 0), QSize(480, 400) * scale));
             book_->Click("UserCmdUndo");
             QCOMPARE(page.image(), opened);
         }
@@ -206,7 +205,7 @@ private slots:
         key(QKeySequence(Qt::Key_F11));
         QTRY_COMPARE(book_->window().size(), book_->window().screen()->geometry().size());
         QCOMPARE(TwipsScale(), 1.25);
-        QCOMPARE(find("HomeView")->geometry().center(), book_->window().rect().center());
+        QCOMPARE(book_->Find("HomeView")->geometry().center(), book_->window().rect().center());
         QCOMPARE(book_->settings.GetSetting("Display", "FullScreen", "none"), "True");
         key(QKeySequence(Qt::Key_F11));
         QCOMPARE(book_->settings.GetSetting("Display", "FullScreen", "none"), "False");

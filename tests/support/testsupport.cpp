@@ -204,16 +204,14 @@ bool RealBook::Possible()
     return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
 }
 
-RealBook::RealBook(QSize screen)
+RealBook::RealBook(const QStringList& arguments, QSize screen)
 {
     const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
     server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
     if (server_.waitForReadyRead(10000))
         display = u':' + QString::fromLatin1(server_.readLine()).trimmed();
-}
-
-RealBook::RealBook(const QStringList& arguments, QSize screen) : RealBook(screen)
-{
+    if (arguments.isEmpty())
+        return;
     if (!display.isEmpty() && Start(arguments).waitForStarted())
         window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
     QTest::qWait(500);

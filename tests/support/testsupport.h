@@ -201,10 +201,9 @@ class RealBook
 public:
     // Whether this machine has Xvfb and xdotool.
     static bool Possible();
-    // Starts the X server only.
-    explicit RealBook(QSize screen = QSize(1024, 768));
-    // Starts the X server and the program, and waits for its main window.
-    RealBook(const QStringList& arguments, QSize screen = QSize(1024, 768));
+    // Starts the X server and, given `arguments`, the program, and waits
+    // for its main window.
+    explicit RealBook(const QStringList& arguments = {}, QSize screen = QSize(1024, 768));
     ~RealBook();
     RealBook(const RealBook&) = delete;
     RealBook& operator=(const RealBook&) = delete;
