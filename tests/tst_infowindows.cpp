@@ -1,7 +1,6 @@
 #include "info/infowindow.h"
 #include "pages/maker.h"
 #include "info/webwindow.h"
-#include "mainwindow/mainwindow.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
 
@@ -20,13 +19,6 @@ class InfoWindowsTest : public QObject
     std::unique_ptr<test::Book> book_;
     QList<QUrl> opened_;
 
-    static void doubleClick(QWidget* window, const QString& name)
-    {
-        QWidget* control = test::Find(window, name);
-        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, control->mapTo(window, control->rect().center()));
-    }
-    void click(const QString& name) { book_->Click(name); }
-
 public slots:
     void openUrl(const QUrl& url) { opened_.append(url); }
 
@@ -38,46 +30,46 @@ private slots:
     // each time, gone once OK (double-clicked) or the close box ends it.
     void windowsOpenFromTheirControls_data()
     {
-        QTest::addColumn<QStringList>("clicks");  // the last one opens the window
+        QTest::addColumn<QString>("clicks");  // the last one opens the window
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("closeBox");
-        QTest::newRow("About") << QStringList{"UserCmdAbout_0"} << "frmAbout" << false;
-        QTest::newRow("about picture") << QStringList{"UserCmdAboutPic"} << "frmAbout" << true;
-        QTest::newRow("More") << QStringList{"UserBookAd_0"} << "frmBooks" << false;
-        QTest::newRow("Books") << QStringList{"UserBookAd_1"} << "frmBooks" << true;
-        QTest::newRow("books picture") << QStringList{"UserBookAdPic"} << "frmBooks" << false;
-        QTest::newRow("i") << QStringList{"OpenFolder_2", "Thumbnail_4", "UserCmdInfo"} << "frmInfo" << false;
-        QTest::newRow("i, close box") << QStringList{"OpenFolder_0", "Thumbnail_5", "UserCmdInfo"} << "frmInfo" << true;
+        QTest::newRow("About") << "UserCmdAbout_0" << "frmAbout" << false;
+        QTest::newRow("about picture") << "UserCmdAboutPic" << "frmAbout" << true;
+        QTest::newRow("More") << "UserBookAd_0" << "frmBooks" << false;
+        QTest::newRow("Books") << "UserBookAd_1" << "frmBooks" << true;
+        QTest::newRow("books picture") << "UserBookAdPic" << "frmBooks" << false;
+        QTest::newRow("i") << "OpenFolder_2 Thumbnail_4 UserCmdInfo" << "frmInfo" << false;
+        QTest::newRow("i, close box") << "OpenFolder_0 Thumbnail_5 UserCmdInfo" << "frmInfo" << true;
     }
     void windowsOpenFromTheirControls()
     {
-        QFETCH(QStringList, clicks);
+        QFETCH(QString, clicks);
         QFETCH(QString, window);
         QFETCH(bool, closeBox);
-        const QString control = clicks.takeLast();
-        for (const QString& step : clicks)
-            click(step);
+        const qsizetype last = clicks.lastIndexOf(u' ') + 1;
+        book_->Click(clicks.left(last));
+        const QString control = clicks.mid(last);
         const auto view = book_->window().CurrentView();
         for (int opening = 0; opening < 2; ++opening) {
             QString shown;
             test::WhenModal<QWidget>([&](QWidget* modal) {
                 shown = modal->parentWidget() == &book_->window() ? modal->objectName() : "not the main window's";
-                closeBox ? void(modal->close()) : doubleClick(modal, "CmdOK");
+                closeBox ? void(modal->close()) : test::Click(modal, "CmdOK", Qt::LeftButton, true);
             });
-            click(control);
+            book_->Click(control);
             QCOMPARE(shown, window);
             QVERIFY(book_->window().findChildren<QDialog*>().isEmpty());
             QCOMPARE(book_->window().CurrentView(), view);
         }
     }
 
+    // The page's credit above the information text, unless it is the
+    // maker's own mark (spaces around it trimmed) or nothing.
     void attribution_data()
     {
         QTest::addColumn<QString>("attribution");
         QTest::addColumn<QString>("shownFirst");  // before an empty line and the information text
-        QTest::newRow("the maker's mark") << "ZQ" << "";
         QTest::newRow("the mark with spaces") << "  ZQ " << "";
-        QTest::newRow("empty") << "" << "";
         QTest::newRow("spaces only") << "   " << "";
         QTest::newRow("small letters") << "zq" << "zq";
         QTest::newRow("a tab is no space") << "\tZQ" << "\tZQ";
@@ -99,21 +91,21 @@ private slots:
     void webWindowIsKept()
     {
         const QStringList load{"stop", "navigate http://www.larkvale.example"};
-        click("wwwLabel");
+        book_->Click("wwwLabel");
         auto* web = book_->window().findChild<frmWeb*>();
         QVERIFY(web && web->isVisible() && !web->isModal());
         QCOMPARE(book_->services.browsers.calls, load);
 
         web->setWindowState(Qt::WindowMinimized);
-        click("wwwLabel");
+        book_->Click("wwwLabel");
         QVERIFY(!web->isMinimized());
         web->close();
-        click("wwwLabel");
+        book_->Click("wwwLabel");
         QVERIFY(web->isVisible());
         QCOMPARE(book_->window().findChildren<frmWeb*>(), QList<frmWeb*>{web});
         QCOMPARE(book_->services.browsers.calls, load + load + load);
 
-        click("OpenFolder_1");
+        book_->Click("OpenFolder_1");
         QCOMPARE(book_->window().CurrentView(), frmRezivIdod::View::Contents);
         book_->window().close();
         QVERIFY(!web->isVisible());
@@ -158,7 +150,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(test::Find<QLabel>(link, "LinkAddress")->text(), QString(WebAddress));
         QDesktopServices::setUrlHandler("http", this, "openUrl");
-        doubleClick(&window, "LinkOpen");
+        test::Click(&window, "LinkOpen", Qt::LeftButton, true);
         QDesktopServices::unsetUrlHandler("http");
         QCOMPARE(opened_, QList<QUrl>{QUrl("http://www.larkvale.example")});
     }

@@ -2,7 +2,6 @@
 #include "folders/progresswindow.h"
 #include "pages/contentsgrid.h"
 #include "mainwindow/contentsview.h"
-#include "mainwindow/mainwindow.h"
 #include "pages/pagelibrary.h"
 #include "palette/palette.h"
 #include "platform/picture.h"
@@ -29,73 +28,73 @@ class MainWindowTest : public QObject
 
     std::unique_ptr<test::Book> book_;
 
-    QWidget* find(const QString& name) const { return test::Find(&book_->window(), name); }
-    void click(const QString& steps)
-    {
-        for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts))
-            book_->Click(step);
-    }
     QStringList storedPages() const { return QDir(book_->dir.path()).entryList({"b2f*"}, QDir::Files, QDir::Name); }
-    QColor background() const { return book_->window().palette().color(QPalette::Window); }
-    QColor shade(const QString& name) const { return find(name)->palette().color(QPalette::Window); }
-    bool undoShown() const { return find("UserCmdUndo")->isVisible(); }
-    PageThumbnail* thumbnail(int page) const
-    {
-        return test::Find<PageThumbnail>(&book_->window(), QStringLiteral("Thumbnail_%1").arg(page));
-    }
+    QColor shade(const QString& name) const { return book_->Find(name)->palette().color(QPalette::Window); }
+    bool undoShown() const { return book_->Find("UserCmdUndo")->isVisible(); }
     // The page thumbnail `page` shows: the folder's copy of it, when the
     // thumbnail shows that copy's thumbnail; null otherwise.
     QImage shownPage(int page) const
     {
         const FolderModel& folder = book_->window().folder();
-        if (thumbnail(page)->picture().isNull() || thumbnail(page)->picture() != folder.Thumbnail(page))
-            return {};
-        return folder.page(page);
+        const QImage& shown = book_->Find<PageThumbnail>(QStringLiteral("Thumbnail_%1").arg(page))->picture();
+        return shown.isNull() || shown != folder.Thumbnail(page) ? QImage() : folder.page(page);
     }
 
 private slots:
     void init() { book_ = std::make_unique<test::Book>(); }
     void cleanup() { book_.reset(); }
 
+    // Where each way through the book leads. A double-click acts once: its
+    // second press does not reach the control that the first click put
+    // under the pointer.
     void moves_data()
     {
         QTest::addColumn<QString>("clicks");
-        QTest::addColumn<int>("view");  // -1: the window closed
+        QTest::addColumn<bool>("twice");  // the last click a double-click
+        QTest::addColumn<int>("view");    // -1: the window closed
         QTest::addColumn<int>("folder");
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("stored");
         const int closed = -1, home = int(View::Home), contents = int(View::Contents), colouring = int(View::Colouring);
-        QTest::newRow("start") << "" << home << 0 << 0 << "";
-        QTest::newRow("tile") << "OpenFolder_3" << contents << 3 << 0 << "";
-        QTest::newRow("tile's name") << "OpenFolderNumber_5" << contents << 5 << 0 << "";
-        QTest::newRow("tile's number") << "OpenFolderNumber2_6" << contents << 6 << 0 << "";
-        QTest::newRow("Open is folder 1 whatever was open") << "OpenFolder_4 UserCmdHome UserCmdOpen_0" << contents << 0
-                                                            << 0 << "";
-        QTest::newRow("Open's picture") << "OpenFolder_4 UserCmdHome UserCmdOpenPic" << contents << 0 << 0 << "";
-        QTest::newRow("another tab") << "OpenFolder_2 UserCmdChangeFolder_7" << contents << 7 << 0 << "";
-        QTest::newRow("thumbnail") << "OpenFolder_1 Thumbnail_4" << colouring << 1 << 4 << "";
-        QTest::newRow("OK stores, even uncoloured") << "OpenFolder_2 Thumbnail_4 UserCmdDone" << contents << 2 << 4
-                                                    << "b2f2p4.BMP";
-        QTest::newRow("home keeps the folder") << "OpenFolder_2 UserCmdHome" << home << 2 << 0 << "";
+        QTest::newRow("start") << "" << false << home << 0 << 0 << "";
+        QTest::newRow("tile") << "OpenFolder_3" << false << contents << 3 << 0 << "";
+        QTest::newRow("tile's name") << "OpenFolderNumber_5" << false << contents << 5 << 0 << "";
+        QTest::newRow("tile's number") << "OpenFolderNumber2_6" << false << contents << 6 << 0 << "";
+        QTest::newRow("Open is folder 1 whatever was open") << "OpenFolder_4 UserCmdHome UserCmdOpen_0" << false
+                                                            << contents << 0 << 0 << "";
+        QTest::newRow("Open's picture") << "OpenFolder_4 UserCmdHome UserCmdOpenPic" << false << contents << 0 << 0 << "";
+        QTest::newRow("another tab") << "OpenFolder_2 UserCmdChangeFolder_7" << false << contents << 7 << 0 << "";
+        QTest::newRow("thumbnail") << "OpenFolder_1 Thumbnail_4" << false << colouring << 1 << 4 << "";
+        QTest::newRow("OK stores, even uncoloured") << "OpenFolder_2 Thumbnail_4 UserCmdDone" << false << contents << 2
+                                                    << 4 << "b2f2p4.BMP";
+        QTest::newRow("home keeps the folder") << "OpenFolder_2 UserCmdHome" << false << home << 2 << 0 << "";
         QTest::newRow("changing folder keeps the page") << "OpenFolder_2 Thumbnail_8 UserCmdDone UserCmdChangeFolder_0"
-                                                        << contents << 0 << 8 << "b2f2p8.BMP";
-        QTest::newRow("exit at home") << "UserCmdExit_0" << closed << 0 << 0 << "";
-        QTest::newRow("exit picture") << "UserCmdExitPic" << closed << 0 << 0 << "";
-        QTest::newRow("exit on contents") << "OpenFolder_6 UserCmdExit_1" << closed << 6 << 0 << "";
-        QTest::newRow("closed while colouring stores the page") << "OpenFolder_3 Thumbnail_2 close" << closed << 3 << 2
-                                                                << "b2f3p2.BMP";
+                                                        << false << contents << 0 << 8 << "b2f2p8.BMP";
+        QTest::newRow("exit at home") << "UserCmdExit_0" << false << closed << 0 << 0 << "";
+        QTest::newRow("exit picture") << "UserCmdExitPic" << false << closed << 0 << 0 << "";
+        QTest::newRow("exit on contents") << "OpenFolder_6 UserCmdExit_1" << false << closed << 6 << 0 << "";
+        QTest::newRow("closed while colouring stores the page") << "OpenFolder_3 Thumbnail_2 close" << false << closed
+                                                                << 3 << 2 << "b2f3p2.BMP";
+        // The second press would fall on a thumbnail, the page, Home and Exit.
+        QTest::newRow("tile, twice") << "OpenFolder_0" << true << contents << 0 << 0 << "";
+        QTest::newRow("thumbnail, twice") << "OpenFolder_0 Thumbnail_0" << true << colouring << 0 << 0 << "";
+        QTest::newRow("OK, twice") << "OpenFolder_0 Thumbnail_0 UserCmdDone" << true << contents << 0 << 0 << "b2f0p0.BMP";
+        QTest::newRow("Home, twice") << "OpenFolder_0 UserCmdHome" << true << home << 0 << 0 << "";
     }
     void moves()
     {
         QFETCH(QString, clicks);
+        QFETCH(bool, twice);
         QFETCH(int, view);
-        click(clicks);
+        const qsizetype last = clicks.lastIndexOf(u' ') + 1;
+        book_->Click(clicks.left(last));
+        book_->Click(clicks.mid(last), Qt::LeftButton, twice);
         QCOMPARE(book_->window().isVisible(), view >= 0);
         if (view >= 0) {
             QCOMPARE(int(book_->window().CurrentView()), view);
-            QCOMPARE(background(), view == int(View::Colouring) ? QColor(Qt::white) : QColor(Qt::black));
+            QCOMPARE(book_->window().palette().color(QPalette::Window), view == int(View::Colouring) ? QColor(Qt::white) : QColor(Qt::black));
             for (int bar = 0; bar < 3; ++bar)
-                QCOMPARE(find(QStringLiteral("CmdBar_%1").arg(bar))->isVisible(), view == bar);
+                QCOMPARE(book_->Find(QStringLiteral("CmdBar_%1").arg(bar))->isVisible(), view == bar);
         }
         if (view == int(View::Colouring)) {
             QCOMPARE(book_->page(), LoadPagePicture(book_->window().folder().CurrentPage()));
@@ -109,42 +108,34 @@ private slots:
 
     // The open folder's tab does nothing; another tab opens its folder at the
     // first row and reads its pages anew. Each page comes into its thumbnail,
-    // a picture of another shape fitted whole into its cell, and the progress
-    // window goes once all are in. Going home releases the tab.
+    // a picture of another shape too, and the progress window goes once all
+    // are in. Going home releases the tab.
     void tabsAndGoingHome()
     {
-        click("OpenFolder_5");
-        QScrollBar* scroll = test::Find<QScrollBar>(&book_->window(), "ContentsScroll");
-        QVERIFY(scroll->isEnabled());
-        QCOMPARE(scroll->maximum(), 6);  // nine rows of three, three in view
+        book_->Click("OpenFolder_5");
+        auto* scroll = book_->Find<QScrollBar>("ContentsScroll");
         scroll->setValue(2);
-        QCOMPARE(find("ContentsPage")->y(), -TwipsToPixels(2 * GridRowPitch));  // by whole rows
+        QCOMPARE(book_->Find("ContentsPage")->y(), -TwipsToPixels(2 * GridRowPitch));  // by whole rows
         QCOMPARE(shade("UserCmdChangeFolder_5"), QColor(Qt::black));
-        QCOMPARE(find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(find("ImagePoint")->y(), find("UserCmdChangeFolder_5")->y());
+        QCOMPARE(book_->Find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(book_->Find("ImagePoint")->y(), book_->Find("UserCmdChangeFolder_5")->y());
 
         QImage portrait(400, 480, QImage::Format_RGB32);
         portrait.fill(Qt::green);
         QVERIFY(SavePicture(portrait, book_->PageFile(5, 3)));
-        click("UserCmdChangeFolder_5");
+        book_->Click("UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 2);
         QCOMPARE(shownPage(3), LoadPagePicture(3));
-        click("UserCmdChangeFolder_1");
-        QCOMPARE(shade("UserCmdChangeFolder_5"), ToQColor(FolderColour(5)));
-        click("UserCmdChangeFolder_5");
+        book_->Click("UserCmdChangeFolder_1 UserCmdChangeFolder_5");
         QCOMPARE(scroll->value(), 0);
-        for (int i = 0; i < PageCount; ++i) {
-            QVERIFY(thumbnail(i)->isVisible());
+        for (int i = 0; i < PageCount; ++i)
             QCOMPARE(shownPage(i), i == 3 ? portrait : LoadPagePicture(i));
-        }
-        QCOMPARE(thumbnail(3)->geometry(), QRect(21, 0, 98, 118));  // fitted to the height, centred
         QVERIFY(!book_->window().findChild<frmProgressForm*>());
 
-        click("UserCmdHome");
+        book_->Click("UserCmdHome");
         QCOMPARE(shade("UserCmdChangeFolder_5"), ToQColor(FolderColour(5)));
-        QCOMPARE(find("UserCmdChangeFolder_5")->cursor().hotSpot(), QPoint(12, 1));
-        QVERIFY(find("Thumbnailbox_0")->isVisibleTo(find("ContentsPage")));
-        QVERIFY(!find("Thumbnail_0")->isVisibleTo(find("ContentsPage")));
+        QVERIFY(book_->Find("Thumbnailbox_0")->isVisibleTo(book_->Find("ContentsPage")));
+        QVERIFY(!book_->Find("Thumbnail_0")->isVisibleTo(book_->Find("ContentsPage")));
         QCOMPARE(book_->window().folder().CurrentFolder(), 5);
     }
 
@@ -168,25 +159,25 @@ private slots:
         const QString pages = writableAtOK ? book_->dir.path() : test::UnwritablePath(book_->dir.path(), "pages");
         book_->Start(pages);
         const QPoint inside = test::PointInside(LoadPagePicture(1));
-        click(QStringLiteral("OpenFolder_1 Thumbnail_1 Paint_7 Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
+        book_->Click(QStringLiteral("OpenFolder_1 Thumbnail_1 Paint_7 Page_2@%1,%2").arg(inside.x()).arg(inside.y()));
         const QImage coloured = book_->page();
         QCOMPARE(FromQRgb(coloured.pixel(inside)), Colour(255));
         QCOMPARE(book_->window().folder().page(1), LoadPagePicture(1));  // the folder's copy waits for OK
 
-        click("UserCmdDone");
+        book_->Click("UserCmdDone");
         const QList<QPair<QString, QString>> told{{"File Save Error", "Your coloring page was not saved."}};
         QCOMPARE(book_->services.messages.shown, told.mid(0, writableAtOK ? 0 : 1));
         QCOMPARE(book_->window().CurrentView(), View::Contents);
         QVERIFY(!undoShown());
         QCOMPARE(shownPage(1), coloured);
-        click("UserCmdHome OpenFolder_1");
+        book_->Click("UserCmdHome OpenFolder_1");
         QCOMPARE(shownPage(1), coloured);
 
         if (writableAtShutDown && !writableAtOK) {
             QVERIFY(QFile::remove(QFileInfo(pages).path()));
             QVERIFY(QDir().mkpath(pages));
         }
-        click("close");
+        book_->Click("close");
         QCOMPARE(book_->services.messages.shown.size(), int(!writableAtOK) + int(!writableAtShutDown));
         QCOMPARE(LoadPicture(book_->PageFile(1, 1)), writableAtShutDown ? coloured : QImage());
         if (writableAtShutDown) {  // a 24-bit bitmap, as the book's pages have always been
@@ -213,7 +204,7 @@ private slots:
             QVERIFY((progress->frameGeometry().center() - book.center()).manhattanLength() <= 2);
             book_->window().close();
         });
-        click("OpenFolder_4");
+        book_->Click("OpenFolder_4");
         QVERIFY(!book_->window().isVisible());
         QCOMPARE(book_->window().folder().CurrentFolder(), 4);
         for (QWidget* top : QApplication::topLevelWidgets())
@@ -225,7 +216,8 @@ private slots:
     // boxes: what the child typed, and a name the child did not touch whole,
     // even one longer than a box holds (only an edited settings file has it).
     // Shutting the book while it is open is a way out too: it closes every
-    // other window, and the next run shows the names.
+    // other window, and the next run shows the names. A name shows as it was
+    // typed, markup and all, on its tile and its tab.
     void namesWindow_data()
     {
         QTest::addColumn<QString>("control");
@@ -240,11 +232,12 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QString, close);
-        book_->window().folderNames().StoreFolderNames({"Mia", "Leo", "Sam", "Maximilianus"});
+        const QString markup = "<b>Leo</b>";  // as long as a box holds
+        book_->window().folderNames().StoreFolderNames({"Mia", markup, "Sam", "Maximilianus"});
         QWidget other;
         other.show();
-        test::WhenModal<frmName>([this, close](frmName* window) {
-            QCOMPARE(window->TextYourName(1)->text(), QString("Leo"));
+        test::WhenModal<frmName>([&](frmName* window) {
+            QCOMPARE(window->TextYourName(1)->text(), markup);
             QWidget* focus = window->CmdOK();  // Tab goes from OK through the boxes in order
             for (int i = 0; i < FolderCount; ++i) {
                 do
@@ -257,61 +250,24 @@ private slots:
             QTest::keyClick(window->TextYourName(2), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(window->TextYourName(2), Qt::Key_Delete);
             if (close == "CmdOK")
-                QTest::mouseClick(window->CmdOK(), Qt::LeftButton);
+                test::Click(window, "CmdOK");
             else if (close == "escape")
                 QTest::keyClick(window, Qt::Key_Escape);
             else
                 (close == "close" ? static_cast<QWidget*>(window) : &book_->window())->close();
         });
-        click(control);  // returns once the names window has gone
+        book_->Click(control);  // returns once the names window has gone
         QCOMPARE(book_->window().isVisible() + other.isVisible(), close == "shut-down" ? 0 : 2);
         if (close == "shut-down")
             book_->Start();
-        const QStringList stored = {"Alexandrin", "Leo", "", "Maximilianus", "", "", "", ""};
+        const QStringList stored = {"Alexandrin", markup, "", "Maximilianus", "", "", "", ""};
         for (int i = 0; i < FolderCount; ++i)
             QCOMPARE(book_->settings.GetSetting("Book2", QStringLiteral("Name%1").arg(i), "missing"), stored[i]);
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "OpenFolderNumber_0")->text(), QString("Alexandrin"));
-        QCOMPARE(test::Find<QLabel>(&book_->window(), "UserCmdChangeFolder_2")->text(), QString());
+        // What is drawn, as a screen reader reads it.
+        for (const auto& [label, shown] : {std::pair{"OpenFolderNumber_0", stored[0]}, {"OpenFolderNumber_1", markup},
+                                           {"UserCmdChangeFolder_1", markup}, {"UserCmdChangeFolder_2", QString()}})
+            QCOMPARE(QAccessible::queryAccessibleInterface(book_->Find(label))->text(QAccessible::Name), shown);
         QVERIFY(book_->window().findChildren<frmName*>().isEmpty() && book_->window().CurrentView() == View::Home);
-    }
-
-    // A name is shown as it was typed, markup and all, on its tile and its tab.
-    void namesArePlainText()
-    {
-        const QString typed = "<u>Kim</u> &amp;";
-        book_->window().folderNames().StoreFolderNames({typed});
-        for (const char* label : {"OpenFolderNumber_0", "UserCmdChangeFolder_0"}) {
-            QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(find(label));
-            QVERIFY(shown);
-            QCOMPARE(shown->text(QAccessible::Name), typed);  // what is drawn, as a screen reader reads it
-        }
-    }
-
-    // A double-click acts once. The second press must not reach the control
-    // that the first click put under the pointer.
-    void doubleClicks_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("under");  // what the second press falls on
-        QTest::addColumn<int>("view");
-        QTest::newRow("tile") << "" << "OpenFolder_0" << "Thumbnail_" << int(View::Contents);
-        QTest::newRow("thumbnail") << "OpenFolder_0" << "Thumbnail_0" << "Page_2" << int(View::Colouring);
-        QTest::newRow("OK") << "OpenFolder_0 Thumbnail_0" << "UserCmdDone" << "UserCmdHome" << int(View::Contents);
-        QTest::newRow("Home") << "OpenFolder_0" << "UserCmdHome" << "UserCmdExit" << int(View::Home);
-    }
-    void doubleClicks()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, control);
-        QFETCH(QString, under);
-        click(before);
-        const QPoint at = find(control)->mapTo(&book_->window(), find(control)->rect().center());
-        book_->Click(control, Qt::LeftButton, true);
-        QVERIFY(book_->window().isVisible());
-        QTEST(int(book_->window().CurrentView()), "view");
-        QVERIFY2(book_->window().childAt(at)->objectName().startsWith(under), "the case tests nothing");
-        QVERIFY(!undoShown());
     }
 
     // Any button picks a paint, moving the marker to it, and colours an area;
@@ -331,16 +287,16 @@ private slots:
         QFETCH(bool, twice);
         const QPoint inside = test::PointInside(LoadPagePicture(0));
         book_->OpenPage(0, 0);
-        QCOMPARE(find("PaintMarker")->parentWidget(), find("Paint_2"));
+        QCOMPARE(book_->Find("PaintMarker")->parentWidget(), book_->Find("Paint_2"));
         book_->Click("Paint_7", button);
-        QCOMPARE(find("PaintMarker")->parentWidget(), find("Paint_7"));
+        QCOMPARE(book_->Find("PaintMarker")->parentWidget(), book_->Find("Paint_7"));
         QCOMPARE(QList<QColor>({shade("PaintMarker"), shade("Paint_7"), shade("Paint_2")}),
                  QList<QColor>({QColor(255, 0, 0), QColor(Qt::white), ToQColor(DefaultPaint(2))}));
 
         book_->Click(QStringLiteral("Page_2@%1,%2").arg(inside.x()).arg(inside.y()), button, twice);
         QCOMPARE(FromQRgb(book_->page().pixel(inside)), Colour(255));
         QVERIFY(undoShown());
-        click("UserCmdUndo");
+        book_->Click("UserCmdUndo");
         QCOMPARE(book_->page(), LoadPagePicture(0));
         QVERIFY(!undoShown());
     }

@@ -1,18 +1,20 @@
 #include "platform/colour.h"
 #include "platform/locations.h"
 #include "platform/picture.h"
-#include "platform/settingsstore.h"
+#include "platform/singleinstance.h"
 #include "support/testsupport.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+
+#include <cstdio>
+#include <memory>
 
 #include <sys/resource.h>
 
@@ -29,22 +31,16 @@ using test::WriteFile;
 QByteArray bitmapFile(qint32 width, qint32 height, quint16 bitCount, quint32 compression, const QByteArray& pixels,
                       const QList<Colour>& colourTable = {})
 {
-    QByteArray table;
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 offset = 54 + 4 * quint32(colourTable.size());
+    out.writeRawData("BM", 2);
+    out << offset + quint32(pixels.size()) << quint32(0) << offset << quint32(40) << width << height << quint16(1)
+        << bitCount << compression << quint32(pixels.size()) << quint64(0) << quint32(colourTable.size()) << quint32(0);
     for (const Colour colour : colourTable)
-        table += QByteArray(1, char(BlueOf(colour))) + char(GreenOf(colour)) + char(RedOf(colour)) + '\0';
-    QByteArray file(54, '\0');
-    char* header = file.data();
-    header[0] = 'B';
-    header[1] = 'M';
-    const quint32 offset = quint32(file.size() + table.size());
-    for (const auto& [at, value] : {std::pair{2, offset + quint32(pixels.size())}, {10, offset}, {14, 40u},
-                                    {30, compression}, {34, quint32(pixels.size())}, {46, quint32(colourTable.size())}})
-        qToLittleEndian<quint32>(value, header + at);
-    qToLittleEndian<qint32>(width, header + 18);
-    qToLittleEndian<qint32>(height, header + 22);
-    qToLittleEndian<quint16>(1, header + 26);
-    qToLittleEndian<quint16>(bitCount, header + 28);
-    return file + table + pixels;
+        out << (ToQRgb(colour) & 0xffffffu);
+    return file + pixels;
 }
 
 QByteArray withPixelOffset(quint32 offset, QByteArray file)
@@ -94,6 +90,23 @@ QByteArray encoded(const QImage& image, const char* format)
     return bytes;
 }
 
+using Start = SingleInstance::Start;
+
+// Set for a copy of this test program that only holds a directory, as a
+// running book does, until it is killed.
+constexpr char HolderVariable[] = "ATOZ_HOLD_DIRECTORY";
+
+int HoldDirectory(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    SingleInstance instance(qEnvironmentVariable(HolderVariable));
+    if (instance.Claim() != Start::First)
+        return 1;
+    std::puts("holding");
+    std::fflush(stdout);
+    return app.exec();
+}
+
 }  // namespace
 
 class PlatformTest : public QObject
@@ -116,26 +129,19 @@ private slots:
         QFETCH(QString, value);
         QTemporaryDir dir;
         const QString file = dir.filePath("settings.ini");
-        // The writing store stays open while a second one reads the file:
-        // what was written must be on disk already, not only when it closes.
+        // The writing store stays open while a second one reads: what was
+        // written must be in the file already, not only when the store
+        // closes; a group of writes, once the group ends.
         SettingsStore writer(file);
         writer.SaveSetting("Book2", "Name0", value);
-        QCOMPARE(SettingsStore(file).GetSetting("Book2", "Name0", "Your Name"), value);
-    }
-
-    void settingsGroupIsWrittenOnce()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath("settings.ini");
-        SettingsStore store(file);
         {
-            const SettingsStore::WriteGroup group(store);
-            for (int i = 0; i < 42; ++i)
-                store.SaveSetting("Paints", QStringLiteral("Color%1").arg(i), QString::number(i));
-            QCOMPARE(store.GetSetting("Paints", "Color41", ""), QString("41"));
-            QVERIFY(!QFileInfo::exists(file));  // not yet on disk
+            const SettingsStore::WriteGroup group(writer);
+            writer.SaveSetting("Book2", "Name1", value);
+            QVERIFY(ReadFile(file).contains("Name0=") && !ReadFile(file).contains("Name1="));
         }
-        QCOMPARE(SettingsStore(file).GetSetting("Paints", "Color41", ""), QString("41"));
+        QVERIFY(ReadFile(file).contains("Name1="));
+        const SettingsStore reader(file);
+        QCOMPARE(reader.GetSetting("Book2", "Name0", "missing") + reader.GetSetting("Book2", "Name1", "missing"), value + value);
     }
 
     // A write that does not reach the disk is said once, and what was
@@ -221,7 +227,7 @@ private slots:
         QTest::newRow("RLE run past the end of a row") << runLengthFile(4, 2, 8, "0501 0001") << refused;
         // Formats a page never is, whatever the file is called.
         QTemporaryDir dir;
-        test::MakeOddFile(dir.filePath("slow.BMP"), test::OddFile::SlowSvg);
+        test::MakeOddFile(dir.filePath("slow.BMP"), "slow svg");
         QTest::newRow("SVG") << ReadFile(dir.filePath("slow.BMP")) << refused;
         QTest::newRow("JPEG") << encoded(test::PageFromRows({"#.rnb"}), "JPEG") << refused;
         // Pictures that load.
@@ -292,16 +298,16 @@ private slots:
         const QString notes = dir.filePath("notes.txt");
         WriteFile(notes, "notes");
         QFile::setPermissions(notes, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
-        test::MakeOddFile(dir.filePath("pipe"), test::OddFile::Fifo);
+        test::MakeOddFile(dir.filePath("pipe"), "fifo");
         if (existing.startsWith("file"))
             QFile::copy(notes, path);
         else if (existing.startsWith("link to "))
             QFile::link(QMap<QString, QString>{{"link to file", "notes.txt"}, {"link to fifo", "pipe"},
                                                {"link to nothing", "gone"}}[existing], path);
         else if (existing == "fifo")
-            test::MakeOddFile(path, test::OddFile::Fifo);
+            test::MakeOddFile(path, "fifo");
         else if (existing == "directory")
-            test::MakeOddFile(path, test::OddFile::Directory);
+            test::MakeOddFile(path, "directory");
         const QString before = test::KindOf(path);
         const QFileDevice::Permissions permissions = QFileInfo(path).permissions();
 
@@ -401,7 +407,86 @@ private slots:
         QCOMPARE(run("build/bin", "b2f0p1.BMP"), QString());
         QCOMPARE(run("other/bin", "b2f5p5.BMP"), QString("b2f5p5.BMP"));
     }
+
+    // Two starts in one test program, the first still running when the
+    // second claims.
+    void secondStart_data()
+    {
+        QTest::addColumn<QString>("secondDirectory");
+        QTest::addColumn<bool>("lockable");
+        QTest::addColumn<Start>("second");
+
+        QTest::newRow("same folder: hands over") << "pages" << true << Start::HandedOver;
+        QTest::newRow("same folder by another path") << "other/../pages" << true << Start::HandedOver;
+        QTest::newRow("separate folders") << "other" << true << Start::First;
+        QTest::newRow("a folder that cannot be locked") << "pages" << false << Start::Unlocked;
+    }
+    void secondStart()
+    {
+        QFETCH(QString, secondDirectory);
+        QFETCH(bool, lockable);
+        QFETCH(Start, second);
+
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("pages");
+        QDir(dir.path()).mkpath("other");
+        const QString first = lockable ? dir.filePath("pages") : test::UnwritablePath(dir.path(), "pages");
+        const QString later = lockable ? dir.filePath(secondDirectory) : first;
+
+        for (int start = 0; start < 2 && !lockable; ++start)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot lock .*running without the lock"));
+        auto running = std::make_unique<SingleInstance>(first);
+        QCOMPARE(running->Claim(), lockable ? Start::First : Start::Unlocked);
+        QSignalSpy shown(running.get(), &SingleInstance::showRequested);
+        QCOMPARE(SingleInstance(later).Claim("token-2"), second);
+        QTest::qWait(100);  // time for a hand-over to arrive
+        QTRY_COMPARE(shown.count(), int(second == Start::HandedOver));
+        QCOMPARE(shown.value(0).value(0).toString(), QString(second == Start::HandedOver ? "token-2" : ""));
+
+        // Once the running book ends, its lock and socket file are gone and
+        // the next start holds the folder.
+        running.reset();
+        if (lockable) {
+            QVERIFY(!QFileInfo::exists(SingleInstance::LockFileName(first)));
+            QVERIFY(!QFileInfo::exists(SingleInstance::ServerName(first)));
+            QCOMPARE(SingleInstance(first).Claim(), Start::First);
+        }
+    }
+
+    // A book in another process: a later start hands over to it; killed with
+    // SIGKILL, it leaves its lock and socket file, which the next start takes
+    // over.
+    void handOverToAnotherProcessAndTakeOverAfterKill()
+    {
+        QTemporaryDir dir;
+        QProcess holder;  // a copy of this test program that holds the folder
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(HolderVariable, dir.path());
+        holder.setProcessEnvironment(env);
+        holder.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(holder.waitForReadyRead(10000) && holder.readLine().trimmed() == "holding");
+        QCOMPARE(SingleInstance(dir.path()).Claim(), Start::HandedOver);
+        holder.kill();
+        QVERIFY(holder.waitForFinished(3000));
+        QVERIFY(QFileInfo::exists(SingleInstance::LockFileName(dir.path())));
+        QVERIFY(QFileInfo::exists(SingleInstance::ServerName(dir.path())));
+
+        SingleInstance after(dir.path());
+        QCOMPARE(after.Claim(), Start::First);
+        QSignalSpy shown(&after, &SingleInstance::showRequested);
+        QCOMPARE(SingleInstance(dir.path()).Claim(), Start::HandedOver);
+        QTRY_COMPARE(shown.count(), 1);
+    }
 };
 
-QTEST_GUILESS_MAIN(PlatformTest)
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet(HolderVariable))
+        return HoldDirectory(argc, argv);
+    QCoreApplication app(argc, argv);
+    PlatformTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_platform.moc"

@@ -1,158 +1,431 @@
 #include "colouring/floodfill.h"
+#include "folders/folderstore.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/contentsview.h"
 #include "mainwindow/homeview.h"
-#include "mainwindow/mainwindow.h"
 #include "mainwindow/paintswatches.h"
+#include "output/printchoices.h"
+#include "output/printing.h"
 #include "pages/pagelibrary.h"
+#include "platform/bookscale.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
+#include "platform/ui/qtprinter.h"
 #include "support/testsupport.h"
 
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <csignal>
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace atoz;
 
 namespace {
 
-// A point inside each of `count` different areas of `page`.
-QList<QPoint> pointsInside(QImage page, int count)
+QString run(const QString& program, const QStringList& arguments)
 {
-    QList<QPoint> points;
-    while (points.size() < count) {
-        const QPoint point = test::PointInside(page);
-        points.append(point);
-        // Ink the area over, so that the next point lies in another one.
-        FloodFill(reinterpret_cast<std::uint32_t*>(page.bits()), page.width(), page.height(),
-                  page.bytesPerLine() / 4, point.x(), point.y(), ToQRgb(Black), ToQRgb(Black));
-    }
-    return points;
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-// Copy 1, page A, then each point filled with the paint of its swatch, all
-// at the book's scale in this test.
-void colour(test::RealBook& book, const QList<QPair<QPoint, int>>& fills)
+bool schedulerRunning()
 {
-    book.Click(HomeView::BarWidth, {1350, 2490, 1365, 1635});    // tile "1"
-    book.Click(ContentsView::BarWidth, {100, 100, 2120, 1766});  // the thumbnail of A
-    for (const auto& [point, swatch] : fills) {
-        book.Click(0, PaintSwatches::SwatchPlace(swatch));
-        // The screen pixel whose middle lies on the page pixel's middle (or just past it).
-        const QPoint scaled(int((point.x() + 0.5) * TwipsScale()), int((point.y() + 0.5) * TwipsScale()));
-        book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + scaled);
-    }
-}
-
-// The book's window is as big as its client area at the test's scale.
-bool fillsItsPlace(test::RealBook& book)
-{
-    const QSize size = TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight);
-    return book.Xdotool({"getwindowgeometry", book.window})
-        .contains(QStringLiteral("Geometry: %1x%2").arg(size.width()).arg(size.height()));
+    return run("lpstat", {"-r"}).contains("scheduler is running");
 }
 
 }  // namespace
 
 // The built program in a real X window, clicked by xdotool like a child's
-// mouse. This covers what the headless tests cannot: the window system's own
-// event path, the real window size, the cursors being made on a display, and
-// the ways a real run ends.
+// mouse, and as a native Wayland client. This covers what the headless tests
+// cannot: the window system's own event path, the real window size, the
+// cursors being made on a display, the ways a real run ends, a real run on a
+// folder of odd files, one book for each page folder, and printing onto
+// real printer queues.
 class RealWindowTest : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir home_;  // the Wayland client's
+    QProcess weston_, program_, scheduler_;
+
+    // The print system for a test: the one already running, or a scheduler
+    // of the test's own, with queues "PDF" and "PDF-Spare" that write every
+    // job as a PDF file into PDF/ under the user's home folder. False when
+    // it is not installed.
+    bool printSystem()
+    {
+        for (const char* tool : {"/usr/sbin/cupsd", "lpadmin", "pdfinfo", "pdftoppm"})
+            if (QStandardPaths::findExecutable(tool).isEmpty() && !QFile::exists(tool))
+                return false;
+        if (!schedulerRunning()) {
+            scheduler_.start("/usr/sbin/cupsd", {"-f"});
+            for (int wait = 0; wait < 100 && !schedulerRunning(); ++wait)
+                QTest::qWait(100);
+        }
+        for (const QString queue : {"PDF", "PDF-Spare"})
+            if (!run("lpstat", {"-p", queue}).startsWith("printer " + queue + ' '))
+                run("lpadmin", {"-p", queue, "-E", "-v", "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"});
+        if (run("lpstat", {"-d"}).contains("no system default"))
+            run("lpadmin", {"-d", "PDF"});
+        return true;
+    }
+
+
 private slots:
-    void cleanup() { SetTwipsScale(1); }
-
-    // Open copy 1, page A, colour an area red, OK, Exit: the page is stored
-    // at its own size, and the book lets go of its folder. On a 1920 x 1080
-    // screen the book fills it at 2.5 times its size, and every click lands
-    // at its scaled place.
-    void colourAPageAndKeepIt_data()
+    void cleanup()
     {
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("scale 1") << 1.0 << QSize(1024, 768) << QStringList{"--scale", "1"};
-        QTest::newRow("fitting scale on 1920 x 1080") << 2.5 << QSize(1920, 1080) << QStringList();
-    }
-    void colourAPageAndKeepIt()
-    {
-        QFETCH(double, scale);
-        QFETCH(QSize, screen);
-        QFETCH(QStringList, arguments);
-        if (!test::RealBook::Possible())
-            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
-        SetTwipsScale(scale);
-        QTemporaryDir pages;
-        test::RealBook book(ATOZ_PROGRAM, QStringList{"--data-dir", pages.path()} + arguments, screen);
-        QVERIFY2(!book.window.isEmpty(), "the window did not show");
-        QVERIFY(fillsItsPlace(book));
-
-        const QPoint inside = test::PointInside(LoadPagePicture(0));
-        colour(book, {{inside, 7}});         // red
-        book.Click(0, {60, 180, 585, 465});  // OK
-        QVERIFY2(book.Exit(), "the program did not end well at Exit");
-
-        const QImage stored = LoadPicture(pages.filePath("b2f0p0.BMP"));
-        QCOMPARE(stored.size(), QSize(480, 400));
-        QCOMPARE(FromQRgb(stored.pixel(inside)), Colour(255));
-        QCOMPARE(FromQRgb(stored.pixel(0, 0)), White);
-        // No lock file, no socket file left.
-        QCOMPARE(QDir(pages.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"b2f0p0.BMP"});
-        QCOMPARE(QDir(book.home.filePath("runtime"))
-                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-                 QStringList{});
+        SetTwipsScale(1);
+        for (QProcess* process : {&program_, &weston_, &scheduler_})
+            if (process->state() != QProcess::NotRunning) {
+                process->terminate();
+                if (!process->waitForFinished(5000))
+                    process->kill();
+            }
     }
 
-    // Three areas coloured and never a click on OK: however the run ends,
-    // every fill is on disk.
+    // Copy 1, page A, three areas coloured, then the run ends: with OK and
+    // Exit, or never a click on OK. However it ends, every fill is on disk,
+    // the page at its own size; a clean end leaves no lock or socket file.
+    // On a 1920 x 1080 screen the book fills it at 2.5 times its size, and
+    // every click lands at its scaled place.
     void colouringSurvivesTheEnd_data()
     {
         QTest::addColumn<QString>("end");
-        QTest::addColumn<bool>("cleanExit");  // ends as the close box does: status 0, nothing left behind
-        QTest::newRow("killed") << "kill" << false;
-        QTest::newRow("log-out") << "term" << true;
-        QTest::newRow("terminal closed") << "hup" << true;
-        QTest::newRow("display gone") << "display" << false;
+        QTest::addColumn<double>("scale");  // 2.5: the fitting scale on 1920 x 1080
+        QTest::newRow("OK, Exit") << "exit" << 1.0;
+        QTest::newRow("OK, Exit, fitting scale on 1920 x 1080") << "exit" << 2.5;
+        QTest::newRow("killed") << "kill" << 1.0;
+        QTest::newRow("log-out") << "term" << 1.0;
+        QTest::newRow("terminal closed") << "hup" << 1.0;
+        QTest::newRow("display gone") << "display" << 1.0;
     }
     void colouringSurvivesTheEnd()
     {
         QFETCH(QString, end);
-        QFETCH(bool, cleanExit);
+        QFETCH(double, scale);
         if (!test::RealBook::Possible())
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        SetTwipsScale(scale);
         QTemporaryDir pages;
-        test::RealBook book(ATOZ_PROGRAM, {"--data-dir", pages.path(), "--scale", "1"});
+        const bool fitting = scale != 1;
+        test::RealBook book(QStringList{"--data-dir", pages.path()} + (fitting ? QStringList() : QStringList{"--scale", "1"}),
+                            fitting ? QSize(1920, 1080) : QSize(1024, 768));
         QVERIFY2(!book.window.isEmpty(), "the window did not show");
-        const QList<QPoint> points = pointsInside(LoadPagePicture(0), 3);
-        const QList<QPair<QPoint, int>> fills = {{points[0], 7}, {points[1], 19}, {points[2], 31}};
-        colour(book, fills);
+        const QSize size = TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight);
+        QVERIFY(book.Xdotool({"getwindowgeometry", book.window})
+                    .contains(QStringLiteral("Geometry: %1x%2").arg(size.width()).arg(size.height())));
 
-        if (end == "kill") {
+        book.Click(HomeView::BarWidth, {1350, 2490, 1365, 1635});    // tile "1"
+        book.Click(ContentsView::BarWidth, {100, 100, 2120, 1766});  // the thumbnail of A
+        QImage page = LoadPagePicture(0);
+        QList<QPair<QPoint, int>> fills;
+        for (int swatch : {7, 19, 31}) {
+            const QPoint point = test::PointInside(page);
+            fills.append({point, swatch});
+            // Inked over, so that the next point lies in another area.
+            FloodFill(reinterpret_cast<std::uint32_t*>(page.bits()), page.width(), page.height(),
+                      page.bytesPerLine() / 4, point.x(), point.y(), ToQRgb(Black), ToQRgb(Black));
+            book.Click(0, PaintSwatches::SwatchPlace(swatch));
+            // The screen pixel whose middle lies on the page pixel's middle (or just past it).
+            const QPoint scaled(int((point.x() + 0.5) * scale), int((point.y() + 0.5) * scale));
+            book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + scaled);
+        }
+
+        if (end == "exit") {
+            book.Click(0, {60, 180, 585, 465});  // OK
+            QVERIFY2(book.Exit(), "the program did not end well at Exit");
+        } else if (end == "kill") {
             QTest::qWait(2000);
-            book.program.kill();
-        } else if (end == "term" || end == "hup") {
-            ::kill(pid_t(book.program.processId()), end == "term" ? SIGTERM : SIGHUP);
-        } else {
+            book.program().kill();
+        } else if (end == "display") {
             QTest::qWait(1000);
             book.StopDisplay();
+        } else {
+            ::kill(pid_t(book.program().processId()), end == "term" ? SIGTERM : SIGHUP);
         }
-        QVERIFY2(book.program.waitForFinished(10000), "the program did not end");
-        if (cleanExit) {
-            QCOMPARE(book.program.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(book.program.exitCode(), 0);
+        QVERIFY2(book.program().state() == QProcess::NotRunning || book.program().waitForFinished(10000),
+                 "the program did not end");
+        if (end != "kill" && end != "display") {  // as the close box ends it
+            QCOMPARE(book.program().exitStatus(), QProcess::NormalExit);
+            QCOMPARE(book.program().exitCode(), 0);
             QCOMPARE(QDir(pages.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"b2f0p0.BMP"});
+            QCOMPARE(QDir(book.home.filePath("runtime"))
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                     QStringList{});
         }
         const QImage stored = LoadPicture(pages.filePath("b2f0p0.BMP"));
-        QVERIFY2(!stored.isNull(), "page A was not stored");
+        QCOMPARE(stored.size(), PageSize);
         for (const auto& [point, swatch] : fills)
             QCOMPARE(FromQRgb(stored.pixel(point)), DefaultPaint(swatch));
     }
+
+    // The built program on a copy's folder holding what a family's computer can
+    // hold under page names: a FIFO, a link to /dev/zero, SVGs that take seconds
+    // each to draw, and a parent's backup beside page A. The copy opens within
+    // 10 s and under 600 MB, page A is coloured and stored, nothing else in the
+    // folder is touched, and a secondary window shows its own caption exactly.
+    void openAFolderOfOddFiles()
+    {
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        QTemporaryDir folder;
+        const QDir pages(folder.path());
+        test::MakeOddFile(pages.filePath("b2f0p1.BMP"), "fifo");
+        test::MakeOddFile(pages.filePath("b2f0p2.BMP"), "zeros");
+        for (int page = 3; page < PageCount; ++page)
+            test::MakeOddFile(pages.filePath(QStringLiteral("b2f0p%1.BMP").arg(page)), "slow svg");
+        const QString backup = pages.filePath("b2f0p0.BMP.backup");
+        test::WriteFile(backup, "a parent's copy of page A");
+        test::AgeFile(backup, 24 * 3600);
+        const QByteArray svg = test::ReadFile(pages.filePath("b2f0p25.BMP"));
+
+        test::RealBook book({"--data-dir", pages.path(), "--scale", "1"});
+        QVERIFY2(!book.window.isEmpty(), "the window did not show");
+        book.Click(0, {870, 2100, 1080, 420});  // "Name"
+        const QString names = book.Xdotool({"search", "--sync", "--onlyvisible", "--name", "Vorlane"});
+        QCOMPARE(book.Xdotool({"getwindowname", names.section(u'\n', 0, 0)}), QString("Vorlane Coloring Books"));
+        book.Xdotool({"key", "Escape"});
+
+        // The clicks wait in line behind the opening of the copy, so page A
+        // is stored only once the copy is open.
+        const QPoint inside = test::PointInside(LoadPagePicture(0));
+        QElapsedTimer opening;
+        opening.start();
+        book.Click(HomeView::BarWidth, {1350, 2490, 1365, 1635});    // tile "1"
+        book.Click(ContentsView::BarWidth, {100, 100, 2120, 1766});  // page A
+        book.Click(0, PaintSwatches::SwatchPlace(7));                // red
+        book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + inside);
+        book.Click(0, {60, 180, 585, 465});  // OK
+        const QString pageA = pages.filePath("b2f0p0.BMP");
+        while (!QFileInfo::exists(pageA) && opening.elapsed() < 10000)
+            QTest::qWait(100);
+        QVERIFY2(QFileInfo::exists(pageA), "the copy did not open within 10 s");
+        QFile status(QStringLiteral("/proc/%1/status").arg(book.program().processId()));
+        QVERIFY(status.open(QIODevice::ReadOnly));
+        const QString peak = QString::fromLatin1(status.readAll()).split(u'\n').filter("VmHWM:").value(0);
+        QVERIFY2(peak.section(' ', -2, -2).toLongLong() < 600 * 1024, qPrintable(peak));  // "VmHWM:  123456 kB"
+        QVERIFY2(book.Exit(), "the program did not end well at Exit");
+
+        QCOMPARE(FromQRgb(LoadPicture(pageA).pixel(inside)), Colour(255));
+        QCOMPARE(test::ReadFile(backup), QByteArray("a parent's copy of page A"));
+        QCOMPARE(test::KindOf(pages.filePath("b2f0p1.BMP")), QString("fifo"));
+        QCOMPARE(test::KindOf(pages.filePath("b2f0p2.BMP")), QString("link"));
+        QCOMPARE(test::ReadFile(pages.filePath("b2f0p25.BMP")), svg);
+        QCOMPARE(pages.entryList(QDir::Files | QDir::System | QDir::Hidden).size(), PageCount + 1);
+    }
+
+    // The built program started more than once under a private X server, as a
+    // child double-clicking its menu entry does: one book for each page folder.
+    void oneBookForEachFolder()
+    {
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        test::RealBook x;
+        QVERIFY2(!x.display.isEmpty(), "Xvfb did not start");
+        const auto start = [&](const char* pages) { return &x.Start({"--data-dir", x.home.filePath(pages)}); };
+        // The book's visible main windows, and the one in front under the
+        // middle of the screen, where both books open.
+        const auto windows = [&] {
+            return x.Xdotool({"search", "--onlyvisible", "--name", "Book 2: A to Z"}).split('\n', Qt::SkipEmptyParts);
+        };
+        const auto onTop = [&] { return x.Xdotool({"mousemove", "512", "384", "getmouselocation"}).section("window:", 1); };
+
+        // Two starts 0.3 s apart on one folder: the second hands over and ends.
+        QProcess* first = start("pages");
+        QTest::qWait(300);
+        QProcess* second = start("pages");
+        QVERIFY2(second->waitForFinished(10000), "the second start did not end");
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+        const QString book = x.Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"});
+        QVERIFY2(!book.isEmpty(), "the first start shows no window");
+        QTest::qWait(1000);
+        QCOMPARE(windows(), QStringList{book});
+        QCOMPARE(first->state(), QProcess::Running);
+
+        // Another folder is another book, in a window of its own, in front.
+        QProcess* other = start("other");
+        QTRY_COMPARE_WITH_TIMEOUT(windows().size(), 2, 15000);
+        QStringList both = windows();
+        both.removeAll(book);
+        QTRY_COMPARE_WITH_TIMEOUT(onTop(), both.value(0), 5000);
+
+        // A start on the first folder again brings its book to the front.
+        QProcess* third = start("pages");
+        QVERIFY(third->waitForFinished(10000));
+        QCOMPARE(third->exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(onTop(), book, 5000);
+        QCOMPARE(windows().size(), 2);
+        QCOMPARE(other->state(), QProcess::Running);
+    }
+
+    // The built program as a native Wayland client, on a headless weston of the
+    // test's own: the window shows at the scale that fits the screen, with the
+    // home view in it, and SIGTERM ends the book as its close box does.
+    void showsTheHomeViewAndEndsOnSigterm()
+    {
+        for (const char* tool : {"weston", "weston-screenshooter"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QSKIP("needs weston (./test.sh installs it)");
+        const QSize screen(1280, 800);
+        const QString socket = QStringLiteral("atoz-test-%1").arg(QCoreApplication::applicationPid());
+        // Under LeakSanitizer: Qt's Wayland plugins are unloaded before the
+        // leak check runs, so what they keep for the whole run shows up as
+        // leaks of an unknown module. The book's own code is checked for
+        // leaks by every other test.
+        QProcessEnvironment env = test::ProgramEnvironment(home_, "detect_leaks=0");
+        env.insert("WAYLAND_DISPLAY", socket);
+        env.insert("QT_QPA_PLATFORM", "wayland");
+        env.remove("DISPLAY");  // no way back to X
+        weston_.setProcessEnvironment(env);
+        weston_.setProcessChannelMode(QProcess::MergedChannels);  // its log stays out of the test's
+        weston_.start(QStringLiteral("weston"),
+                      {"--backend=headless-backend.so", "--socket=" + socket, "--use-pixman", "--debug",
+                       QStringLiteral("--width=%1").arg(screen.width()),
+                       QStringLiteral("--height=%1").arg(screen.height())});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home_.filePath("runtime/" + socket)), 10000);
+        program_.setProcessEnvironment(env);
+        program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program_.start(QStringLiteral(ATOZ_PROGRAM), {"--data-dir", home_.filePath("pages")});
+        QVERIFY(program_.waitForStarted());
+
+        // The book fits the screen with a title bar: 1.75 on 1280 x 800, so
+        // the first folder's tile shows at that scale. Its size, in weston's
+        // screenshot, is that of the rows and columns mostly in its colour:
+        // the name and number on it take a little, the window's icon has a
+        // little of the colour too.
+        SetTwipsScale(FittingScale(screen, frmRezivIdod::EstimatedFrame,
+                                   {frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight}));
+        const auto tile = [&] {
+            QTemporaryDir shots;
+            QProcess shooter;
+            shooter.setProcessEnvironment(env);
+            shooter.setWorkingDirectory(shots.path());
+            shooter.start(QStringLiteral("weston-screenshooter"), {});
+            shooter.waitForFinished(10000);
+            const QImage shot = QImage(shots.filePath(QDir(shots.path()).entryList({"*.png"}).value(0)))
+                                    .convertToFormat(QImage::Format_RGB32);
+            int rows = 0, width = 0;
+            for (int y = 0; y < shot.height(); ++y) {
+                int count = 0;
+                for (int x = 0; x < shot.width(); ++x)
+                    count += shot.pixel(x, y) == ToQRgb(FolderColour(0));
+                rows += count >= 50;
+                width = std::max(width, count);
+            }
+            return QSize(width, rows);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(tile(), TwipsSize(1365, 1635), 20000);
+
+        ::kill(pid_t(program_.processId()), SIGTERM);
+        QVERIFY2(program_.waitForFinished(10000), "the program did not end at SIGTERM");
+        QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program_.exitCode(), 0);
+    }
+
+    // A coloured page printed: the queue's PDF holds one page in the chosen
+    // orientation with the picture where the print arithmetic puts it.
+    void printsWhereTheArithmeticSays_data()
+    {
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<bool>("fill");
+        QTest::newRow("portrait, filled") << false << true;
+        QTest::newRow("landscape, natural size") << true << false;
+    }
+    void printsWhereTheArithmeticSays()
+    {
+        QFETCH(bool, landscape);
+        QFETCH(bool, fill);
+        if (!printSystem())
+            QSKIP("needs cups, printer-driver-cups-pdf and poppler-utils (./test.sh installs them)");
+        QtPrinter printer("PDF");
+        QVERIFY(printer.IsInstalled());
+        const QImage picture = test::ColouredPage(0, 255);  // every area red
+        const PrintChoices choices{landscape, fill, 4};
+        // The PDF folder of the user the print system writes for: the home
+        // folder the password database gives, which need not be $HOME.
+        const passwd* user = getpwuid(getuid());
+        const QDir pdfs(QString::fromLocal8Bit(user ? user->pw_dir : "/root") + "/PDF");
+        const QStringList before = pdfs.entryList({"*.pdf"}, QDir::Files);
+        QVERIFY(PrintColouredPage(printer, picture, choices, "A to Z test"));
+        const QRectF placed = PrintPage(picture.size(), printer.PageSize(), choices).twips.translated(
+            printer.DrawingOrigin());
+
+        QString pdf;
+        for (int wait = 0; wait < 300 && pdf.isEmpty(); ++wait) {
+            QTest::qWait(100);
+            for (const QString& name : pdfs.entryList({"*.pdf"}, QDir::Files))
+                if (!before.contains(name))
+                    pdf = pdfs.filePath(name);
+        }
+        QVERIFY2(!pdf.isEmpty(), "no PDF arrived from the print queue");
+        QTest::qWait(500);  // the file is complete once the queue lets it go
+        const QString info = run("pdfinfo", {pdf});
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        QTemporaryDir out;
+        constexpr int Dpi = 36;
+        run("pdftoppm", {"-r", QString::number(Dpi), "-png", "-singlefile", pdf, out.filePath("page")});
+        QFile::remove(pdf);
+        QImage sheet(out.filePath("page.png"));
+        QVERIFY(!sheet.isNull());
+        // A landscape page arrives either on a landscape sheet or, as the
+        // print system hands it to a printer, turned a quarter onto upright
+        // paper; turned back, both read the same.
+        if (landscape && sheet.height() > sheet.width())
+            sheet = sheet.transformed(QTransform().rotate(90));
+        QCOMPARE(sheet.width() > sheet.height(), landscape);
+        // Red just in from the picture's corners (its outside area), white
+        // in the margin before it and on the paper beyond it.
+        const QPointF in(placed.width() * 0.03, placed.height() * 0.03), out200(200, 200);
+        const std::pair<QPointF, QRgb> probes[] = {{placed.topLeft() + in, qRgb(255, 0, 0)},
+                                                   {placed.bottomRight() - in, qRgb(255, 0, 0)},
+                                                   {placed.topLeft() - out200, qRgb(255, 255, 255)},
+                                                   {placed.bottomRight() + out200, qRgb(255, 255, 255)}};
+        for (const auto& [twips, expected] : probes) {
+            const QRgb pixel = sheet.pixel((twips * Dpi / 1440).toPoint());
+            QVERIFY2(std::max({qAbs(qRed(pixel) - qRed(expected)), qAbs(qGreen(pixel) - qGreen(expected)),
+                               qAbs(qBlue(pixel) - qBlue(expected))}) < 40,
+                     qPrintable(QStringLiteral("wrong colour at %1,%2 twips").arg(twips.x()).arg(twips.y())));
+        }
+    }
+
+    // Printer Setup is a setup dialog, not a print dialog, and picking
+    // another printer in it counts only with OK.
+    void printerSetup_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("printer");
+        QTest::newRow("Cancel") << false << "PDF";
+        QTest::newRow("OK") << true << "PDF-Spare";
+    }
+    void printerSetup()
+    {
+        QFETCH(bool, accept);
+        if (!printSystem())
+            QSKIP("needs cups, printer-driver-cups-pdf and poppler-utils (./test.sh installs them)");
+        QtPrinter printer("PDF");
+        test::WhenModal<QDialog>([accept](QDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), QString("Printer Setup"));
+            QCOMPARE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(), QString("OK"));
+            for (QComboBox* list : dialog->findChildren<QComboBox*>())
+                if (const int spare = list->findText("PDF-Spare"); spare >= 0)
+                    list->setCurrentIndex(spare);
+            accept ? dialog->accept() : dialog->reject();
+        });
+        printer.ChoosePrinter(nullptr);
+        QTEST(printer.DeviceName(), "printer");
+    }
 };
 
-QTEST_GUILESS_MAIN(RealWindowTest)
+QTEST_MAIN(RealWindowTest)
 #include "tst_realwindow.moc"

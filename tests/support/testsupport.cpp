@@ -1,6 +1,7 @@
 #include "support/testsupport.h"
 
 #include "pages/pagelibrary.h"
+#include "pagegen/pageareas.h"
 #include "platform/colour.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
@@ -20,13 +21,24 @@ namespace atoz::test {
 
 namespace {
 
-constexpr struct
-{
-    char symbol;
-    Colour colour;
-} Legend[] = {{'#', Black}, {'.', White}, {'r', 255}, {'n', NearBlack}, {'b', 16711680}};
+// The page rows' symbols, and the colours they stand for.
+const QString Symbols = QStringLiteral("#.rnb");
+constexpr Colour Colours[] = {Black, White, 255, NearBlack, 16711680};
 
 }  // namespace
+
+void Click(QWidget* window, const QString& control, Qt::MouseButton button, bool twice)
+{
+    const QStringList parts = control.split(u'@');
+    const QWidget* widget = Find(window, parts[0]);
+    const QStringList at = parts.value(1).split(u',');
+    const QPoint point = widget->mapTo(window, at.size() == 2 ? QPoint(at[0].toInt(), at[1].toInt())
+                                                              : widget->rect().center());
+    if (twice)
+        QTest::mouseDClick(window->windowHandle(), button, {}, point);
+    else
+        QTest::mouseClick(window->windowHandle(), button, {}, point);
+}
 
 void Book::Start(const QString& pageDirectory)
 {
@@ -48,25 +60,10 @@ const QImage& Book::page() const
     return window_->folder().colouringPage().image();
 }
 
-void Book::Click(const QString& control, Qt::MouseButton button, bool twice)
+void Book::Click(const QString& steps, Qt::MouseButton button, bool twice)
 {
-    if (control == QLatin1String("close"))
-        return void(window_->close());
-    const QStringList parts = control.split(u'@');
-    const QWidget* widget = Find(window_.get(), parts[0]);
-    const QStringList at = parts.value(1).split(u',');
-    const QPoint point = widget->mapTo(window_.get(), at.size() == 2 ? QPoint(at[0].toInt(), at[1].toInt())
-                                                                      : widget->rect().center());
-    if (twice)
-        QTest::mouseDClick(window_->windowHandle(), button, {}, point);
-    else
-        QTest::mouseClick(window_->windowHandle(), button, {}, point);
-}
-
-void Book::OpenPage(int folder, int page)
-{
-    Click(QStringLiteral("OpenFolder_%1").arg(folder));
-    Click(QStringLiteral("Thumbnail_%1").arg(page));
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts))
+        step == QLatin1String("close") ? void(window_->close()) : test::Click(window_.get(), step, button, twice);
 }
 
 QImage PageFromRows(const QStringList& rows)
@@ -74,66 +71,41 @@ QImage PageFromRows(const QStringList& rows)
     QImage page(int(rows.value(0).size()), int(rows.size()), QImage::Format_RGB32);
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
-            for (const auto& entry : Legend)
-                if (rows[y][x] == QLatin1Char(entry.symbol))
-                    page.setPixel(x, y, ToQRgb(entry.colour));
+            page.setPixel(x, y, ToQRgb(Colours[Symbols.indexOf(rows[y][x])]));
     return page;
 }
 
 QStringList RowsOf(const QImage& page)
 {
-    QStringList rows;
-    for (int y = 0; y < page.height(); ++y) {
-        QString row;
+    QStringList rows(page.height());
+    for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x) {
-            QChar symbol = u'?';
-            for (const auto& entry : Legend)
-                if (FromQRgb(page.pixel(x, y)) == entry.colour)
-                    symbol = QLatin1Char(entry.symbol);
-            row += symbol;
+            const Colour* colour = std::find(std::begin(Colours), std::end(Colours), FromQRgb(page.pixel(x, y)));
+            rows[y] += colour == std::end(Colours) ? u'?' : Symbols[colour - Colours];
         }
-        rows.append(row);
-    }
     return rows;
 }
 
 QImage ColouredPage(int page, quint32 colour)
 {
-    QImage image = LoadPagePicture(page);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (FromQRgb(image.pixel(x, y)) == White)
-                image.setPixel(x, y, ToQRgb(colour));
-    return image;
+    QImage image = LoadPagePicture(page).convertToFormat(QImage::Format_Indexed8, {ToQRgb(Black), ToQRgb(White)});
+    image.setColor(1, ToQRgb(colour));
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QPoint PointInside(const QImage& page)
 {
-    const int w = page.width();
-    const int h = page.height();
-    auto white = [&](int x, int y) { return FromQRgb(page.pixel(x, y)) != Black; };
-    // Everything the edge reaches is outside the letter.
-    QList<bool> outside(qsizetype(w) * h, false);
-    QList<QPoint> todo;
-    for (int x = 0; x < w; ++x)
-        todo << QPoint(x, 0) << QPoint(x, h - 1);
-    for (int y = 0; y < h; ++y)
-        todo << QPoint(0, y) << QPoint(w - 1, y);
-    while (!todo.isEmpty()) {
-        const QPoint p = todo.takeLast();
-        if (!page.rect().contains(p) || outside[p.y() * w + p.x()] || !white(p.x(), p.y()))
-            continue;
-        outside[p.y() * w + p.x()] = true;
-        todo << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
-    }
-    // The first inside pixel with white all around it.
+    // The first pixel of an area inside the letter with its own area all
+    // around it.
+    const PageMap map(page);
     constexpr int Margin = 4;
-    for (int y = Margin; y < h - Margin; ++y)
-        for (int x = Margin; x < w - Margin; ++x) {
-            bool clear = !outside[y * w + x];
+    for (int y = Margin; y < page.height() - Margin; ++y)
+        for (int x = Margin; x < page.width() - Margin; ++x) {
+            const int area = map.areaAt(x, y);
+            bool clear = map.isInside(area);
             for (int dy = -Margin; dy <= Margin && clear; ++dy)
                 for (int dx = -Margin; dx <= Margin && clear; ++dx)
-                    clear = white(x + dx, y + dy);
+                    clear = map.areaAt(x + dx, y + dy) == area;
             if (clear)
                 return {x, y};
         }
@@ -160,17 +132,18 @@ QString UnwritablePath(const QString& directory, const QString& fileName)
     return blocker + u'/' + fileName;
 }
 
-void MakeOddFile(const QString& path, OddFile kind)
+void MakeOddFile(const QString& path, const QString& kind)
 {
-    switch (kind) {
-    case OddFile::Fifo:
+    if (kind == QLatin1String("fifo"))
         ::mkfifo(QFile::encodeName(path).constData(), 0644);
-        break;
-    case OddFile::Zeros:
+    else if (kind == QLatin1String("zeros"))
         QFile::link(QStringLiteral("/dev/zero"), path);
-        break;
-    case OddFile::SlowSvg: {
-        // A dashed, wide stroke along twenty curves, drawn 111 times.
+    else if (kind == QLatin1String("directory"))
+        QDir().mkpath(path);
+    else if (kind == QLatin1String("oversized")) {
+        WriteFile(path, "BM");
+        QFile::resize(path, MaxPictureFileSize + 1);
+    } else {  // a dashed, wide stroke along twenty curves, drawn 111 times
         QString svg = "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
                       "width='480' height='400'><path id='a0' stroke='red' stroke-width='40' stroke-dasharray='1 1' "
                       "fill='blue' d='M0 0";
@@ -180,15 +153,6 @@ void MakeOddFile(const QString& path, OddFile kind)
         for (int level = 1; level <= 2; ++level)
             svg += QStringLiteral("<g id='a%1'>%2</g>").arg(level).arg(QStringLiteral("<use xlink:href='#a%1'/>").arg(level - 1).repeated(10));
         WriteFile(path, (svg + "</svg>").toLatin1());
-        break;
-    }
-    case OddFile::Directory:
-        QDir().mkpath(path);
-        break;
-    case OddFile::Oversized:
-        WriteFile(path, "BM");
-        QFile::resize(path, MaxPictureFileSize + 1);
-        break;
     }
 }
 
@@ -197,13 +161,8 @@ QString KindOf(const QString& path)
     struct stat status = {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return QStringLiteral("none");
-    if (S_ISREG(status.st_mode))
-        return QStringLiteral("file");
-    if (S_ISLNK(status.st_mode))
-        return QStringLiteral("link");
-    if (S_ISFIFO(status.st_mode))
-        return QStringLiteral("fifo");
-    return S_ISDIR(status.st_mode) ? QStringLiteral("directory") : QStringLiteral("other");
+    const mode_t mode = status.st_mode;
+    return S_ISREG(mode) ? "file" : S_ISLNK(mode) ? "link" : S_ISFIFO(mode) ? "fifo" : S_ISDIR(mode) ? "directory" : "other";
 }
 
 void WithFullDisk(qint64 bytes, const std::function<void()>& write)
@@ -240,7 +199,35 @@ QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString&
     return env;
 }
 
-QProcessEnvironment XEnvironment(const QTemporaryDir& home, const QString& display)
+bool RealBook::Possible()
+{
+    return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
+}
+
+RealBook::RealBook(const QStringList& arguments, QSize screen)
+{
+    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
+    if (server_.waitForReadyRead(10000))
+        display = u':' + QString::fromLatin1(server_.readLine()).trimmed();
+    if (arguments.isEmpty())
+        return;
+    if (!display.isEmpty() && Start(arguments).waitForStarted())
+        window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
+    QTest::qWait(500);
+}
+
+RealBook::~RealBook()
+{
+    for (const auto& program : programs_) {
+        program->terminate();
+        if (!program->waitForFinished(3000))
+            program->kill();
+    }
+    StopDisplay();
+}
+
+QProcess& RealBook::Start(const QStringList& arguments)
 {
     // Under AddressSanitizer: libxkbcommon-x11 copies key names with strndup
     // out of buffers that are not NUL-terminated, which the strict string
@@ -248,59 +235,31 @@ QProcessEnvironment XEnvironment(const QTemporaryDir& home, const QString& displ
     QProcessEnvironment env = ProgramEnvironment(home, "strict_string_checks=0");
     env.insert("DISPLAY", display);
     env.insert("QT_QPA_PLATFORM", "xcb");
-    return env;
+    QProcess& program = *programs_.emplace_back(std::make_unique<QProcess>());
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(ATOZ_PROGRAM), arguments);
+    return program;
 }
 
-XServer::XServer(QSize screen)
+void RealBook::StopDisplay()
 {
-    const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-    process_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
-    if (process_.waitForReadyRead(10000))
-        display_ = u':' + QString::fromLatin1(process_.readLine()).trimmed();
-}
-
-void XServer::Stop()
-{
-    if (process_.state() == QProcess::NotRunning)
+    if (server_.state() == QProcess::NotRunning)
         return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000))
-        process_.kill();
+    server_.terminate();
+    if (!server_.waitForFinished(3000))
+        server_.kill();
 }
 
-QString XServer::Xdotool(const QStringList& arguments) const
+QString RealBook::Xdotool(const QStringList& arguments) const
 {
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
+    env.insert("DISPLAY", display);
     tool.setProcessEnvironment(env);
     tool.start(QStringLiteral("xdotool"), arguments);
     tool.waitForFinished(15000);
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
-
-bool RealBook::Possible()
-{
-    return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
-}
-
-RealBook::RealBook(const QString& executable, const QStringList& arguments, QSize screen) : server_(screen)
-{
-    if (server_.display().isEmpty())
-        return;
-    program.setProcessEnvironment(XEnvironment(home, server_.display()));
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(executable, arguments);
-    if (program.waitForStarted())
-        window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
-    QTest::qWait(500);
-}
-
-RealBook::~RealBook()
-{
-    program.terminate();
-    if (!program.waitForFinished(3000))
-        program.kill();
 }
 
 void RealBook::Click(int leftTwips, QRect twips)
@@ -317,8 +276,8 @@ void RealBook::Click(QPoint pixels)
 bool RealBook::Exit()
 {
     Click(0, {150, 5190, 1785, 585});
-    return (program.state() == QProcess::NotRunning || program.waitForFinished(10000))
-        && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
+    return (program().state() == QProcess::NotRunning || program().waitForFinished(10000))
+        && program().exitStatus() == QProcess::NormalExit && program().exitCode() == 0;
 }
 
 }  // namespace atoz::test

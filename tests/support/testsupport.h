@@ -6,15 +6,10 @@
 #include "platform/ui/services.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QList>
-#include <QPair>
 #include <QProcess>
-#include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-#include <QWidget>
 
 #include <functional>
 
@@ -59,12 +54,7 @@ struct FakePrinter final : Printer
     {
         return printed.append({picture, twips, landscape}), !refuses;
     }
-    struct Page
-    {
-        QImage picture;
-        QRectF twips;
-        bool landscape;
-    };
+    struct Page { QImage picture; QRectF twips; bool landscape; };
     bool installed = true, refuses = false, landscape = false;
     QSizeF sheet{12240, 15840};  // US letter
     int dialogsShown = 0;
@@ -98,9 +88,24 @@ struct FakeServices
     Services services() { return {messages, colours, files, printer, browsers}; }
 };
 
+// The descendant of `parent` with that objectName; fails the test run loudly
+// when there is none, since every control is found by its name.
+template <typename T = QWidget>
+T* Find(const QObject* parent, const QString& name)
+{
+    T* child = parent->findChild<T*>(name);
+    if (!child)
+        qFatal("no control named %s", qPrintable(name));
+    return child;
+}
+
+// Clicks the control named `control` in `window` through the window system's
+// event path, as a child's mouse does: "Name" its middle, "Name@x,y" a point
+// of it; `twice` a double-click.
+void Click(QWidget* window, const QString& control, Qt::MouseButton button = Qt::LeftButton, bool twice = false);
+
 // The book as a child starts it: the real main window on a fresh folder and
-// settings file of its own, with scripted dialogs. Clicks go through the
-// window system's event path, double-clicks included.
+// settings file of its own, with scripted services.
 class Book
 {
 public:
@@ -110,15 +115,16 @@ public:
     void Start(const QString& pageDirectory = QString());
 
     frmRezivIdod& window() const { return *window_; }
+    template <typename T = QWidget>
+    T* Find(const QString& name) const { return test::Find<T>(window_.get(), name); }
     QString PageFile(int folder, int page) const;
     // The page being coloured, as it is now.
     const QImage& page() const;
-    // "Name" clicks the control's middle, "Name@x,y" a point of it; "close"
-    // closes the window as its close box does. `button` and a double-click
-    // as a child's mouse gives them.
-    void Click(const QString& control, Qt::MouseButton button = Qt::LeftButton, bool twice = false);
+    // Clicks each control of `steps`, separated by spaces, as test::Click
+    // does; "close" closes the window as its close box does.
+    void Click(const QString& steps, Qt::MouseButton button = Qt::LeftButton, bool twice = false);
     // Opens page `page` of copy `folder` for colouring, as a child does.
-    void OpenPage(int folder, int page);
+    void OpenPage(int folder, int page) { Click(QStringLiteral("OpenFolder_%1 Thumbnail_%2").arg(folder).arg(page)); }
 
     QTemporaryDir dir;
     SettingsStore settings{dir.filePath("settings.ini")};
@@ -153,17 +159,6 @@ QImage PageFromRows(const QStringList& rows);
 // The rows of a page back as text, for readable comparisons.
 QStringList RowsOf(const QImage& page);
 
-// The descendant of `parent` with that objectName; fails the test run loudly
-// when there is none, since every control is found by its name.
-template <typename T = QWidget>
-T* Find(const QObject* parent, const QString& name)
-{
-    T* child = parent->findChild<T*>(name);
-    if (!child)
-        qFatal("no control named %s", qPrintable(name));
-    return child;
-}
-
 // The library page with every white pixel painted `colour`: a coloured page.
 QImage ColouredPage(int page, quint32 colour);
 
@@ -178,15 +173,11 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 // is a regular file.
 QString UnwritablePath(const QString& directory, const QString& fileName);
 
-// Odd things a page's name can stand for in a copy's folder.
-enum class OddFile {
-    Fifo,      // a FIFO that no one writes to
-    Zeros,     // a link to /dev/zero
-    SlowSvg,   // a 1 KB SVG that takes seconds to draw
-    Directory,
-    Oversized,  // a bitmap's header on more bytes than any picture takes
-};
-void MakeOddFile(const QString& path, OddFile kind);
+// Makes `path` an odd thing a page's name can stand for in a copy's folder:
+// "fifo" that no one writes to, "zeros" (a link to /dev/zero), "directory",
+// "oversized" (a bitmap's header on more bytes than any picture takes) or
+// "slow svg" (a 1 KB SVG that takes seconds to draw).
+void MakeOddFile(const QString& path, const QString& kind);
 // What stands at `path`, not following a link: "file", "link", "fifo",
 // "directory", "other" or "none".
 QString KindOf(const QString& path);
@@ -200,57 +191,43 @@ void AgeFile(const QString& path, int seconds);
 // below `home` (its runtime folder private, as the system makes it), and
 // `asanOptions` added to AddressSanitizer's own when it runs under one.
 QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString& asanOptions);
-// The same for an X client on `display`.
-QProcessEnvironment XEnvironment(const QTemporaryDir& home, const QString& display);
 
-// A private X server for one test, on a free display it picks itself,
-// stopped again by the process it started.
-class XServer
-{
-public:
-    explicit XServer(QSize screen = QSize(1024, 768));
-    ~XServer() { Stop(); }
-    // Ends the server before its time, as a display that goes away.
-    void Stop();
-    QString display() const { return display_; }
-    // What xdotool prints for `arguments` on this display.
-    QString Xdotool(const QStringList& arguments) const;
-
-private:
-    QProcess process_;
-    QString display_;
-};
-
-// The built program in a real X window under a private X server, with a
-// home of its own, clicked by xdotool like a child's mouse. Both are stopped
-// again by the processes this started.
+// The built program in real X windows under a private X server on a free
+// display, with a home of its own, clicked by xdotool like a child's mouse.
+// The programs and then the server are stopped by the processes this
+// started.
 class RealBook
 {
 public:
     // Whether this machine has Xvfb and xdotool.
     static bool Possible();
-    // Starts the X server and the program and waits for the main window.
-    RealBook(const QString& program, const QStringList& arguments, QSize screen = QSize(1024, 768));
+    // Starts the X server and, given `arguments`, the program, and waits
+    // for its main window.
+    explicit RealBook(const QStringList& arguments = {}, QSize screen = QSize(1024, 768));
     ~RealBook();
     RealBook(const RealBook&) = delete;
     RealBook& operator=(const RealBook&) = delete;
 
-    QString Xdotool(const QStringList& arguments) const { return server_.Xdotool(arguments); }
+    // Another run of the program on this display.
+    QProcess& Start(const QStringList& arguments);
+    QProcess& program() { return *programs_.front(); }
+    QString Xdotool(const QStringList& arguments) const;
     // A click at `twips` (its middle) in the part of the window that starts
     // `leftTwips` from its left edge, then a wait longer than a double-click.
     void Click(int leftTwips, QRect twips);
     void Click(QPoint pixels);
     // Exit on the bar, and the program's end.
     bool Exit();
-    // The display goes away under the running program.
-    void StopDisplay() { server_.Stop(); }
+    // Ends the server before its time, as a display that goes away.
+    void StopDisplay();
 
     QTemporaryDir home;
-    QProcess program;
-    QString window;  // empty when it did not show
+    QString display;
+    QString window;  // the first program's, empty when it did not show
 
 private:
-    XServer server_;
+    QProcess server_;
+    std::vector<std::unique_ptr<QProcess>> programs_;
 };
 
 }  // namespace atoz::test

@@ -688,6 +688,11 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "no set of waves divides %c into areas a small hand can hit\n", letter.toLatin1());
             return 1;
         }
+        if (const std::vector<QString> crooked = CrookedStrokes(char(letter.toLatin1()), page.image); !crooked.empty()) {
+            std::fprintf(stderr, "%c: a straight stroke is not straight: %s\n", letter.toLatin1(),
+                         qPrintable(crooked.front()));
+            return 1;
+        }
         if (parser.isSet(reportOption))
             report(letter, page);
         pages.push_back(page);

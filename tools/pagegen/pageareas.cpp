@@ -2,7 +2,10 @@
 
 #include "distancefield.h"
 
+#include <QPointF>
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -64,7 +67,89 @@ std::vector<QPoint> discOffsets(int radius)
     return offsets;
 }
 
+// How far the outer edge of a straight stroke strays from a straight line:
+// on every row from `from` to `to` (fractions of the height of the ink, from
+// its top), the first black pixel seen from the left or from the right; the
+// largest distance of one of them from the line that fits them best.
+double edgeDeparture(const QImage& picture, bool fromLeft, double from, double to)
+{
+    const auto black = [&](int x, int y) { return (picture.pixel(x, y) & 0xFFFFFF) == 0; };
+    int top = -1, bottom = -1;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (black(x, y)) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                break;
+            }
+    std::vector<QPointF> edge;  // (row, column)
+    const int height = bottom - top + 1;
+    for (int y = top + int(from * height); y <= top + int(to * height); ++y)
+        for (int i = 0; i < picture.width(); ++i) {
+            const int x = fromLeft ? i : picture.width() - 1 - i;
+            if (black(x, y)) {
+                edge.emplace_back(y, x);
+                break;
+            }
+        }
+    if (edge.size() < 2)
+        return 0;
+    QPointF mean;
+    for (const QPointF& p : edge)
+        mean += p / double(edge.size());
+    double slope = 0, spread = 0;
+    for (const QPointF& p : edge) {
+        slope += (p.x() - mean.x()) * (p.y() - mean.y());
+        spread += (p.x() - mean.x()) * (p.x() - mean.x());
+    }
+    slope /= spread;
+    double most = 0;
+    for (const QPointF& p : edge)
+        most = std::max(most, std::abs(p.y() - mean.y() - slope * (p.x() - mean.x())));
+    return most;
+}
+
+// A straight stroke: its outer edge, seen from the left or the right, between
+// two heights of the ink (fractions from its top).
+struct Stroke
+{
+    const char* name;
+    char letter;
+    bool fromLeft;
+    double from;
+    double to;
+};
+
+constexpr Stroke StraightStrokes[] = {
+    {"A left leg", 'A', true, 0.15, 0.85},   {"A right leg", 'A', false, 0.15, 0.85},
+    {"B stem", 'B', true, 0.1, 0.9},         {"D stem", 'D', true, 0.1, 0.9},
+    {"E stem", 'E', true, 0.1, 0.9},         {"F stem", 'F', true, 0.1, 0.85},
+    {"H left stem", 'H', true, 0.1, 0.9},    {"H right stem", 'H', false, 0.1, 0.9},
+    {"I left side", 'I', true, 0.3, 0.7},    {"I right side", 'I', false, 0.3, 0.7},
+    {"K stem", 'K', true, 0.1, 0.9},         {"L stem", 'L', true, 0.1, 0.85},
+    {"M left leg", 'M', true, 0.15, 0.85},   {"M right leg", 'M', false, 0.15, 0.85},
+    {"N left stem", 'N', true, 0.1, 0.9},    {"N right stem", 'N', false, 0.1, 0.9},
+    {"P stem", 'P', true, 0.1, 0.85},        {"R stem", 'R', true, 0.1, 0.85},
+    {"T left side", 'T', true, 0.3, 0.85},   {"T right side", 'T', false, 0.3, 0.85},
+    {"U left leg", 'U', true, 0.1, 0.4},     {"U right leg", 'U', false, 0.1, 0.4},
+    {"V left arm", 'V', true, 0.15, 0.8},    {"V right arm", 'V', false, 0.15, 0.8},
+    {"W left arm", 'W', true, 0.15, 0.8},    {"W right arm", 'W', false, 0.15, 0.8},
+    {"X upper left", 'X', true, 0.2, 0.35},  {"X upper right", 'X', false, 0.2, 0.35},
+    {"X lower left", 'X', true, 0.65, 0.8},  {"X lower right", 'X', false, 0.65, 0.8},
+    {"Y left arm", 'Y', true, 0.15, 0.3},    {"Y right arm", 'Y', false, 0.15, 0.8},
+    {"Z slant left", 'Z', true, 0.3, 0.7},   {"Z slant right", 'Z', false, 0.3, 0.7},
+};
+
 }  // namespace
+
+std::vector<QString> CrookedStrokes(char letter, const QImage& page, double tolerance)
+{
+    std::vector<QString> crooked;
+    for (const Stroke& stroke : StraightStrokes)
+        if (stroke.letter == letter && edgeDeparture(page, stroke.fromLeft, stroke.from, stroke.to) > tolerance)
+            crooked.push_back(QString::fromLatin1(stroke.name));
+    return crooked;
+}
 
 PageMap::PageMap(const QImage& page)
     : PageMap(whiteMask(page), page.width(), page.height())

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 #include <vector>
 
@@ -21,6 +22,13 @@ std::vector<PageArea> WhiteAreas(const QImage& page);
 
 // True when every pixel is pure black or pure white.
 bool IsBlackAndWhite(const QImage& page);
+
+// The straight strokes of `letter` (the legs of A, M and V, the stems of B to
+// R, ...) whose outer edge, along the middle of the stroke and away from its
+// rounded ends, strays more than `tolerance` pixels from a straight line: a
+// bar of the font that overshoots a leg pokes out there as a knob. The names
+// of the strokes that stray; none on a sound page.
+std::vector<QString> CrookedStrokes(char letter, const QImage& page, double tolerance = 3);
 
 // How a sound page is drawn, as the checks below measure it.
 constexpr int FingerRadius = 4;           // a disc 9 pixels across rolls through every area
