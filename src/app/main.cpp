@@ -13,60 +13,38 @@
 #include <QIcon>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <cstdio>
 #include <thread>
 
+#ifdef ATOZ_DBUS
+#include <QDBusConnection>
+#endif
 #ifdef ATOZ_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
 
 namespace {
 
-// Reads the system's font configuration on a second thread while Qt loads
-// its plugins and connects to the display: the first label the window
-// measures would otherwise wait for it, about as long as that connection
-// takes. Qt finds the configuration ready when it first asks for a font.
-class FontConfigReader
+// A step of the start run on a second thread while the window's thread goes
+// on; joined before what needs it, or at the end of main.
+class SideStep
 {
 public:
-    void Start()
+    template <typename Step>
+    void Start(Step step)
     {
-#ifdef ATOZ_FONTCONFIG
-        thread_ = std::thread([] { FcInit(); });
-#endif
+        thread_ = std::thread(std::move(step));
     }
-    // Waits until the configuration is read: before the first font is used,
-    // so that Qt does not read it a second time alongside.
     void Finish()
     {
         if (thread_.joinable())
             thread_.join();
     }
-    ~FontConfigReader() { Finish(); }
+    ~SideStep() { Finish(); }
 
 private:
     std::thread thread_;
-};
-
-// Gives the book its icon once the first window is on screen. The window
-// system takes the icon at four sizes, each drawn from its SVG, which would
-// otherwise hold up the first frame; the title bar shows it a moment later.
-class IconAfterFirstFrame : public QObject
-{
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            // After this event, which paints the window.
-            QTimer::singleShot(0, this, [] {
-                QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/appicon.svg")));
-            });
-        }
-        return false;
-    }
 };
 
 }  // namespace
@@ -89,19 +67,34 @@ int main(int argc, char* argv[])
     const QCommandLineOption windowed(QStringLiteral("windowed"), QStringLiteral("Show the book in a window."));
     parser.addOptions({scale, fullScreen, windowed});
 
-    // A start that shows the book reads the font configuration alongside
-    // Qt's start; one that only prints its help or version, or stops at a
-    // wrong option, needs no fonts.
+    // A start that only prints its help or version, or stops at a wrong
+    // option, needs no fonts and no session bus.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    FontConfigReader fonts;
-    if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))
-        && !parser.isSet(QStringLiteral("version")))
-        fonts.Start();
+    const bool showsBook = parser.parse(arguments) && !parser.isSet(QStringLiteral("help"))
+        && !parser.isSet(QStringLiteral("help-all")) && !parser.isSet(QStringLiteral("version"));
+
+    // The system's font configuration is read while Qt loads its plugins and
+    // connects to the display: the first label the window measures would
+    // otherwise wait for it, about as long as that connection takes.
+    SideStep fontConfiguration;
+#ifdef ATOZ_FONTCONFIG
+    if (showsBook)
+        fontConfiguration.Start([] { FcInit(); });
+#endif
 
     atoz::PrepareBrowser();
     QApplication app(argc, argv);
+    // The accessibility bridge asks for the session bus as the first control
+    // is made, and would wait there for the connection, or, in a session
+    // without a bus, for the attempts to start one. The connection is made
+    // here, alongside the settings and the first view.
+    SideStep sessionBus;
+#ifdef ATOZ_DBUS
+    if (showsBook)
+        sessionBus.Start([] { QDBusConnection::sessionBus(); });
+#endif
     QApplication::setOrganizationName(atoz::SettingsStore::Organisation);
     QApplication::setApplicationName(atoz::SettingsStore::Application);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
@@ -134,8 +127,11 @@ int main(int argc, char* argv[])
         display.fullScreen = parser.isSet(fullScreen);
     atoz::SetTwipsScale(atoz::frmRezivIdod::ScaleFor(display, QGuiApplication::primaryScreen()));
 
-    fonts.Finish();
+    // Qt finds the font configuration ready when it first asks for a font,
+    // and does not read it a second time alongside.
+    fontConfiguration.Finish();
     atoz::frmRezivIdod window(settings, pages, atoz::PicturesDirectory(), services.services());
+    sessionBus.Finish();
     // A log-out, a shut-down or a closed terminal ends the book as its close
     // box does: the page is stored, and the run ends with status 0.
     atoz::TerminationSignals endRequests;
@@ -150,8 +146,11 @@ int main(int argc, char* argv[])
         window.raise();
         window.activateWindow();
     });
-    IconAfterFirstFrame icon;
-    app.installEventFilter(&icon);
+    // The window system takes the icon at four sizes, each drawn from its
+    // SVG, which would hold up the first frame; the title bar shows it a
+    // moment later.
+    QObject::connect(&window, &atoz::frmRezivIdod::firstFrameShown, &window,
+                     [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/appicon.svg"))); });
     window.ShowBook(display);
     return app.exec();
 }

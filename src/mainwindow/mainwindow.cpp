@@ -24,6 +24,8 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
+#include <QWindow>
 
 namespace atoz {
 
@@ -38,8 +40,6 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     choice_ = LoadDisplayChoice(settings_);
 
     home_ = new HomeView(names_, this);
-    contents_ = new ContentsView(folder_, names_, progress_, this);
-    colouring_ = new ColouringView(paints_, folder_.colouringPage(), this);
     placeViews();
     addShortcuts();
 
@@ -55,14 +55,6 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     connect(home_, &HomeView::aboutClicked, this, &frmRezivIdod::UserCmdAboutPic_Click);
     connect(home_, &HomeView::booksClicked, this, &frmRezivIdod::UserBookAdPic_Click);
     connect(home_, &HomeView::webClicked, this, &frmRezivIdod::wwwLabel_Click);
-    connect(contents_, &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
-    connect(contents_, &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
-    connect(contents_, &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
-    connect(colouring_, &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
-    connect(colouring_, &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
-    connect(colouring_, &ColouringView::saveClicked, this, &frmRezivIdod::UserCmdSave_Click);
-    connect(colouring_, &ColouringView::printClicked, this, &frmRezivIdod::UserCmdPrint_Click);
-    connect(colouring_, &ColouringView::infoClicked, this, &frmRezivIdod::UserCmdInfo_Click);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &frmRezivIdod::CommitData);
     // Said after the click that changed a setting has done its work.
     connect(
@@ -72,6 +64,58 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
             services_.messages.Inform(modal ? modal : this, SettingsErrorTitle, SettingsErrorText(settings_.fileName()));
         },
         Qt::QueuedConnection);
+}
+
+ContentsView& frmRezivIdod::contents()
+{
+    buildViews();
+    return *contents_;
+}
+
+ColouringView& frmRezivIdod::colouring()
+{
+    buildViews();
+    return *colouring_;
+}
+
+void frmRezivIdod::buildViews()
+{
+    if (contents_)
+        return;
+    contents_ = new ContentsView(folder_, names_, progress_, this);
+    colouring_ = new ColouringView(paints_, folder_.colouringPage(), this);
+    contents_->hide();
+    colouring_->hide();
+    placeViews();
+    connect(contents_, &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
+    connect(contents_, &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
+    connect(contents_, &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(colouring_, &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
+    connect(colouring_, &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
+    connect(colouring_, &ColouringView::saveClicked, this, &frmRezivIdod::UserCmdSave_Click);
+    connect(colouring_, &ColouringView::printClicked, this, &frmRezivIdod::UserCmdPrint_Click);
+    connect(colouring_, &ColouringView::infoClicked, this, &frmRezivIdod::UserCmdInfo_Click);
+}
+
+void frmRezivIdod::showEvent(QShowEvent*)
+{
+    if (!framesShown_ && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool frmRezivIdod::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()
+        && !framesShown_) {
+        framesShown_ = true;
+        windowHandle()->removeEventFilter(this);
+        // After this event, which paints the frame.
+        QTimer::singleShot(0, this, [this] {
+            buildViews();
+            emit firstFrameShown();
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 frmRezivIdod::~frmRezivIdod()
@@ -84,13 +128,15 @@ frmRezivIdod::~frmRezivIdod()
 void frmRezivIdod::ShowView(View view)
 {
     // The new view first, then the old one away: no black flash between.
+    if (view != View::Home)
+        buildViews();
     const std::pair<View, QWidget*> views[] = {
         {View::Home, home_}, {View::Contents, contents_}, {View::Colouring, colouring_}};
     for (const auto& [which, widget] : views)
         if (which == view)
             widget->show();
     for (const auto& [which, widget] : views)
-        if (which != view)
+        if (which != view && widget)
             widget->hide();
     // Full screen, the book stands on black; windowed, the window is the book.
     SetBackground(this, view == View::Colouring && !choice_.fullScreen ? White : Black);
@@ -107,7 +153,7 @@ void frmRezivIdod::addShortcuts()
     // The colouring view's buttons, only where and while they show.
     key(QKeySequence::Undo, [this] {
         if (view_ == View::Colouring && folder_.colouringPage().undo().UndoAvailable())
-            colouring_->UserCmdUndo_Click();
+            colouring().UserCmdUndo_Click();
     });
     key(QKeySequence::Save, [this] {
         if (view_ == View::Colouring)
@@ -249,7 +295,8 @@ void frmRezivIdod::placeViews()
     const QRect place(QPoint(std::max(0, (width() - book.width()) / 2), std::max(0, (height() - book.height()) / 2)),
                       book);
     for (QWidget* view : std::initializer_list<QWidget*>{home_, contents_, colouring_})
-        view->setGeometry(place);
+        if (view)
+            view->setGeometry(place);
 }
 
 void frmRezivIdod::centreOnScreen()
@@ -289,7 +336,7 @@ void frmRezivIdod::moveEvent(QMoveEvent*)
 void frmRezivIdod::OpenFolder_Click(int folder)
 {
     ShowView(View::Contents);
-    contents_->OpenFolder(folder);
+    contents().OpenFolder(folder);
 }
 
 void frmRezivIdod::Thumbnail_Click(int page)
@@ -310,8 +357,8 @@ void frmRezivIdod::UserCmdDone_Click()
 void frmRezivIdod::UserCmdHome_Click()
 {
     ShowView(View::Home);
-    contents_->HideThumbnails();
-    contents_->ReleaseFolderTab();
+    contents().HideThumbnails();
+    contents().ReleaseFolderTab();
 }
 
 void frmRezivIdod::UserCmdExit_Click()

@@ -70,6 +70,13 @@ public:
     // session manager that is about to end the session.
     void CommitData();
 
+signals:
+    // The window's first frame is on the screen: what the child does not see
+    // yet can be made now.
+    void firstFrameShown();
+
+public:
+
     // The moves of the book, as its controls make them.
     void OpenFolder_Click(int folder);  // a home tile, or "Open" for folder 0
     void Thumbnail_Click(int page);
@@ -95,9 +102,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ShowView(View view);
+    // The contents and colouring views, built when first wanted: at the
+    // latest just after the first frame, so that the home view shows sooner.
+    ContentsView& contents();
+    ColouringView& colouring();
+    void buildViews();
     void addShortcuts();
     // The scale now wanted: full screen, this run's; windowed, the choice.
     double fittingScale() const;
@@ -127,8 +141,9 @@ private:
     // Children of this window. They refer to the state above, so the
     // destructor deletes them before that state goes.
     HomeView* home_;
-    ContentsView* contents_;
-    ColouringView* colouring_;
+    ContentsView* contents_ = nullptr;
+    ColouringView* colouring_ = nullptr;
+    bool framesShown_ = false;
 };
 
 }  // namespace atoz

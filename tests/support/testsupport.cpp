@@ -6,6 +6,7 @@
 #include "platform/picture.h"
 #include "platform/twips.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <QDateTime>
@@ -45,8 +46,9 @@ void Book::Start(const QString& pageDirectory)
     window_.reset();
     window_ = std::make_unique<frmRezivIdod>(settings, pageDirectory.isEmpty() ? dir.path() : pageDirectory,
                                              dir.filePath("Pictures"), services.services());
+    QSignalSpy shown(window_.get(), &frmRezivIdod::firstFrameShown);
     window_->show();
-    if (!QTest::qWaitForWindowExposed(window_.get()))
+    if (!QTest::qWaitForWindowExposed(window_.get()) || !(shown.size() || shown.wait()))
         qFatal("the main window did not show");
 }
 
