@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <cstdio>
 #include <thread>
@@ -84,17 +85,22 @@ int main(int argc, char* argv[])
         fontConfiguration.Start([] { FcInit(); });
 #endif
 
-    atoz::PrepareBrowser();
-    QApplication app(argc, argv);
     // The accessibility bridge asks for the session bus as the first control
     // is made, and would wait there for the connection, or, in a session
     // without a bus, for the attempts to start one. The connection is made
-    // here, alongside the settings and the first view.
+    // alongside Qt's start as well.
     SideStep sessionBus;
 #ifdef ATOZ_DBUS
-    if (showsBook)
+    if (showsBook) {
+        // Qt takes the first thread that asks for its thread data for the
+        // main thread, and the bus's thread asks: this one asks first.
+        QThread::currentThread();
         sessionBus.Start([] { QDBusConnection::sessionBus(); });
+    }
 #endif
+
+    atoz::PrepareBrowser();
+    QApplication app(argc, argv);
     QApplication::setOrganizationName(atoz::SettingsStore::Organisation);
     QApplication::setApplicationName(atoz::SettingsStore::Application);
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
@@ -109,9 +115,11 @@ int main(int argc, char* argv[])
 
     // One book for each page directory: a second start brings the running
     // book to the front and ends. The lock is held until the window is gone.
+    // It is taken while the window is built, which reads the settings and
+    // nothing in the page directory.
     atoz::SingleInstance instance(pages);
-    if (instance.Claim(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) == atoz::SingleInstance::Start::HandedOver)
-        return 0;
+    SideStep locking;
+    locking.Start([&instance] { instance.TryLock(); });
 
     // The book's size: as the parent chose it last time, or for this run on
     // the command line. It is set before the window is built, so that the
@@ -132,6 +140,9 @@ int main(int argc, char* argv[])
     fontConfiguration.Finish();
     atoz::frmRezivIdod window(settings, pages, atoz::PicturesDirectory(), services.services());
     sessionBus.Finish();
+    locking.Finish();
+    if (instance.Claim(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) == atoz::SingleInstance::Start::HandedOver)
+        return 0;
     // A log-out, a shut-down or a closed terminal ends the book as its close
     // box does: the page is stored, and the run ends with status 0.
     atoz::TerminationSignals endRequests;

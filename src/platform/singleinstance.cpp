@@ -66,7 +66,7 @@ SingleInstance::Start SingleInstance::Claim(const QString& activationToken)
     QElapsedTimer waiting;
     waiting.start();
     for (;;) {
-        if (lock_.tryLock(0)) {
+        if (lock_.isLocked() || lock_.tryLock(0)) {
             if (!Listen())
                 qWarning("A to Z: cannot listen for later starts on %s: %s", qPrintable(serverName_),
                          qPrintable(server_->errorString()));
@@ -87,6 +87,11 @@ SingleInstance::Start SingleInstance::Claim(const QString& activationToken)
         }
         QThread::msleep(PollInterval);
     }
+}
+
+void SingleInstance::TryLock()
+{
+    lock_.tryLock(0);
 }
 
 bool SingleInstance::Listen()

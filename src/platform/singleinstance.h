@@ -39,6 +39,11 @@ public:
     // not listen (still starting, or already ending) gets HandOverWait to
     // listen or let go; after that this start runs without the lock.
     Start Claim(const QString& activationToken = QString());
+    // A first try at the lock ahead of Claim, which then finds it held. Taking
+    // the lock waits for its file to reach the disk, so a start runs this on
+    // a second thread while it builds its window; nothing else of this
+    // object may be used until it returns.
+    void TryLock();
 
     static constexpr int HandOverWait = 3000;  // milliseconds
 
