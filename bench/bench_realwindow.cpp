@@ -44,6 +44,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -153,6 +154,9 @@ public:
         if (!XTestQueryExtension(display_, &error, &error, &major, &minor))
             fail("the X server has no XTEST extension");
         damage_ = XDamageCreate(display_, DefaultRootWindow(display_), XDamageReportNonEmpty);
+        // Windows mapped on the screen: a window is found as it shows, without
+        // polling, and no change is timed late.
+        XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
         XSync(display_, False);
     }
     ~Server()
@@ -163,6 +167,15 @@ public:
     }
 
     const std::string& name() const { return name_; }
+
+    // A change to the screen, taken from the damage to come.
+    bool isDamage(const XEvent& event)
+    {
+        if (event.type != damageEvent_ + XDamageNotify)
+            return false;
+        XDamageSubtract(display_, damage_, None, None);
+        return true;
+    }
     Display* display() const { return display_; }
 
     // Forgets every change reported so far.
@@ -174,6 +187,7 @@ public:
             XEvent event;
             XNextEvent(display_, &event);
         }
+        changedWhileFinding_.reset();
     }
 
     // Waits until the screen has not changed for `quiet` ms (or `limit` ms
@@ -181,16 +195,14 @@ public:
     // nothing changed at all.
     std::optional<Clock::time_point> lastChange(int quiet, int limit = 10000)
     {
-        std::optional<Clock::time_point> last;
+        std::optional<Clock::time_point> last = std::exchange(changedWhileFinding_, std::nullopt);
         const Clock::time_point start = Clock::now();
         for (;;) {
             while (XPending(display_)) {
                 XEvent event;
                 XNextEvent(display_, &event);
-                if (event.type == damageEvent_ + XDamageNotify) {
+                if (isDamage(event))
                     last = Clock::now();
-                    XDamageSubtract(display_, damage_, None, None);
-                }
             }
             const Clock::time_point now = Clock::now();
             const Clock::time_point since = last.value_or(start);
@@ -203,34 +215,34 @@ public:
         }
     }
 
-    // The top-level window with that title, once it is mapped.
+    // The top-level window with that title, once it is mapped. Changes to the
+    // screen meanwhile are timed as they come, for lastChange.
     Window findWindow(const std::string& title, int limit = 10000)
     {
         const Clock::time_point start = Clock::now();
-        while (millisecondsBetween(start, Clock::now()) < limit) {
-            Window root = 0;
-            Window parent = 0;
-            Window* children = nullptr;
-            unsigned count = 0;
-            Window found = 0;
-            if (XQueryTree(display_, DefaultRootWindow(display_), &root, &parent, &children, &count)) {
-                for (unsigned i = 0; i < count && !found; ++i) {
-                    XWindowAttributes attributes;
+        for (;;) {
+            while (XPending(display_)) {
+                XEvent event;
+                XNextEvent(display_, &event);
+                if (isDamage(event)) {
+                    changedWhileFinding_ = Clock::now();
+                } else if (event.type == MapNotify) {
                     char* name = nullptr;
-                    if (XGetWindowAttributes(display_, children[i], &attributes) && attributes.map_state == IsViewable
-                        && XFetchName(display_, children[i], &name) && name) {
-                        if (title == name)
-                            found = children[i];
+                    if (XFetchName(display_, event.xmap.window, &name) && name) {
+                        const bool found = title == name;
                         XFree(name);
+                        if (found)
+                            return event.xmap.window;
                     }
                 }
-                XFree(children);
             }
-            if (found)
-                return found;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            const double left = limit - millisecondsBetween(start, Clock::now());
+            if (left <= 0)
+                return 0;
+            pollfd fd{ConnectionNumber(display_), POLLIN, 0};
+            XFlush(display_);
+            poll(&fd, 1, std::max(1, int(left)));
         }
-        return 0;
     }
 
     // Where a point of the window's client area is on the screen.
@@ -288,6 +300,7 @@ private:
     Display* display_ = nullptr;
     int damageEvent_ = 0;
     Damage damage_ = 0;
+    std::optional<Clock::time_point> changedWhileFinding_;  // the last change found by findWindow
 };
 
 struct Program
