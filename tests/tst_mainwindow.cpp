@@ -109,6 +109,22 @@ private slots:
         QVERIFY(book_->services.messages.shown.isEmpty());
     }
 
+    // A click that comes before the first frame is on the screen finds the
+    // view it opens built for it; the frame then builds nothing twice.
+    void clickBeforeTheFirstFrame()
+    {
+        frmRezivIdod window(book_->settings, book_->dir.path(), book_->dir.filePath("Pictures"),
+                            book_->services.services());
+        QSignalSpy shown(&window, &frmRezivIdod::firstFrameShown);
+        window.show();
+        window.OpenFolder_Click(4);  // shows the progress window, which lets the frame come
+        QTRY_COMPARE(shown.size(), 1);
+        QCOMPARE(window.CurrentView(), View::Contents);
+        QVERIFY(test::Find(&window, "CmdBar_1")->isVisible());
+        QCOMPARE(window.findChildren<ContentsView*>().size(), 1);
+        QCOMPARE(window.folder().CurrentFolder(), 4);
+    }
+
     // The open folder's tab does nothing; another tab opens its folder at the
     // first row and reads its pages anew. Each page comes into its thumbnail,
     // a picture of another shape too, and the progress window goes once all

@@ -99,15 +99,15 @@ void frmRezivIdod::buildViews()
 
 void frmRezivIdod::showEvent(QShowEvent*)
 {
-    if (!framesShown_ && windowHandle())
+    if (!firstFrameSeen_ && windowHandle())
         windowHandle()->installEventFilter(this);
 }
 
 bool frmRezivIdod::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()
-        && !framesShown_) {
-        framesShown_ = true;
+        && !firstFrameSeen_) {
+        firstFrameSeen_ = true;
         windowHandle()->removeEventFilter(this);
         // After this event, which paints the frame.
         QTimer::singleShot(0, this, [this] {

@@ -143,7 +143,7 @@ private:
     HomeView* home_;
     ContentsView* contents_ = nullptr;
     ColouringView* colouring_ = nullptr;
-    bool framesShown_ = false;
+    bool firstFrameSeen_ = false;
 };
 
 }  // namespace atoz
