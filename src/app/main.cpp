@@ -8,6 +8,7 @@
 #include "platform/ui/browser.h"
 #include "platform/ui/services.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -47,6 +49,19 @@ public:
 private:
     std::thread thread_;
 };
+
+#ifdef ATOZ_DBUS
+// Whether the session names its bus, so that joining it is a plain
+// connection: without a name, libdbus starts a helper process to find one.
+bool SessionBusNamed()
+{
+    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    const QStringList entries = address.split(u';', Qt::SkipEmptyParts);
+    return !entries.isEmpty() && std::all_of(entries.begin(), entries.end(), [](const QString& entry) {
+        return entry.startsWith(u"unix:") || entry.startsWith(u"tcp:") || entry.startsWith(u"nonce-tcp:");
+    });
+}
+#endif
 
 }  // namespace
 
@@ -85,13 +100,12 @@ int main(int argc, char* argv[])
         fontConfiguration.Start([] { FcInit(); });
 #endif
 
-    // The accessibility bridge asks for the session bus as the first control
-    // is made, and would wait there for the connection, or, in a session
-    // without a bus, for the attempts to start one. The connection is made
-    // alongside Qt's start as well.
+    // The accessibility bridge joins the session bus as the first control is
+    // made, and would wait there for the connection: a bus the session names
+    // is joined alongside Qt's start instead.
     SideStep sessionBus;
 #ifdef ATOZ_DBUS
-    if (showsBook) {
+    if (showsBook && SessionBusNamed()) {
         // Qt takes the first thread that asks for its thread data for the
         // main thread, and the bus's thread asks: this one asks first.
         QThread::currentThread();
@@ -107,6 +121,16 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ATOZ_APP_ID));
 
     parser.process(app);
+
+    // Qt finds the font configuration ready when it first asks for a font,
+    // and does not read it a second time alongside.
+    fontConfiguration.Finish();
+    // Accessibility joins the session bus here, before the page folder's lock
+    // is taken on another thread: where the session names no bus, finding one
+    // forks a helper process, and a child forked while another thread holds a
+    // lock of the memory allocator can hang before it starts (AddressSanitizer's
+    // allocator does).
+    QAccessible::isActive();
 
     atoz::SettingsStore settings;
     atoz::QtServices services;
@@ -135,9 +159,6 @@ int main(int argc, char* argv[])
         display.fullScreen = parser.isSet(fullScreen);
     atoz::SetTwipsScale(atoz::frmRezivIdod::ScaleFor(display, QGuiApplication::primaryScreen()));
 
-    // Qt finds the font configuration ready when it first asks for a font,
-    // and does not read it a second time alongside.
-    fontConfiguration.Finish();
     atoz::frmRezivIdod window(settings, pages, atoz::PicturesDirectory(), services.services());
     sessionBus.Finish();
     locking.Finish();
