@@ -9,7 +9,6 @@
 #include "pages/pagelibrary.h"
 #include "colouring/colouringpage.h"
 #include "platform/settingsstore.h"
-#include "platform/twips.h"
 #include "platform/ui/services.h"
 
 #include <benchmark/benchmark.h>
@@ -31,9 +30,10 @@ struct Book
     atoz::QtServices services;  // none is opened
     std::unique_ptr<atoz::frmRezivIdod> window;
 
-    void start()
+    void start(double scale = 1)
     {
-        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), dir.filePath("Pictures"), services.services());
+        window = std::make_unique<atoz::frmRezivIdod>(settings, dir.path(), dir.filePath("Pictures"), services.services(),
+                                                      scale);
         window->show();
         window->repaint();  // the home view, painted
     }
@@ -52,23 +52,20 @@ double residentMegabytes()
 
 void BM_StartUp(benchmark::State& state)
 {
-    atoz::SetTwipsScale(double(state.range(0)) / 100);
     for (auto _ : state) {
         Book book;
-        book.start();
+        book.start(double(state.range(0)) / 100);
         state.PauseTiming();
         book.window.reset();
         state.ResumeTiming();
     }
-    atoz::SetTwipsScale(1);
 }
 
 // A click on the page and its repaint, the page drawn at the scale.
 void BM_FillRepaint(benchmark::State& state)
 {
-    atoz::SetTwipsScale(double(state.range(0)) / 100);
     Book book;
-    book.start();
+    book.start(double(state.range(0)) / 100);
     book.window->OpenFolder_Click(0);
     book.window->Thumbnail_Click(0);
     atoz::ColouringPage& page = book.window->folder().colouringPage();
@@ -80,7 +77,6 @@ void BM_FillRepaint(benchmark::State& state)
         surface->repaint();
     }
     book.window.reset();
-    atoz::SetTwipsScale(1);
 }
 
 void BM_OpenPage(benchmark::State& state)

@@ -324,8 +324,9 @@ struct Options
 // place in twips inside a view's page whose left edge is `barWidth` twips.
 std::pair<int, int> middle(int barWidth, int left, int top, int width, int height)
 {
-    const QRect place = atoz::TwipsRect(left, top, width, height);
-    return {atoz::TwipsToPixels(barWidth) + place.center().x(), place.center().y()};
+    // The book runs at its classic size here.
+    const QRect place = atoz::TwipsRect({left, top, width, height}, 1);
+    return {atoz::TwipsToPixels(barWidth, 1) + place.center().x(), place.center().y()};
 }
 
 void writePortableMap(const std::string& path, const std::vector<std::uint32_t>& pixels, int width, int height)
@@ -407,7 +408,7 @@ void runOnce(Server& server, Program& program, int round, const Options& options
     server.lastChange(300);
     server.click();
     server.lastChange(600);
-    server.moveTo(server.onScreen(window, atoz::TwipsToPixels(atoz::ColouringView::BarWidth) + 5, 5));
+    server.moveTo(server.onScreen(window, atoz::TwipsToPixels(atoz::ColouringView::BarWidth, 1) + 5, 5));
     server.lastChange(300);
     server.click();
     server.lastChange(1500);

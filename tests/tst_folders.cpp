@@ -1,10 +1,10 @@
 #include "folders/foldermodel.h"
 #include "folders/foldernames.h"
 #include "folders/folderstore.h"
-#include "folders/thumbnailfit.h"
 #include "pages/contentsgrid.h"
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
+#include "platform/twips.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -230,7 +230,7 @@ private slots:
     void thumbnailFit()
     {
         QFETCH(QSize, picture);
-        QTEST(FitThumbnail(picture), "placed");
+        QTEST(FitThumbnail(picture, TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight, 1)), "placed");
     }
 
     // Three columns where the sheet is wide enough, and a scroll bar that

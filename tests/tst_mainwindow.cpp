@@ -134,7 +134,7 @@ private slots:
         book_->Click("OpenFolder_5");
         auto* scroll = book_->Find<QScrollBar>("ContentsScroll");
         scroll->setValue(2);
-        QCOMPARE(book_->Find("ContentsPage")->y(), -TwipsToPixels(2 * GridRowPitch));  // by whole rows
+        QCOMPARE(book_->Find("ContentsPage")->y(), -TwipsToPixels(2 * GridRowPitch, 1));  // by whole rows
         QCOMPARE(shade("UserCmdChangeFolder_5"), QColor(Qt::black));
         QCOMPARE(book_->Find("UserCmdChangeFolder_5")->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(book_->Find("ImagePoint")->y(), book_->Find("UserCmdChangeFolder_5")->y());

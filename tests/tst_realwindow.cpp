@@ -84,7 +84,6 @@ class RealWindowTest : public QObject
 private slots:
     void cleanup()
     {
-        SetTwipsScale(1);
         for (QProcess* process : {&program_, &weston_, &scheduler_})
             if (process->state() != QProcess::NotRunning) {
                 process->terminate();
@@ -115,13 +114,13 @@ private slots:
         QFETCH(double, scale);
         if (!test::RealBook::Possible())
             QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
-        SetTwipsScale(scale);
         QTemporaryDir pages;
         const bool fitting = scale != 1;
         test::RealBook book(QStringList{"--data-dir", pages.path()} + (fitting ? QStringList() : QStringList{"--scale", "1"}),
                             fitting ? QSize(1920, 1080) : QSize(1024, 768));
         QVERIFY2(!book.window.isEmpty(), "the window did not show");
-        const QSize size = TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight);
+        book.scale = scale;
+        const QSize size = TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight, scale);
         QVERIFY(book.Xdotool({"getwindowgeometry", book.window})
                     .contains(QStringLiteral("Geometry: %1x%2").arg(size.width()).arg(size.height())));
 
@@ -138,7 +137,7 @@ private slots:
             book.Click(0, PaintSwatches::SwatchPlace(swatch));
             // The screen pixel whose middle lies on the page pixel's middle (or just past it).
             const QPoint scaled(int((point.x() + 0.5) * scale), int((point.y() + 0.5) * scale));
-            book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + scaled);
+            book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth, scale), 0) + scaled);
         }
 
         if (end == "exit") {
@@ -204,7 +203,7 @@ private slots:
         book.Click(HomeView::BarWidth, {1350, 2490, 1365, 1635});    // tile "1"
         book.Click(ContentsView::BarWidth, {100, 100, 2120, 1766});  // page A
         book.Click(0, PaintSwatches::SwatchPlace(7));                // red
-        book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth), 0) + inside);
+        book.Click(QPoint(TwipsToPixels(ColouringView::BarWidth, 1), 0) + inside);
         book.Click(0, {60, 180, 585, 465});  // OK
         const QString pageA = pages.filePath("b2f0p0.BMP");
         while (!QFileInfo::exists(pageA) && opening.elapsed() < 10000)
@@ -304,8 +303,8 @@ private slots:
         // screenshot, is that of the rows and columns mostly in its colour:
         // the name and number on it take a little, the window's icon has a
         // little of the colour too.
-        SetTwipsScale(FittingScale(screen, frmRezivIdod::EstimatedFrame,
-                                   {frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight}));
+        const double scale = FittingScale(screen, frmRezivIdod::EstimatedFrame,
+                                          {frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight});
         const auto tile = [&] {
             QTemporaryDir shots;
             QProcess shooter;
@@ -325,7 +324,7 @@ private slots:
             }
             return QSize(width, rows);
         };
-        QTRY_COMPARE_WITH_TIMEOUT(tile(), TwipsSize(1365, 1635), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(tile(), TwipsSize(1365, 1635, scale), 20000);
 
         ::kill(pid_t(program_.processId()), SIGTERM);
         QVERIFY2(program_.waitForFinished(10000), "the program did not end at SIGTERM");

@@ -41,15 +41,14 @@ class ScaleTest : public QObject
     }
     void start(double scale)
     {
-        SetTwipsScale(scale);
-        book_ = std::make_unique<test::Book>();
+        book_ = std::make_unique<test::Book>(scale);
     }
+    double scale() const { return book_->window().scale(); }
 
 private slots:
     void cleanup()
     {
         book_.reset();
-        SetTwipsScale(1);
     }
 
     void fittingScale_data()
@@ -184,16 +183,17 @@ private slots:
 
         for (const QKeySequence& keys : keys)
             key(keys);
-        QCOMPARE(TwipsScale(), scale);
+        QCOMPARE(this->scale(), scale);
         QTEST(book_->settings.GetSetting("Display", "Scale", "none"), "remembered");
         QCOMPARE(book_->window().CurrentView(), view);
         QCOMPARE(page.image(), effect == "undone" ? opened : filled);
         QCOMPARE(book_->services.files.proposals.size(), int(effect == "saved"));
         QCOMPARE(book_->services.messages.shown.size(), int(effect == "printed"));
-        QCOMPARE(book_->window().size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight));
+        QCOMPARE(book_->window().size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight, scale));
         if (view == View::Colouring && effect != "undone") {
-            QCOMPARE(book_->Find("Paint_7")->geometry(), TwipsRect(PaintSwatches::SwatchPlace(7)));
-            QCOMPARE(book_->Find("Page_2")->geometry(), QRect(TwipsPoint(ColouringView::BarWidth, 0), QSize(480, 400) * scale));
+            QCOMPARE(book_->Find("Paint_7")->geometry(), TwipsRect(PaintSwatches::SwatchPlace(7), scale));
+            QCOMPARE(book_->Find("Page_2")->geometry(),
+                     QRect(TwipsPoint(ColouringView::BarWidth, 0, scale), QSize(480, 400) * scale));
             book_->Click("UserCmdUndo");
             QCOMPARE(page.image(), opened);
         }
@@ -204,12 +204,12 @@ private slots:
         start(1);
         key(QKeySequence(Qt::Key_F11));
         QTRY_COMPARE(book_->window().size(), book_->window().screen()->geometry().size());
-        QCOMPARE(TwipsScale(), 1.25);
+        QCOMPARE(scale(), 1.25);
         QCOMPARE(book_->Find("HomeView")->geometry().center(), book_->window().rect().center());
         QCOMPARE(book_->settings.GetSetting("Display", "FullScreen", "none"), "True");
         key(QKeySequence(Qt::Key_F11));
         QCOMPARE(book_->settings.GetSetting("Display", "FullScreen", "none"), "False");
-        QTRY_COMPARE(book_->window().size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight));
+        QTRY_COMPARE(book_->window().size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight, scale()));
     }
 
     // The three views and every window of the book at a scale: each window
@@ -228,7 +228,7 @@ private slots:
         QFETCH(double, scale);
         start(scale);
         frmRezivIdod& book = book_->window();
-        QCOMPARE(book.size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight));
+        QCOMPARE(book.size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight, scale));
         const QString shots = qEnvironmentVariable("ATOZ_SHOTS");
         auto look = [&](QWidget* window, const QString& name) {
             const auto labels = window->findChildren<QLabel*>();
@@ -268,7 +268,7 @@ private slots:
             std::unique_ptr<QWidget> shown(make());
             shown->show();
             QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
-            QCOMPARE(shown->size(), TwipsSize(twips));
+            QCOMPARE(shown->size(), TwipsSize(twips, scale));
             look(shown.get(), name);
         }
     }

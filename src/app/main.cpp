@@ -3,7 +3,6 @@
 #include "platform/locations.h"
 #include "platform/settingsstore.h"
 #include "platform/terminationsignals.h"
-#include "platform/twips.h"
 #include "platform/singleinstance.h"
 #include "platform/ui/browser.h"
 #include "platform/ui/services.h"
@@ -157,9 +156,8 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(fullScreen) || parser.isSet(windowed))
         display.fullScreen = parser.isSet(fullScreen);
-    atoz::SetTwipsScale(atoz::frmRezivIdod::ScaleFor(display, QGuiApplication::primaryScreen()));
-
-    atoz::frmRezivIdod window(settings, pages, atoz::PicturesDirectory(), services.services());
+    atoz::frmRezivIdod window(settings, pages, atoz::PicturesDirectory(), services.services(),
+                              atoz::frmRezivIdod::ScaleFor(display, QGuiApplication::primaryScreen()));
     sessionBus.Finish();
     locking.Finish();
     if (instance.Claim(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) == atoz::SingleInstance::Start::HandedOver)

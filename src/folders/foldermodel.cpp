@@ -1,7 +1,5 @@
 #include "foldermodel.h"
 
-#include "folders/thumbnailfit.h"
-
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
@@ -41,7 +39,7 @@ void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pa
     std::atomic<int> next = 0;
     // The thumbnails' size as the sheet is now: a new scale while the pages
     // load fits them again once they are in.
-    const QSize cell = TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight);
+    const QSize cell = thumbnailCell_;
     const qreal scale = thumbnailScale_;
     const auto readOne = [&](QImage& scratch) {
         const int i = next.fetch_add(1);
@@ -83,7 +81,7 @@ FolderPage FolderModel::pageOf(const QImage& picture, QSize cell, qreal thumbnai
 
 void FolderModel::keepPage(int page, const QImage& picture)
 {
-    pages_[size_t(page)] = pageOf(picture, TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight), thumbnailScale_);
+    pages_[size_t(page)] = pageOf(picture, thumbnailCell_, thumbnailScale_);
 }
 
 QImage FolderModel::page(int page) const
@@ -103,10 +101,11 @@ const QImage& FolderModel::Thumbnail(int page) const
     return IsPageIndex(page) ? pages_[size_t(page)].thumbnail : none;
 }
 
-void FolderModel::SetThumbnailScale(qreal scale)
+void FolderModel::SetThumbnailCell(QSize cell, qreal ratio)
 {
-    if (scale > 0)
-        thumbnailScale_ = scale;
+    thumbnailCell_ = cell;
+    if (ratio > 0)
+        thumbnailScale_ = ratio;
 }
 
 void FolderModel::OpenPage(int page)

@@ -3,7 +3,9 @@
 #include "colouring/colouringpage.h"
 #include "folders/folderpage.h"
 #include "folders/folderstore.h"
+#include "pages/contentsgrid.h"
 #include "pages/pagelibrary.h"
+#include "platform/twips.h"
 
 #include <QFutureWatcher>
 #include <QImage>
@@ -74,9 +76,10 @@ public:
     const QImage& CompactPage(int page) const;
     // Its thumbnail: the page scaled to its place on the contents sheet.
     const QImage& Thumbnail(int page) const;
-    // The device pixels a pixel of the contents sheet has, for the
-    // thumbnails made from now on; 1 to start with.
-    void SetThumbnailScale(qreal scale);
+    // The thumbnails made from now on: fitted into a cell of `cell` pixels
+    // of the contents sheet, which has `ratio` device pixels a pixel. Until
+    // one is given, a cell at the book's classic size on a plain screen.
+    void SetThumbnailCell(QSize cell, qreal ratio);
 
     // Makes `page` of the open folder the page being coloured.
     void OpenPage(int page);
@@ -121,6 +124,7 @@ private:
     int folder_ = 0;
     int page_ = 0;
     std::array<FolderPage, PageCount> pages_;
+    QSize thumbnailCell_ = TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight, 1);
     qreal thumbnailScale_ = 1;
     ColouringPage colouring_;
     // The worker that reads a folder's pages alongside the window's thread.

@@ -19,12 +19,13 @@ frmWeb::frmWeb(Browsers& browsers, QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("frmWeb"));
     setWindowTitle(QStringLiteral("Larkvale"));
-    resize(TwipsSize(8580, 4950));
+    const double scale = BookScaleOf(this);
+    resize(TwipsSize(8580, 4950, scale));
     SetBackground(this, Black);
 
     browser_ = browsers.CreateBrowser(this);
     browser_->setObjectName(QStringLiteral("brwWebBrowser"));
-    browser_->setGeometry(TwipsRect(30, 0, 8430, 4635));
+    browser_->setGeometry(TwipsRect({30, 0, 8430, 4635}, scale));
 }
 
 void frmWeb::BrowseHome()
@@ -59,10 +60,11 @@ void frmWeb::Form_Resize()
     // below SmallestSide; it stays where it is.
     if (isMinimized())
         return;
+    const double scale = BookScaleOf(this);
     QSize size = browser_->size();
-    if (PixelsToTwips(width()) > SmallestSide)
+    if (PixelsToTwips(width(), scale) > SmallestSide)
         size.setWidth(width());
-    if (PixelsToTwips(height()) > SmallestSide)
+    if (PixelsToTwips(height(), scale) > SmallestSide)
         size.setHeight(height());
     browser_->resize(size);
 }

@@ -60,7 +60,7 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
 void ColouringView::resizeEvent(QResizeEvent*)
 {
     // The page stands right of the bar, at the book's scale.
-    surface_->move(TwipsToPixels(BarWidth), 0);
+    surface_->move(TwipsToPixels(BarWidth, BookScaleOf(this)), 0);
     surface_->FitToScale();
 }
 

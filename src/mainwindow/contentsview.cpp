@@ -3,7 +3,6 @@
 #include "folders/foldermodel.h"
 #include "folders/foldernames.h"
 #include "folders/progresswindow.h"
-#include "folders/thumbnailfit.h"
 #include "pages/contentsgrid.h"
 #include "platform/twips.h"
 #include "platform/ui/clickable.h"
@@ -103,7 +102,7 @@ void ContentsView::showPage(int page)
 {
     PageThumbnail* thumbnail = thumbnails_.at(size_t(page));
     thumbnail->SetPicture(folder_.Thumbnail(page));
-    thumbnail->setGeometry(FitThumbnail(folder_.CompactPage(page).size()));
+    thumbnail->setGeometry(FitThumbnail(folder_.CompactPage(page).size(), cellSize()));
 }
 
 bool ContentsView::eventFilter(QObject* watched, QEvent* event)
@@ -127,24 +126,31 @@ void ContentsView::resizeEvent(QResizeEvent*)
     PlaceRightOfBar(page_, BarWidth);
     // A new size is a new scale: the thumbnails fit their cells again.
     for (PageThumbnail* thumbnail : thumbnails_)
-        thumbnail->setGeometry(FitThumbnail(thumbnail->picture().size()));
+        thumbnail->setGeometry(FitThumbnail(thumbnail->picture().size(), cellSize()));
+}
+
+QSize ContentsView::cellSize() const
+{
+    return TwipsSize(ThumbnailCellWidth, ThumbnailCellHeight, BookScaleOf(this));
 }
 
 void ContentsView::Page_Resize()
 {
-    const int scrollLeft = PixelsToTwips(page_->width()) - ScrollBarWidth;
-    scroll_->setGeometry(TwipsToPixels(scrollLeft), 0, TwipsToPixels(ScrollBarWidth), page_->height());
-    sheet_->resize(TwipsToPixels(scrollLeft), sheet_->height());
+    const double scale = BookScaleOf(this);
+    const int scrollLeft = PixelsToTwips(page_->width(), scale) - ScrollBarWidth;
+    scroll_->setGeometry(TwipsToPixels(scrollLeft, scale), 0, TwipsToPixels(ScrollBarWidth, scale), page_->height());
+    sheet_->resize(TwipsToPixels(scrollLeft, scale), sheet_->height());
     ShowContentsGrid();
 }
 
 void ContentsView::ShowContentsGrid()
 {
+    const double scale = BookScaleOf(this);
     const ContentsGrid grid =
-        LayOutContentsGrid(PixelsToTwips(sheet_->width()), PixelsToTwips(page_->height()), PageCount);
-    sheet_->resize(sheet_->width(), TwipsToPixels(grid.sheetHeight));
+        LayOutContentsGrid(PixelsToTwips(sheet_->width(), scale), PixelsToTwips(page_->height(), scale), PageCount);
+    sheet_->resize(sheet_->width(), TwipsToPixels(grid.sheetHeight, scale));
     for (int i = 0; i < PageCount; ++i)
-        boxes_[size_t(i)]->move(TwipsPoint(grid.boxes[size_t(i)].x(), grid.boxes[size_t(i)].y()));
+        boxes_[size_t(i)]->move(TwipsPoint(grid.boxes[size_t(i)].x(), grid.boxes[size_t(i)].y(), scale));
     const QSignalBlocker quiet(scroll_);  // the sheet itself is moved below
     scroll_->setRange(0, grid.scrollMax);
     scroll_->setValue(0);
@@ -154,7 +160,7 @@ void ContentsView::ShowContentsGrid()
 
 void ContentsView::ContentsScroll_Change(int value)
 {
-    sheet_->move(0, -TwipsToPixels(value * GridRowPitch));
+    sheet_->move(0, -TwipsToPixels(value * GridRowPitch, BookScaleOf(this)));
 }
 
 void ContentsView::OpenFolder(int folder)
@@ -197,7 +203,7 @@ void ContentsView::ReleaseFolderTab()
 
 void ContentsView::LoadFolderPages(int folder)
 {
-    folder_.SetThumbnailScale(devicePixelRatioF());
+    folder_.SetThumbnailCell(cellSize(), devicePixelRatioF());
     // The progress window shows while the first pages are read.
     const auto showProgress = [this] {
         progress_.ShowProgress(window(), 0, PageCount, QStringLiteral("Loading Pages ..."));

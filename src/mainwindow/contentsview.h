@@ -77,6 +77,8 @@ protected:
 
 private:
     void Page_Resize();
+    // A thumbnail's cell, in pixels at the book's scale.
+    QSize cellSize() const;
     void showNames();
     void showPage(int page);
 

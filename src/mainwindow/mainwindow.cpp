@@ -30,12 +30,13 @@
 namespace atoz {
 
 frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, const QString& picturesDirectory,
-                           Services services, QWidget* parent)
+                           Services services, double scale, QWidget* parent)
     : QWidget(parent), settings_(settings), services_(services), picturesDirectory_(picturesDirectory), paints_(settings), names_(settings),
       folder_(pageDirectory)
 {
     setObjectName(QStringLiteral("frmRezivIdod"));
-    setFixedSize(TwipsSize(ClientWidth, ClientHeight));
+    SetBookScale(this, scale);
+    setFixedSize(TwipsSize(ClientWidth, ClientHeight, this->scale()));
     SetBackground(this, Black);
     choice_ = LoadDisplayChoice(settings_);
 
@@ -208,7 +209,7 @@ void frmRezivIdod::ShowBook(const DisplayChoice& choice)
 
 void frmRezivIdod::ZoomIn()
 {
-    const double now = TwipsScale();
+    const double now = scale();
     const double next = std::min(QuarterStep(now + ScaleStep), std::max(now, fittingScale()));
     if (next != now)
         chooseScale(next);
@@ -216,8 +217,8 @@ void frmRezivIdod::ZoomIn()
 
 void frmRezivIdod::ZoomOut()
 {
-    const double next = QuarterStep(TwipsScale() - ScaleStep);
-    if (next != TwipsScale())
+    const double next = QuarterStep(scale() - ScaleStep);
+    if (next != scale())
         chooseScale(next);
 }
 
@@ -261,11 +262,16 @@ void frmRezivIdod::ToggleFullScreen()
     ShowView(view_);
 }
 
+double frmRezivIdod::scale() const
+{
+    return BookScaleOf(this);
+}
+
 void frmRezivIdod::setScale(double scale)
 {
-    if (scale != TwipsScale()) {
-        const double ratio = scale / TwipsScale();
-        SetTwipsScale(scale);
+    if (scale != this->scale()) {
+        const double ratio = scale / this->scale();
+        SetBookScale(this, scale);
         // Every control takes its place at the new scale, in the open
         // windows as well; each view's own layout follows from its new size.
         RescaleControls(this);
@@ -281,7 +287,7 @@ void frmRezivIdod::layoutBook()
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else {
-        setFixedSize(TwipsSize(ClientWidth, ClientHeight));
+        setFixedSize(TwipsSize(ClientWidth, ClientHeight, scale()));
         if (isVisible())
             centreOnScreen();
     }
@@ -291,7 +297,7 @@ void frmRezivIdod::layoutBook()
 void frmRezivIdod::placeViews()
 {
     // The book in the middle of the window: full screen, on black.
-    const QSize book = TwipsSize(ClientWidth, ClientHeight);
+    const QSize book = TwipsSize(ClientWidth, ClientHeight, scale());
     const QRect place(QPoint(std::max(0, (width() - book.width()) / 2), std::max(0, (height() - book.height()) / 2)),
                       book);
     for (QWidget* view : std::initializer_list<QWidget*>{home_, contents_, colouring_})
@@ -308,7 +314,7 @@ void frmRezivIdod::centreOnScreen()
     QSize frame = frameGeometry().size() - size();
     if (!isVisible())
         frame = QSize(0, 0);
-    const QSize outer = TwipsSize(ClientWidth, ClientHeight) + frame;
+    const QSize outer = TwipsSize(ClientWidth, ClientHeight, scale()) + frame;
     move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
          area.top() + std::max(0, (area.height() - outer.height()) / 2));
 }
@@ -329,7 +335,7 @@ void frmRezivIdod::moveEvent(QMoveEvent*)
         return;
     frameSeen_ = true;
     const double fit = fittingScale();
-    if (fit < TwipsScale())
+    if (fit < scale())
         setScale(fit);
 }
 

@@ -38,14 +38,17 @@ public:
     static constexpr int ClientWidth = 9240;  // twips
     static constexpr int ClientHeight = 6065;
 
+    // The book is built at `scale` (see ScaleFor), so that a start lays it
+    // out once.
     frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, const QString& picturesDirectory, Services services,
-                 QWidget* parent = nullptr);
+                 double scale = 1, QWidget* parent = nullptr);
     ~frmRezivIdod() override;
 
     View CurrentView() const { return view_; }
 
-    // The book's size. The window is built at the scale set in twips.h; a
-    // start sets it first with ScaleFor, so that nothing is laid out twice.
+    // The book's size: how many times its classic size it is drawn. Every
+    // control of the book and of the windows it owns takes it from here.
+    double scale() const;
     //
     // The scale for `choice` on `screen`: the parent's scale, or the largest
     // that fits (the window with its frame inside the screen's available

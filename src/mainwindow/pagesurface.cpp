@@ -2,7 +2,7 @@
 
 #include "colouring/colouringpage.h"
 #include "platform/bookscale.h"
-#include "platform/twips.h"
+#include "platform/ui/controls.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -43,7 +43,7 @@ PageSurface::PageSurface(const ColouringPage& page, QWidget* parent) : QWidget(p
         FitToScale();
         stale_ |= area;
         // Whole logical pixels around the device pixels that show the area.
-        const double scale = TwipsScale();
+        const double scale = BookScaleOf(this);
         update(QRectF(area.x() * scale, area.y() * scale, area.width() * scale, area.height() * scale)
                    .toAlignedRect()
                    .adjusted(-1, -1, 1, 1));
@@ -53,7 +53,8 @@ PageSurface::PageSurface(const ColouringPage& page, QWidget* parent) : QWidget(p
 QSize PageSurface::sizeHint() const
 {
     const QSize page = page_.image().size();
-    return {int(std::lround(page.width() * TwipsScale())), int(std::lround(page.height() * TwipsScale()))};
+    const double scale = BookScaleOf(this);
+    return {int(std::lround(page.width() * scale)), int(std::lround(page.height() * scale))};
 }
 
 void PageSurface::FitToScale()
@@ -64,7 +65,7 @@ void PageSurface::FitToScale()
 
 double PageSurface::deviceScale() const
 {
-    return TwipsScale() * devicePixelRatioF();
+    return BookScaleOf(this) * devicePixelRatioF();
 }
 
 QPointF PageSurface::PagePositionAt(QPointF position) const

@@ -1,8 +1,7 @@
 #include "contentsgrid.h"
 
-#include "folders/thumbnailfit.h"
-
 #include <algorithm>
+#include <cmath>
 
 namespace atoz {
 
@@ -31,9 +30,9 @@ ContentsGrid LayOutContentsGrid(int sheetWidth, int pageHeight, int boxCount)
         if (column == grid.columns) {
             x = GridMargin;
             column = 1;
-            y += GridMargin + ThumbnailCellHeight;
+            y += GridRowPitch;
         } else {
-            x += GridMargin + ThumbnailCellWidth;
+            x += GridColumnPitch;
             ++column;
         }
     }
@@ -43,6 +42,19 @@ ContentsGrid LayOutContentsGrid(int sheetWidth, int pageHeight, int boxCount)
     grid.scrollEnabled = extra > 0;
     grid.scrollMax = extra > 0 ? extra : DisabledScrollMax;
     return grid;
+}
+
+QRect FitThumbnail(QSize picture, QSize cell)
+{
+    const int cellW = cell.width();
+    const int cellH = cell.height();
+    if (picture.isEmpty())
+        return {0, 0, cellW, cellH};
+    // The smaller of the two scales keeps the whole picture inside the cell.
+    const double scale = std::min(double(cellW) / picture.width(), double(cellH) / picture.height());
+    const int width = std::clamp(int(std::lround(picture.width() * scale)), 1, cellW);
+    const int height = std::clamp(int(std::lround(picture.height() * scale)), 1, cellH);
+    return {(cellW - width) / 2, (cellH - height) / 2, width, height};
 }
 
 }  // namespace atoz

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 
 #include <vector>
 
@@ -8,9 +10,11 @@ namespace atoz {
 
 // The contents sheet lays its thumbnail boxes out in as many columns as fit,
 // row by row, and scrolls by whole rows. All lengths in twips.
-inline constexpr int GridMargin = 100;
-inline constexpr int GridColumnPitch = 2220;  // cell width + margin
-inline constexpr int GridRowPitch = 1866;     // cell height + margin
+inline constexpr int ThumbnailCellWidth = 2120;  // every thumbnail sits in a cell this size
+inline constexpr int ThumbnailCellHeight = 1766;
+inline constexpr int GridMargin = 100;           // around and between the cells
+inline constexpr int GridColumnPitch = ThumbnailCellWidth + GridMargin;
+inline constexpr int GridRowPitch = ThumbnailCellHeight + GridMargin;
 inline constexpr int ScrollBarWidth = 450;
 inline constexpr int DisabledScrollMax = 32767;
 
@@ -28,5 +32,10 @@ struct ContentsGrid
 // high, for `boxCount` boxes. Only computes: the contents view places its
 // thumbnails and scroll bar by it.
 ContentsGrid LayOutContentsGrid(int sheetWidth, int pageHeight, int boxCount);
+
+// Where a picture of the given size shows inside a cell of `cell` pixels: as
+// large as fits, keeping its proportions, centred. A page fills the cell's
+// width.
+QRect FitThumbnail(QSize picture, QSize cell);
 
 }  // namespace atoz

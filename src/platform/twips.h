@@ -10,44 +10,42 @@ namespace atoz {
 
 // Window geometry is given in twips, 1440 to the inch. This is the one place
 // where twips become pixels: 15 twips a pixel at 96 dpi, times the book's
-// scale. The main window sets the scale (chosen to fit the screen, or by a
-// parent) and lays its windows out again when it changes; Qt scales logical
-// pixels for high-dpi screens on top of it, so nothing else needs the dpi.
+// scale. The scale is always passed in: the main window holds it (chosen to
+// fit the screen, or by a parent) and its controls read it from there. Qt
+// scales logical pixels for high-dpi screens on top of it, so nothing else
+// needs the dpi.
+//
+// A scale of 1 draws the book at its classic size; 2.5 fills a 1920 x 1080
+// screen.
 inline constexpr int TwipsPerPixel = 15;
 
-namespace detail {
-inline double twipsScale = 1.0;
-}  // namespace detail
-
-// 1 draws the book at its classic size; 2.5 fills a 1920 x 1080 screen.
-inline double TwipsScale() { return detail::twipsScale; }
-inline void SetTwipsScale(double scale) { detail::twipsScale = scale > 0 ? scale : 1.0; }
-
-// Nearest whole pixel at the book's scale, halves away from zero.
-inline int TwipsToPixels(int twips)
+// Nearest whole pixel at `scale`, halves away from zero.
+inline int TwipsToPixels(int twips, double scale)
 {
-    return int(std::lround(double(twips) * detail::twipsScale / TwipsPerPixel));
+    return int(std::lround(double(twips) * scale / TwipsPerPixel));
 }
 
-inline int PixelsToTwips(int pixels)
+inline int PixelsToTwips(int pixels, double scale)
 {
-    return int(std::lround(double(pixels) * TwipsPerPixel / detail::twipsScale));
+    return int(std::lround(double(pixels) * TwipsPerPixel / scale));
 }
 
-// A size in points (of a font, or the width of a line) at the book's scale.
-inline double ScaledPoints(double points) { return points * detail::twipsScale; }
+// A size in points (of a font, or the width of a line) at `scale`.
+inline double ScaledPoints(double points, double scale) { return points * scale; }
 
-inline QPoint TwipsPoint(int left, int top) { return {TwipsToPixels(left), TwipsToPixels(top)}; }
-inline QSize TwipsSize(int width, int height) { return {TwipsToPixels(width), TwipsToPixels(height)}; }
-inline QSize TwipsSize(QSize twips) { return TwipsSize(twips.width(), twips.height()); }
-inline QRect TwipsRect(int left, int top, int width, int height)
+inline QPoint TwipsPoint(int left, int top, double scale)
 {
-    return {TwipsPoint(left, top), TwipsSize(width, height)};
+    return {TwipsToPixels(left, scale), TwipsToPixels(top, scale)};
 }
+inline QSize TwipsSize(int width, int height, double scale)
+{
+    return {TwipsToPixels(width, scale), TwipsToPixels(height, scale)};
+}
+inline QSize TwipsSize(QSize twips, double scale) { return TwipsSize(twips.width(), twips.height(), scale); }
 // A rectangle whose left, top, width and height are twips.
-inline QRect TwipsRect(QRect twips)
+inline QRect TwipsRect(QRect twips, double scale)
 {
-    return TwipsRect(twips.left(), twips.top(), twips.width(), twips.height());
+    return {TwipsPoint(twips.left(), twips.top(), scale), TwipsSize(twips.width(), twips.height(), scale)};
 }
 
 }  // namespace atoz

@@ -45,7 +45,7 @@ void Book::Start(const QString& pageDirectory)
 {
     window_.reset();
     window_ = std::make_unique<frmRezivIdod>(settings, pageDirectory.isEmpty() ? dir.path() : pageDirectory,
-                                             dir.filePath("Pictures"), services.services());
+                                             dir.filePath("Pictures"), services.services(), scale_);
     QSignalSpy shown(window_.get(), &frmRezivIdod::firstFrameShown);
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get()) || !(shown.size() || shown.wait()))
@@ -266,7 +266,7 @@ QString RealBook::Xdotool(const QStringList& arguments) const
 
 void RealBook::Click(int leftTwips, QRect twips)
 {
-    Click(TwipsRect(twips.translated(leftTwips, 0)).center());
+    Click(TwipsRect(twips.translated(leftTwips, 0), scale).center());
 }
 
 void RealBook::Click(QPoint pixels)

@@ -109,7 +109,8 @@ void Click(QWidget* window, const QString& control, Qt::MouseButton button = Qt:
 class Book
 {
 public:
-    Book() { Start(); }
+    // At the book's classic size, or at `scale`.
+    explicit Book(double scale = 1) : scale_(scale) { Start(); }
     // A new run on the same settings; the pages in `pageDirectory`, by default
     // the book's own folder.
     void Start(const QString& pageDirectory = QString());
@@ -131,6 +132,7 @@ public:
     FakeServices services;
 
 private:
+    double scale_;
     std::unique_ptr<frmRezivIdod> window_;
 };
 
@@ -213,8 +215,10 @@ public:
     QProcess& program() { return *programs_.front(); }
     QString Xdotool(const QStringList& arguments) const;
     // A click at `twips` (its middle) in the part of the window that starts
-    // `leftTwips` from its left edge, then a wait longer than a double-click.
+    // `leftTwips` from its left edge, with the book at `scale`, then a wait
+    // longer than a double-click.
     void Click(int leftTwips, QRect twips);
+    double scale = 1;  // the book's, as the program was started
     void Click(QPoint pixels);
     // Exit on the bar, and the program's end.
     bool Exit();

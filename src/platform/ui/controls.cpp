@@ -18,13 +18,16 @@ constexpr const char* TwipsPlace = "atozTwips";
 constexpr const char* TwipsFixedSize = "atozFixedTwips";
 constexpr const char* FontPoints = "atozPoints";
 constexpr const char* ShrinkPoints = "atozShrink";  // QPointF: points, smallest points
+// The book's scale, on the window that holds it.
+constexpr const char* ScaleProperty = "atozBookScale";
 
 void shrink(QLabel* label, qreal points, qreal smallestPoints)
 {
+    const double scale = BookScaleOf(label);
     QFont font = label->font();
-    font.setPointSizeF(ScaledPoints(points));
-    const qreal smallest = ScaledPoints(smallestPoints);
-    const qreal step = ScaledPoints(0.5);
+    font.setPointSizeF(ScaledPoints(points, scale));
+    const qreal smallest = ScaledPoints(smallestPoints, scale);
+    const qreal step = ScaledPoints(0.5, scale);
     while (font.pointSizeF() > smallest
            && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width())
         font.setPointSizeF(font.pointSizeF() - step);
@@ -33,16 +36,17 @@ void shrink(QLabel* label, qreal points, qreal smallestPoints)
 
 void rescaleOne(QWidget* control)
 {
+    const double scale = BookScaleOf(control);
     const QVariant place = control->property(TwipsPlace);
     if (place.isValid())
-        control->setGeometry(TwipsRect(place.toRect()));
+        control->setGeometry(TwipsRect(place.toRect(), scale));
     const QVariant fixed = control->property(TwipsFixedSize);
     if (fixed.isValid())
-        control->setFixedSize(TwipsSize(fixed.toSize()));
+        control->setFixedSize(TwipsSize(fixed.toSize(), scale));
     const QVariant points = control->property(FontPoints);
     if (points.isValid()) {
         QFont font = control->font();
-        font.setPointSizeF(ScaledPoints(points.toReal()));
+        font.setPointSizeF(ScaledPoints(points.toReal(), scale));
         control->setFont(font);
     }
     const QVariant shrinking = control->property(ShrinkPoints);
@@ -83,7 +87,8 @@ void OutlineShape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal border = ScaledPoints(borderWidth_);
+    const double scale = BookScaleOf(this);
+    const qreal border = ScaledPoints(borderWidth_, scale);
     painter.setPen(QPen(ToQColor(White), border));
     painter.setBrush(fill_ ? QBrush(ToQColor(*fill_)) : QBrush(Qt::NoBrush));
     const qreal inset = border / 2.0;
@@ -91,7 +96,7 @@ void OutlineShape::paintEvent(QPaintEvent*)
     if (kind_ == Kind::Oval)
         painter.drawEllipse(r);
     else
-        painter.drawRoundedRect(r, ScaledPoints(6), ScaledPoints(6));
+        painter.drawRoundedRect(r, ScaledPoints(6, scale), ScaledPoints(6, scale));
 }
 
 OutlineShape* AddShape(QWidget* parent, const QString& name, OutlineShape::Kind kind, QRect twips,
@@ -176,7 +181,7 @@ void SetUpSmallWindow(QWidget* window, const QString& name, const QString& capti
 void PlaceRightOfBar(QWidget* page, int barWidth)
 {
     const QWidget* view = page->parentWidget();
-    const int bar = TwipsToPixels(barWidth);
+    const int bar = TwipsToPixels(barWidth, BookScaleOf(page));
     page->setGeometry(bar, 0, view->width() - bar, view->height());
 }
 
@@ -185,20 +190,35 @@ void PlaceInTwips(QWidget* control, QRect twips)
     if (twips.isNull())
         return;
     control->setProperty(TwipsPlace, twips);
-    control->setGeometry(TwipsRect(twips));
+    control->setGeometry(TwipsRect(twips, BookScaleOf(control)));
 }
 
 void SetFixedTwipsSize(QWidget* window, QSize twips)
 {
     window->setProperty(TwipsFixedSize, twips);
-    window->setFixedSize(TwipsSize(twips));
+    window->setFixedSize(TwipsSize(twips, BookScaleOf(window)));
 }
 
 void SetBookFont(QWidget* control, QFont font)
 {
     control->setProperty(FontPoints, font.pointSizeF());
-    font.setPointSizeF(ScaledPoints(font.pointSizeF()));
+    font.setPointSizeF(ScaledPoints(font.pointSizeF(), BookScaleOf(control)));
     control->setFont(font);
+}
+
+double BookScaleOf(const QWidget* control)
+{
+    for (const QWidget* widget = control; widget; widget = widget->parentWidget()) {
+        const QVariant scale = widget->property(ScaleProperty);
+        if (scale.isValid())
+            return scale.toDouble();
+    }
+    return 1;
+}
+
+void SetBookScale(QWidget* window, double scale)
+{
+    window->setProperty(ScaleProperty, scale > 0 ? scale : 1.0);
 }
 
 void RescaleControls(QWidget* root)

@@ -99,6 +99,13 @@ void SetUpSmallWindow(QWidget* window, const QString& name, const QString& capti
 // command bar, `barWidth` twips wide.
 void PlaceRightOfBar(QWidget* page, int barWidth);
 
+// The book's scale for `control`: the one set on the nearest window that
+// holds it (the main window holds it for every window it owns), else 1.
+double BookScaleOf(const QWidget* control);
+// Sets the scale `window` and every control it holds are drawn at. Laying
+// them out again at it is RescaleControls's work.
+void SetBookScale(QWidget* window, double scale);
+
 // Puts a control at a place in twips, remembered so that a change of the
 // book's scale puts it there again. A place of no size leaves the control to
 // its parent's layout.

@@ -1,6 +1,6 @@
 #include "cursors.h"
 
-#include "platform/twips.h"
+#include "platform/ui/controls.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -45,13 +45,12 @@ void forgetCursors()
     drawnCursors = nullptr;
 }
 
-QCursor drawnCursor(BookCursor cursor, qreal ratio)
+QCursor drawnCursor(BookCursor cursor, qreal scale, qreal ratio)
 {
     if (!drawnCursors) {
         drawnCursors = new std::map<CursorKey, QCursor>;
         qAddPostRoutine(forgetCursors);
     }
-    const qreal scale = TwipsScale();
     const CursorKey key{int(cursor), scale, ratio};
     auto found = drawnCursors->find(key);
     if (found == drawnCursors->end()) {
@@ -73,7 +72,7 @@ void SetBookCursor(QWidget* control, BookCursor cursor)
         return;
     }
     const QScreen* screen = control->screen();
-    control->setCursor(drawnCursor(cursor, screen ? screen->devicePixelRatio() : 1.0));
+    control->setCursor(drawnCursor(cursor, BookScaleOf(control), screen ? screen->devicePixelRatio() : 1.0));
 }
 
 void RefreshBookCursor(QWidget* control)
