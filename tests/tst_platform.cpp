@@ -1,3 +1,4 @@
+#include "folders/pagecopy.h"
 #include "platform/colour.h"
 #include "platform/locations.h"
 #include "platform/picture.h"
@@ -75,6 +76,16 @@ void keepForFuzzing(const QByteArray& bytes)
     WriteFile(QDir(corpus).filePath(name), bytes);
 }
 
+// The page folder as a start finds it: --data-dir, or the per-user folder
+// with the pages that were beside the program brought in.
+QString startPages(const QString& dataDir, const QString& programDir, const QString& perUser)
+{
+    const QString pages = PageStoreDirectory(dataDir, perUser);
+    if (dataDir.isEmpty())
+        CopyPagesFromProgramDirectory(programDir, pages);
+    return pages;
+}
+
 // A real bitmap whose header then claims another size.
 QByteArray bmpClaiming(qint32 width, qint32 height, const QByteArray& bmp)
 {
@@ -150,22 +161,32 @@ private slots:
     // A write that does not reach the disk is said once, and what was
     // written is still read back for the rest of the run. A damaged file
     // (a section never closed, then noise) reads as defaults and is written
-    // anew.
+    // anew. A key that the file holds escaped is written like any other.
     void settingsWriteFailureIsSaidOnce_data()
     {
         QTest::addColumn<QString>("trouble");
         QTest::addColumn<bool>("fails");
-        QTest::newRow("none") << "none" << false;
-        QTest::newRow("damaged file") << "damaged" << false;
-        QTest::newRow("file is a directory") << "directory" << true;
-        QTest::newRow("its folder is a file") << "folder" << true;
-        QTest::newRow("disk full") << "full" << true;
-        QTest::newRow("damaged file, disk full") << "damaged full" << true;
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("line");  // how the file holds it
+        const auto row = [](const char* name, const char* trouble, bool fails, const QString& key = "Name1",
+                            const QByteArray& line = "\nName1=Kim\n") {
+            QTest::newRow(name) << QString(trouble) << fails << key << line;
+        };
+        row("none", "none", false);
+        row("a key with a space and a letter beyond ASCII", "none", false, "Zo\u00eb's name",
+            "\nZo%EB%27s%20name=Kim\n");
+        row("damaged file", "damaged", false);
+        row("file is a directory", "directory", true);
+        row("its folder is a file", "folder", true);
+        row("disk full", "full", true);
+        row("damaged file, disk full", "damaged full", true);
     }
     void settingsWriteFailureIsSaidOnce()
     {
         QFETCH(QString, trouble);
         QFETCH(bool, fails);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, line);
         QTemporaryDir dir;
         QString file = dir.filePath("settings.ini");
         if (trouble == "directory")
@@ -185,12 +206,12 @@ private slots:
         const QString longName(3000, u'x');
         test::WithFullDisk(trouble.endsWith("full") ? 2000 : RLIM_INFINITY, [&] {
             store.SaveSetting("Book2", "Name0", longName);
-            store.SaveSetting("Book2", "Name1", "Kim");
+            store.SaveSetting("Book2", key, "Kim");
         });
 
         QCOMPARE(failures.size(), fails ? 1 : 0);
         QCOMPARE(store.GetSetting("Book2", "Name0", ""), longName);
-        QCOMPARE(ReadFile(file).contains("\nName1=Kim\n"), !fails);
+        QCOMPARE(ReadFile(file).contains(line), !fails);
     }
 
     // Every picture loaded is a 32-bit picture of the file's pixels, or none.
@@ -376,8 +397,7 @@ private slots:
         const QFile::Permissions permissions = QFile::permissions(programDir);
         if (program == "read-only")
             QFile::setPermissions(programDir, QFile::ReadOwner | QFile::ExeOwner);
-        const QString pages = PageStoreDirectory(dataDir.isEmpty() ? QString() : dir.filePath(dataDir), programDir,
-                                                 perUser);
+        const QString pages = startPages(dataDir.isEmpty() ? QString() : dir.filePath(dataDir), programDir, perUser);
         QFile::setPermissions(programDir, permissions);
 
         QCOMPARE(pages, dataDir.isEmpty() ? perUser : dir.filePath(dataDir));
@@ -400,7 +420,7 @@ private slots:
         const auto run = [&](const QString& program, const QString& page) {
             QDir().mkpath(dir.filePath(program));
             WriteFile(dir.filePath(program + '/' + page), "from " + program.toUtf8());
-            if (PageStoreDirectory(QString(), dir.filePath(program), perUser) != perUser)
+            if (startPages(QString(), dir.filePath(program), perUser) != perUser)
                 return QString("another folder");
             return QDir(perUser).entryList({"b2f*"}).join(u' ');
         };

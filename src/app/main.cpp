@@ -1,3 +1,4 @@
+#include "folders/pagecopy.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/bookscale.h"
 #include "platform/locations.h"
@@ -133,8 +134,12 @@ int main(int argc, char* argv[])
 
     atoz::SettingsStore settings;
     atoz::QtServices services;
-    const QString pages = atoz::PageStoreDirectory(parser.value(dataDir), QApplication::applicationDirPath(),
+    const QString pages = atoz::PageStoreDirectory(parser.value(dataDir),
                                                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // Pages an older version kept beside the program come into the user's
+    // own page folder, once.
+    if (!parser.isSet(dataDir))
+        atoz::CopyPagesFromProgramDirectory(QApplication::applicationDirPath(), pages);
 
     // One book for each page directory: a second start brings the running
     // book to the front and ends. The lock is held until the window is gone.

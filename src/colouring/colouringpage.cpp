@@ -68,11 +68,9 @@ bool ColouringPage::fill(float x, float y, Colour paint)
     const int py = pixelIndex(y, image_.height());
     if (px < 0 || py < 0)
         return false;
-    if (paint == Black)
-        paint = NearBlack;
     auto* pixels = reinterpret_cast<std::uint32_t*>(image_.bits());
     const std::ptrdiff_t stride = image_.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t));
-    if (!FloodFill(pixels, image_.width(), image_.height(), stride, px, py, ToQRgb(paint), ToQRgb(Black)))
+    if (!FloodFill(pixels, image_.width(), image_.height(), stride, px, py, ToQRgb(PaintOf(paint)), ToQRgb(Black)))
         return false;
     emit pageChanged(image_.rect());
     return true;

@@ -1,6 +1,6 @@
 #include "printing.h"
 
-#include "output/printer.h"
+#include "platform/printer.h"
 
 #include <QImage>
 

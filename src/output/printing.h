@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/printchoices.h"
-#include "output/printer.h"
+#include "platform/printer.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "savefile.h"
 
+#include "platform/filefilter.h"
 #include "platform/settingsstore.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace atoz {
 
@@ -42,12 +42,6 @@ QString WithExtension(const QString& path, const QString& filter)
         return path;
     const QString suffix = FilterSuffix(filter);
     return path + u'.' + (suffix.isEmpty() ? QStringLiteral("bmp") : suffix);
-}
-
-QString FilterSuffix(const QString& filter)
-{
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
-    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QByteArray PictureFormatFor(const QString& path)

@@ -28,9 +28,6 @@ void RememberSaveFile(SettingsStore& settings, const QString& path);
 
 // A name typed without an extension gets the one of the chosen file type.
 QString WithExtension(const QString& path, const QString& filter);
-// The extension a filter such as "Bitmap (*.bmp)" offers, without its dot:
-// "bmp". Empty when it offers none.
-QString FilterSuffix(const QString& filter);
 // How a file of that name is written: PNG for ".png", otherwise BMP.
 QByteArray PictureFormatFor(const QString& path);
 

@@ -72,7 +72,7 @@ void Palette::SelectSwatch(int index)
 void Palette::SetPaintColor(Colour colour)
 {
     colour &= MaxColour;
-    currentPaint_ = colour == Black ? NearBlack : colour;
+    currentPaint_ = PaintOf(colour);
     colours_[size_t(currentSwatch_)] = currentPaint_;
     storeSwatch(currentSwatch_);
     emit changed();

@@ -41,7 +41,7 @@ public:
     void ResetSwatchMarker();
     // Makes a swatch the current paint. An index that is no swatch is ignored.
     void SelectSwatch(int index);
-    // Gives the selected swatch a new colour (0 becomes NearBlack) and stores it.
+    // Gives the selected swatch a new colour (its paint, PaintOf) and stores it.
     void SetPaintColor(Colour colour);
     void RestoreDefaultPaint();
     void RestoreAllDefaultPaints();
@@ -49,7 +49,7 @@ public:
     int CurrentSwatch() const { return currentSwatch_; }
     // The paint a fill uses: the selected swatch's colour, except that a
     // swatch stored as 0 paints NearBlack, since black is the outline.
-    Colour CurrentPaint() const { return currentPaint_ == Black ? NearBlack : currentPaint_; }
+    Colour CurrentPaint() const { return PaintOf(currentPaint_); }
 
     // The swatch's own colour; for the selected swatch, the marker's fill.
     Colour SwatchColour(int index) const;

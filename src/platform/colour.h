@@ -18,6 +18,10 @@ inline constexpr Colour White = 0xFFFFFF;   // 16777215
 inline constexpr Colour NearBlack = 0x010101;  // 65793
 inline constexpr Colour MaxColour = 0xFFFFFF;
 
+// What a paint of `colour` puts on the page: black is the outline, which no
+// fill and no swatch ever paints, so black paint is NearBlack.
+constexpr Colour PaintOf(Colour colour) { return colour == Black ? NearBlack : colour; }
+
 // The bright colours of the book's own words on black: captions, commands,
 // the chosen option (green) and the others (light grey).
 inline constexpr Colour Red = 255;

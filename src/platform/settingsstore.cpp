@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <utility>
 
@@ -45,7 +46,9 @@ void SettingsStore::SaveSetting(const QString& section, const QString& key, cons
 // Qt's save file takes a write that stopped short (a disk that filled up
 // half-way) for a whole one, and QSettings then reports success for a file
 // cut off anywhere. Qt ends every line of the file, so a whole file ends
-// where a line ends, and it holds a line for every key just written.
+// where a line ends, and a fresh reader of its bytes finds every value just
+// written. (The keys are compared as QSettings reads them: it escapes
+// spaces and other characters in the file.)
 bool SettingsStore::holdsWholly(const QList<std::pair<QString, QString>>& keys) const
 {
     if (keys.isEmpty())
@@ -53,12 +56,23 @@ bool SettingsStore::holdsWholly(const QList<std::pair<QString, QString>>& keys) 
     QFile file(settings_->fileName());
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray text = '\n' + file.readAll();
-    if (!text.endsWith('\n'))
+    const QByteArray bytes = file.readAll();
+    if (!bytes.endsWith('\n'))
         return false;
-    for (const auto& [section, key] : keys)
-        if (!text.contains('\n' + key.toUtf8() + '=') || !text.contains("\n[" + section.toUtf8() + ']'))
+    // QSettings shares what it has read of a file between its readers in one
+    // process: a reader of this file's own path would answer from that
+    // memory. A copy of the bytes under another name is read afresh.
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(bytes) != bytes.size() || !copy.flush())
+        return false;
+    const QSettings written(copy.fileName(), QSettings::IniFormat);
+    if (written.status() != QSettings::NoError)
+        return false;
+    for (const auto& [section, key] : keys) {
+        const QString path = section + u'/' + key;
+        if (!written.contains(path) || written.value(path) != settings_->value(path))
             return false;
+    }
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "services.h"
 
 #include "platform/ui/browser.h"
-#include "output/savefile.h"
+#include "platform/filefilter.h"
 #include "platform/ui/qtprinter.h"
 
 #include <QColorDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/printer.h"
+#include "platform/printer.h"
 #include "platform/colour.h"
 
 #include <QRectF>
