@@ -26,7 +26,7 @@ installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install o
 
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: installing a package needs root"; exit 77; }
 if [ -e "$marker" ]; then
-    dpkg --remove "$web" "$book" >/dev/null 2>&1 || true
+    dpkg --purge "$web" "$book" >/dev/null 2>&1 || true
     rm -f "$marker"
     fail "an earlier run of this test was stopped with the packages installed; they are removed now"
 fi
@@ -40,7 +40,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/atoz-package.XXXXXX")
 cat >"$work/cleanup.sh" <<EOF
 [ -f "$work/pids" ] && xargs -r kill <"$work/pids" 2>/dev/null
 if [ -e "$marker" ]; then
-    dpkg --remove "$web" "$book" >/dev/null 2>&1
+    dpkg --purge "$web" "$book" >/dev/null 2>&1
     rm -f "$marker"
 fi
 rm -rf "$work"
@@ -129,7 +129,7 @@ if [ -n "$web_deb" ]; then
 fi
 
 mapfile -t files < <(dpkg -L "$book"; [ -n "$web_deb" ] && dpkg -L "$web")
-dpkg --remove "$web" "$book" >/dev/null 2>&1
+dpkg --purge "$web" "$book" >/dev/null 2>&1
 rm -f "$marker"
 for file in "${files[@]}"; do
     if [ -e "$file" ] && [ ! -d "$file" ]; then
