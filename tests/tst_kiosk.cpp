@@ -96,6 +96,28 @@ private slots:
         QCOMPARE(systemFile.text(), system == "directory" ? QByteArray() : system);
     }
 
+    // The example that the package installs locks nothing as it stands, and
+    // every lock once its lines are taken in.
+    void exampleFile()
+    {
+        const QByteArray example = test::ReadFile(ATOZ_EXAMPLE_SETTINGS);
+        QVERIFY(!example.isEmpty());
+        QTemporaryDir home;
+        {
+            const SystemFile systemFile(example);
+            const AdultLocks locks = SettingsStore(home.filePath("settings.ini")).locks();
+            QVERIFY(!locks.fullScreen && !locks.scale && locks.printing && locks.web && locks.names && locks.palette
+                    && !locks.adultExit && locks.dataDir.isEmpty() && !locks.cursorHidden);
+        }
+        QByteArray taken = example;
+        taken = taken.mid(taken.indexOf("[Locked]")).replace("\n;", "\n").replace("\n ", "\n;");
+        const SystemFile systemFile(example.left(example.indexOf("[Locked]")) + taken);
+        const AdultLocks locks = SettingsStore(home.filePath("settings.ini")).locks();
+        QVERIFY(locks.fullScreen == true && locks.scale == 0.0 && !locks.printing && !locks.web && !locks.names
+                && !locks.palette && locks.adultExit && locks.dataDir == QDir::homePath() + "/ColouringPages"
+                && locks.cursorHidden);
+    }
+
     // Each lock of the system file beats the user's file and the command
     // line: what it locks is not shown, or its key does nothing.
     void locks_data()
