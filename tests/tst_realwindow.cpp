@@ -425,6 +425,32 @@ private slots:
         QTEST(printer.DeviceName(), "printer");
     }
 
+    // In a terminal with no display at all, the book still tells its
+    // version and its options.
+    void answersInATerminal_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("version") << "--version" << "A to Z 1.0.0\n";
+        QTest::newRow("help") << "--help" << "--data-dir <directory>";
+    }
+    void answersInATerminal()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ATOZ_PROGRAM), {option});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QString said = QString::fromLocal8Bit(program.readAllStandardOutput());
+        QVERIFY2(option == "--version" ? said == answer : said.contains(answer), qPrintable(said));
+    }
+
     // A kiosk's bare X session, with no window manager to grant full screen,
     // and an adult's system file that keeps the book full screen: the book
     // covers the whole screen itself, and F11 leaves it so.
