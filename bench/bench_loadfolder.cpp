@@ -32,7 +32,8 @@ void BM_LoadFolderPages(benchmark::State& state)
         store.StorePage(0, page, coloured);
     }
     atoz::Progress progress;
-    atoz::ContentsView view(folder, names, progress);
+    const atoz::AdultLocks nothingLocked;
+    atoz::ContentsView view(folder, names, progress, nothingLocked);
     view.resize(616, 404);
     view.show();
 

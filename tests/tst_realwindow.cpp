@@ -424,6 +424,54 @@ private slots:
         printer.ChoosePrinter(nullptr);
         QTEST(printer.DeviceName(), "printer");
     }
+
+    // In a terminal with no display at all, the book still tells its
+    // version and its options.
+    void answersInATerminal_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("version") << "--version" << "A to Z 1.0.0\n";
+        QTest::newRow("help") << "--help" << "--data-dir <directory>";
+    }
+    void answersInATerminal()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ATOZ_PROGRAM), {option});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        const QString said = QString::fromLocal8Bit(program.readAllStandardOutput());
+        QVERIFY2(option == "--version" ? said == answer : said.contains(answer), qPrintable(said));
+    }
+
+    // A kiosk's bare X session, with no window manager to grant full screen,
+    // and an adult's system file that keeps the book full screen: the book
+    // covers the whole screen itself, and F11 leaves it so.
+    void fullScreenWithoutAWindowManager()
+    {
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        const QSize screen(1280, 800);
+        test::RealBook x({}, screen);
+        QVERIFY2(!x.display.isEmpty(), "Xvfb did not start");
+        QDir(x.home.path()).mkpath("xdg/Vorlane");
+        test::WriteFile(x.home.filePath("xdg/Vorlane/RezivIdod.ini"), "[Locked]\nFullScreen=True\n");
+        x.Start({"--data-dir", x.home.filePath("pages"), "--windowed"});
+        const QString window = x.Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"});
+        QVERIFY2(!window.isEmpty(), "the window did not show");
+        const QString covering = QStringLiteral("Position: 0,0 (screen: 0)\n  Geometry: %1x%2").arg(screen.width()).arg(screen.height());
+        QTRY_VERIFY_WITH_TIMEOUT(x.Xdotool({"getwindowgeometry", window}).contains(covering), 10000);
+        x.Xdotool({"key", "--window", window, "F11"});
+        QTest::qWait(1000);  // nothing is to happen: time for it not to
+        QVERIFY(x.Xdotool({"getwindowgeometry", window}).contains(covering));
+    }
 };
 
 QTEST_MAIN(RealWindowTest)

@@ -207,9 +207,16 @@ private slots:
         QCOMPARE(scale(), 1.25);
         QCOMPARE(book_->Find("HomeView")->geometry().center(), book_->window().rect().center());
         QCOMPARE(book_->settings.GetSetting("Display", "FullScreen", "none"), "True");
+        // A smaller book in full screen is remembered for full screen.
+        key(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+        QCOMPARE(scale(), 1.0);
         key(QKeySequence(Qt::Key_F11));
         QCOMPARE(book_->settings.GetSetting("Display", "FullScreen", "none"), "False");
         QTRY_COMPARE(book_->window().size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight, scale()));
+        QCOMPARE(scale(), 1.25);  // the window's own: the fit
+        key(QKeySequence(Qt::Key_F11));
+        QCOMPARE(scale(), 1.0);
+        QCOMPARE(book_->settings.GetSetting("Display", "FullScreenScale", "none"), "1");
     }
 
     // The three views and every window of the book at a scale: each window

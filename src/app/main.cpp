@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QScreen>
 #include <QStandardPaths>
@@ -90,6 +91,16 @@ int main(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const bool showsBook = parser.parse(arguments) && !parser.isSet(QStringLiteral("help"))
         && !parser.isSet(QStringLiteral("help-all")) && !parser.isSet(QStringLiteral("version"));
+    if (!showsBook) {
+        // A terminal's answer, which needs no display.
+        QCoreApplication terminal(argc, argv);
+        if (parser.isSet(QStringLiteral("version")) && parser.errorText().isEmpty()) {
+            std::printf("A to Z %s\n", PROJECT_VERSION);
+            return 0;
+        }
+        parser.process(terminal);  // the help, or what is wrong with the options; it ends the run
+        return 0;
+    }
 
     // The system's font configuration is read while Qt loads its plugins and
     // connects to the display: the first label the window measures would
@@ -134,11 +145,18 @@ int main(int argc, char* argv[])
 
     atoz::SettingsStore settings;
     atoz::QtServices services;
-    const QString pages = atoz::PageStoreDirectory(parser.value(dataDir),
+    // Where an adult set the page folder for every user, that is where pages
+    // are kept.
+    const QString lockedPages = settings.locks().dataDir;
+    if (!lockedPages.isEmpty() && parser.isSet(dataDir))
+        std::fprintf(stderr, "atoz: the system settings keep the pages in %s; --data-dir is not used.\n",
+                     qPrintable(lockedPages));
+    const QString chosenPages = lockedPages.isEmpty() ? parser.value(dataDir) : lockedPages;
+    const QString pages = atoz::PageStoreDirectory(chosenPages,
                                                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     // Pages an older version kept beside the program come into the user's
     // own page folder, once.
-    if (!parser.isSet(dataDir))
+    if (chosenPages.isEmpty())
         atoz::CopyPagesFromProgramDirectory(QApplication::applicationDirPath(), pages);
 
     // One book for each page directory: a second start brings the running
@@ -150,27 +168,29 @@ int main(int argc, char* argv[])
     locking.Start([&instance] { instance.TryLock(); });
 
     // The book's size: as the parent chose it last time, or for this run on
-    // the command line. It is set before the window is built, so that the
-    // window is laid out once.
-    atoz::DisplayChoice display = atoz::LoadDisplayChoice(settings);
+    // the command line, unless an adult fixed it. It is set before the window
+    // is built, so that the window is laid out once.
+    std::optional<double> scaleForThisRun;
     if (parser.isSet(scale)) {
-        if (const auto factor = atoz::ParseScale(parser.value(scale)))
-            display.scale = *factor;
-        else
+        scaleForThisRun = atoz::ParseScale(parser.value(scale));
+        if (!scaleForThisRun)
             std::fprintf(stderr, "atoz: --scale wants a number such as 1.5.\n");
     }
+    std::optional<bool> fullScreenForThisRun;
     if (parser.isSet(fullScreen) || parser.isSet(windowed))
-        display.fullScreen = parser.isSet(fullScreen);
+        fullScreenForThisRun = parser.isSet(fullScreen);
+    atoz::SetDisplayForThisRun(settings, scaleForThisRun, fullScreenForThisRun);
+    const atoz::DisplayChoice display = atoz::LoadDisplayChoice(settings);
     atoz::frmRezivIdod window(settings, pages, atoz::PicturesDirectory(), services.services(),
                               atoz::frmRezivIdod::ScaleFor(display, QGuiApplication::primaryScreen()));
     sessionBus.Finish();
     locking.Finish();
     if (instance.Claim(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) == atoz::SingleInstance::Start::HandedOver)
         return 0;
-    // A log-out, a shut-down or a closed terminal ends the book as its close
-    // box does: the page is stored, and the run ends with status 0.
+    // A log-out, a shut-down or a closed terminal ends the book as Exit
+    // does: the page is stored, and the run ends with status 0.
     atoz::TerminationSignals endRequests;
-    QObject::connect(&endRequests, &atoz::TerminationSignals::received, &window, &QWidget::close);
+    QObject::connect(&endRequests, &atoz::TerminationSignals::received, &window, &atoz::frmRezivIdod::EndBook);
     QObject::connect(&instance, &atoz::SingleInstance::showRequested, &window, [&window](const QString& token) {
         // Wayland lets a window come forward with the token the desktop gave
         // the later start; elsewhere the window manager decides.

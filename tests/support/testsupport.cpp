@@ -196,6 +196,8 @@ QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString&
     env.insert("XDG_CONFIG_HOME", home.filePath("config"));
     env.insert("XDG_DATA_HOME", home.filePath("data"));
     env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+    // The system-wide settings a test puts there, and never the machine's.
+    env.insert("XDG_CONFIG_DIRS", home.filePath("xdg"));
     if (env.contains("ASAN_OPTIONS"))
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + u':' + asanOptions);
     return env;

@@ -190,7 +190,8 @@ void WithFullDisk(qint64 bytes, const std::function<void()>& write);
 void AgeFile(const QString& path, int seconds);
 
 // The environment of the built program started by a test: a home of its own
-// below `home` (its runtime folder private, as the system makes it), and
+// below `home` (its runtime folder private, as the system makes it; the
+// system-wide settings in xdg/Vorlane/RezivIdod.ini below it), and
 // `asanOptions` added to AddressSanitizer's own when it runs under one.
 QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString& asanOptions);
 

@@ -23,8 +23,11 @@ QString FolderNames::Shortened(QString name)
 
 void FolderNames::LoadFolderNames()
 {
-    for (int i = 0; i < FolderCount; ++i)
-        names_[i] = Shortened(settings_.GetSetting(Section, SettingsKey(i), DefaultName()));
+    for (int i = 0; i < FolderCount; ++i) {
+        // Where an adult locked the names, the adult's own names come first.
+        const QString own = settings_.GetSetting(Section, SettingsKey(i), DefaultName());
+        names_[i] = Shortened(settings_.locks().names ? own : settings_.GetSystemSetting(Section, SettingsKey(i), own));
+    }
     emit namesChanged();
 }
 

@@ -45,7 +45,10 @@ Palette::Palette(SettingsStore& settings, QObject* parent) : QObject(parent), se
 void Palette::LoadPalette()
 {
     for (int c = 0; c < SwatchCount; ++c) {
-        const QString stored = settings_.GetSetting(Section, SettingsKey(c), DefaultPaintColor(c));
+        // Where an adult locked the palette, the paints are the adult's.
+        const QString stored = settings_.locks().palette
+            ? settings_.GetSetting(Section, SettingsKey(c), DefaultPaintColor(c))
+            : settings_.GetSystemSetting(Section, SettingsKey(c), DefaultPaintColor(c));
         // Only this class writes these keys; any other text counts as missing.
         const auto value = SettingsStore::ParseInteger(stored, 0, MaxColour);
         colours_[size_t(c)] = value ? Colour(*value) : DefaultPaint(c);

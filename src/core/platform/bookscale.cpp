@@ -11,6 +11,7 @@ namespace atoz {
 namespace {
 
 constexpr const char* ScaleKey = "Scale";
+constexpr const char* FullScreenScaleKey = "FullScreenScale";
 constexpr const char* FullScreenKey = "FullScreen";
 
 // The client area's size in pixels at `scale`, rounded as every control is.
@@ -56,22 +57,44 @@ DisplayChoice LoadDisplayChoice(const SettingsStore& settings)
 {
     DisplayChoice choice;
     const QString section = QLatin1String(DisplaySection);
-    choice.scale = ParseScale(settings.GetSetting(section, QLatin1String(ScaleKey), QStringLiteral("0"))).value_or(0);
+    const auto scale = [&](const char* key) {
+        return ParseScale(settings.GetSetting(section, QLatin1String(key), QStringLiteral("0"))).value_or(0);
+    };
+    choice.scale = scale(ScaleKey);
+    choice.fullScreenScale = scale(FullScreenScaleKey);
     choice.fullScreen =
         SettingsStore::ParseBoolean(settings.GetSetting(section, QLatin1String(FullScreenKey), QStringLiteral("False")))
             .value_or(false);
+    const AdultLocks& locks = settings.locks();
+    if (locks.fullScreen)
+        choice.fullScreen = *locks.fullScreen;
+    if (locks.scale)
+        choice.scale = choice.fullScreenScale = *locks.scale;
     return choice;
 }
 
-void SaveScaleChoice(SettingsStore& settings, double scale)
+void SaveScaleChoice(SettingsStore& settings, const DisplayChoice& choice)
 {
-    settings.SaveSetting(QLatin1String(DisplaySection), QLatin1String(ScaleKey), QString::number(scale));
+    settings.SaveSetting(QLatin1String(DisplaySection),
+                         QLatin1String(choice.fullScreen ? FullScreenScaleKey : ScaleKey),
+                         QString::number(choice.current()));
 }
 
 void SaveFullScreenChoice(SettingsStore& settings, bool fullScreen)
 {
     settings.SaveSetting(QLatin1String(DisplaySection), QLatin1String(FullScreenKey),
                          SettingsStore::BooleanText(fullScreen));
+}
+
+void SetDisplayForThisRun(SettingsStore& settings, std::optional<double> scale, std::optional<bool> fullScreen)
+{
+    const QString section = QLatin1String(DisplaySection);
+    if (scale) {
+        for (const char* key : {ScaleKey, FullScreenScaleKey})
+            settings.SetForThisRun(section, QLatin1String(key), QString::number(*scale));
+    }
+    if (fullScreen)
+        settings.SetForThisRun(section, QLatin1String(FullScreenKey), SettingsStore::BooleanText(*fullScreen));
 }
 
 double PagePosition(int pixel, double scale)

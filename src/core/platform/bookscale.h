@@ -33,17 +33,27 @@ double FittingScale(QSize area, QSize frame, QSize clientTwips);
 std::optional<double> ParseScale(const QString& text);
 
 // The parent's choice of size, remembered in the settings section "Display":
-// "Scale" (0, the default, is the largest scale that fits the screen) and
-// "FullScreen" ("True" or "False", the default).
+// "Scale" in a window and "FullScreenScale" in full screen (0, the default,
+// is the largest scale that fits), and "FullScreen" ("True" or "False", the
+// default).
 struct DisplayChoice
 {
     double scale = 0;  // 0: fit the screen
     bool fullScreen = false;
+    double fullScreenScale = 0;
+    // The scale in force: full screen's or the window's.
+    double current() const { return fullScreen ? fullScreenScale : scale; }
 };
 inline constexpr const char* DisplaySection = "Display";
+// The choice in force (see SettingsStore). An adult's lock on the scale
+// holds in a window and in full screen alike.
 DisplayChoice LoadDisplayChoice(const SettingsStore& settings);
-void SaveScaleChoice(SettingsStore& settings, double scale);
+// Remembers the scale of the mode `choice` is in.
+void SaveScaleChoice(SettingsStore& settings, const DisplayChoice& choice);
 void SaveFullScreenChoice(SettingsStore& settings, bool fullScreen);
+// The command line's choice, for this run only: a scale for whichever mode
+// the book is in (0: the one that fits), and full screen or a window.
+void SetDisplayForThisRun(SettingsStore& settings, std::optional<double> scale, std::optional<bool> fullScreen);
 
 // Where the pointer lands on a page drawn `scale` times its size (device
 // pixels per page pixel): `pixel` is a device pixel on the drawn page, and

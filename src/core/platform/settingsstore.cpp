@@ -1,5 +1,8 @@
 #include "settingsstore.h"
 
+#include "platform/bookscale.h"
+
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStringList>
@@ -9,15 +12,76 @@
 
 namespace atoz {
 
-SettingsStore::SettingsStore() : settings_(openSettings(QString())) {}
+namespace {
 
-SettingsStore::SettingsStore(const QString& file) : file_(file), settings_(openSettings(file)) {}
+// A value as the store hands it out. An INI value with unquoted commas reads
+// back as a list; it is still the text that was stored.
+QString textOf(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+std::optional<QString> valueIn(const QSettings* settings, const QString& path)
+{
+    if (!settings || !settings->contains(path))
+        return std::nullopt;
+    return textOf(settings->value(path));
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore() : settings_(openSettings(QString()))
+{
+    readSystemFile();
+}
+
+SettingsStore::SettingsStore(const QString& file) : file_(file), settings_(openSettings(file))
+{
+    readSystemFile();
+}
 
 std::unique_ptr<QSettings> SettingsStore::openSettings(const QString& file)
 {
-    if (file.isEmpty())
-        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, Organisation, Application);
-    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+    auto settings = file.isEmpty()
+        ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, Organisation, Application)
+        : std::make_unique<QSettings>(file, QSettings::IniFormat);
+    // The user's own values only: the system file is a layer of its own.
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+void SettingsStore::readSystemFile()
+{
+    system_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::SystemScope, Organisation, Application);
+    // A damaged or unreadable file changes nothing: not even the part of it
+    // that could be read.
+    if (system_->status() != QSettings::NoError) {
+        qWarning("A to Z: the system-wide settings in %s cannot be read; they are passed over",
+                 qPrintable(system_->fileName()));
+        system_.reset();
+        return;
+    }
+    const auto locked = [this](const char* key) {
+        return valueIn(system_.get(), QLatin1String(AdultLocks::Section) + u'/' + QLatin1String(key));
+    };
+    const auto allowed = [&](const char* key) {
+        const std::optional<QString> text = locked(key);
+        return !text || ParseBoolean(*text).value_or(true);
+    };
+    if (const auto text = locked("FullScreen"))
+        locks_.fullScreen = ParseBoolean(*text);
+    if (const auto text = locked("Scale"))
+        locks_.scale = ParseScale(*text);
+    locks_.printing = allowed("Printing");
+    locks_.web = allowed("Web");
+    locks_.names = allowed("Names");
+    locks_.palette = allowed("Palette");
+    locks_.adultExit = locked("Exit").value_or(QString()).trimmed().compare(u"Adult", Qt::CaseInsensitive) == 0;
+    locks_.cursorHidden = locked("Cursor").value_or(QString()).trimmed().compare(u"Hidden", Qt::CaseInsensitive) == 0;
+    if (const auto text = locked("DataDir"); text && !text->trimmed().isEmpty())
+        locks_.dataDir = ExpandUserPath(*text, QDir::homePath(), qEnvironmentVariable("USER"));
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -25,18 +89,26 @@ SettingsStore::~SettingsStore() = default;
 QString SettingsStore::GetSetting(const QString& section, const QString& key, const QString& defaultValue) const
 {
     const QString path = section + u'/' + key;
-    if (!settings_->contains(path))
-        return defaultValue;
-    const QVariant value = settings_->value(path);
-    // An INI value with unquoted commas reads back as a list; it is still the
-    // text that was stored.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    if (const auto run = thisRun_.constFind(path); run != thisRun_.constEnd())
+        return *run;
+    if (const std::optional<QString> own = valueIn(settings_.get(), path))
+        return *own;
+    return GetSystemSetting(section, key, defaultValue);
+}
+
+QString SettingsStore::GetSystemSetting(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    return valueIn(system_.get(), section + u'/' + key).value_or(defaultValue);
+}
+
+void SettingsStore::SetForThisRun(const QString& section, const QString& key, const QString& value)
+{
+    thisRun_.insert(section + u'/' + key, value);
 }
 
 void SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value)
 {
+    thisRun_.remove(section + u'/' + key);
     settings_->setValue(section + u'/' + key, value);
     unwritten_.append({section, key});
     if (openGroups_ == 0)

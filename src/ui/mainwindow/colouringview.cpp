@@ -4,6 +4,7 @@
 #include "mainwindow/pagesurface.h"
 #include "mainwindow/paintswatches.h"
 #include "palette/palette.h"
+#include "platform/adultlocks.h"
 #include "platform/twips.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
@@ -11,7 +12,7 @@
 
 namespace atoz {
 
-ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* parent)
+ColouringView::ColouringView(Palette& palette, ColouringPage& page, const AdultLocks& locks, QWidget* parent)
     : QWidget(parent), palette_(palette), page_(page)
 {
     setObjectName(QStringLiteral("ColouringView"));
@@ -42,6 +43,12 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
     QWidget* undoButton = nullptr;
     for (const auto& [row, click] : buttons) {
         Picture* button = AddPicture(bar, row);
+        // What an adult has locked is not shown, and its place stays empty.
+        if ((click == &ColouringView::printClicked && !locks.printing)
+            || (click == &ColouringView::colourClicked && !locks.palette)) {
+            button->hide();
+            continue;
+        }
         OnClick(button, this, click);
         if (click == &ColouringView::UserCmdUndo_Click)
             undoButton = button;

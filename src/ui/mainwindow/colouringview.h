@@ -7,6 +7,7 @@ namespace atoz {
 class ColouringPage;
 class PageSurface;
 class Palette;
+struct AdultLocks;
 
 // The colouring view: the command bar `CmdBar_2` with OK, save, print, the
 // 42 paint swatches, undo, palette editor and information, and the page being
@@ -25,7 +26,9 @@ public:
     static constexpr int BarHeight = 6015;
 
     // Colours `page`, the book's page being coloured, with the paints of `palette`.
-    ColouringView(Palette& palette, ColouringPage& page, QWidget* parent = nullptr);
+    // Where an adult has locked printing or the palette (AdultLocks), their
+    // buttons are not shown.
+    ColouringView(Palette& palette, ColouringPage& page, const AdultLocks& locks, QWidget* parent = nullptr);
 
     // Every mouse button colours; (x, y) is the page position under the
     // pointer, in page pixels.

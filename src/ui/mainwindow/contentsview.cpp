@@ -4,6 +4,7 @@
 #include "folders/foldernames.h"
 #include "folders/progresswindow.h"
 #include "pages/contentsgrid.h"
+#include "platform/adultlocks.h"
 #include "platform/twips.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
@@ -45,7 +46,8 @@ void PageThumbnail::paintEvent(QPaintEvent*)
     painter.drawImage(rect(), picture_);
 }
 
-ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& progress, QWidget* parent)
+ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& progress, const AdultLocks& locks,
+                           QWidget* parent)
     : QWidget(parent), folder_(folder), names_(names), progress_(progress)
 {
     setObjectName(QStringLiteral("ContentsView"));
@@ -61,7 +63,10 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
         OnClick(tabs_[size_t(i)], this, [this, i] { UserCmdChangeFolder_Click(i); });
     }
     QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, Red});
-    OnClick(exit, this, &ContentsView::exitClicked);
+    if (locks.adultExit)
+        OnHold(exit, this, AdultLocks::ExitHold, &ContentsView::exitClicked);
+    else
+        OnClick(exit, this, &ContentsView::exitClicked);
     // Over the tabs, made after them; the mouse passes through to the tab.
     marker_ = AddPicture(bar, {"ImagePoint", {0, TabTops[0], MarkerSize, MarkerSize}, "tabmarker", ""});
 

@@ -16,6 +16,7 @@ namespace atoz {
 class FolderModel;
 class FolderNames;
 class Progress;
+struct AdultLocks;
 
 // `Thumbnail_<i>`: page i of the open folder, as the thumbnail the folder
 // model made of it; the full page stays in the model.
@@ -49,7 +50,9 @@ public:
     static constexpr int BarHeight = 5985;
     static constexpr int TabTops[FolderCount] = {930, 1440, 1980, 2520, 3060, 3600, 4140, 4680};
 
-    ContentsView(FolderModel& folder, FolderNames& names, Progress& progress, QWidget* parent = nullptr);
+    // Exit must be held down where an adult keeps the book open (AdultLocks).
+    ContentsView(FolderModel& folder, FolderNames& names, Progress& progress, const AdultLocks& locks,
+                 QWidget* parent = nullptr);
 
     // Opens folder i on the sheet: back to the first row, its tab marked, its
     // 26 pages loaded.

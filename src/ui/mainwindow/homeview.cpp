@@ -3,6 +3,7 @@
 #include "folders/foldernames.h"
 #include "folders/namewindow.h"
 #include "pages/maker.h"
+#include "platform/adultlocks.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 
@@ -24,7 +25,7 @@ constexpr QPoint TilePlaces[FolderCount] = {
 
 }  // namespace
 
-HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names_(names)
+HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent) : QWidget(parent), names_(names)
 {
     setObjectName(QStringLiteral("HomeView"));
     SetBackground(this, Black);
@@ -43,12 +44,15 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
     };
     for (const LabelRow& row : texts)
         AddLabel(page_, row);
-    OnClick(AddLabel(page_, {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18}), this,
-            &HomeView::webClicked);
+    // Where an adult has closed the web, the address is plain text.
+    QLabel* www = AddLabel(page_, {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18});
+    if (locks.web)
+        OnClick(www, this, &HomeView::webClicked);
     AddLabel(page_, {"LabelStart", {120, 2520, 1245, 1185}, "Click your mouse button on a square to begin.", White,
                      9.75, Wrapped, Black});
-    OnClick(AddLabel(page_, {"UserCmdName_1", {60, 3900, 1275, 1965}, CopiesHint, White, 9.75, Wrapped, Black}), this,
-            &HomeView::namesClicked);
+    QLabel* hint = AddLabel(page_, {"UserCmdName_1", {60, 3900, 1275, 1965}, CopiesHint, White, 9.75, Wrapped, Black});
+    if (locks.names)
+        OnClick(hint, this, &HomeView::namesClicked);
 
     for (int i = 0; i < FolderCount; ++i) {
         const QPoint at = TilePlaces[i];
@@ -92,10 +96,24 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
          {{"UserCmdAbout_0", {870, 4620, 1080, 420}, "About", LightGrey, 15.75}},
          &HomeView::aboutClicked},
     };
+    // What an adult has locked is not shown, and its place stays empty. Where
+    // the adult keeps the book open, Exit must be held down.
+    const auto shown = [&locks](void (HomeView::*click)()) {
+        return (click != &HomeView::namesClicked || locks.names)
+            && (click != &HomeView::printerSetupClicked || locks.printing);
+    };
     for (const auto& command : commands) {
-        OnClick(AddPicture(bar, command.picture), this, command.click);
+        std::vector<QWidget*> controls{AddPicture(bar, command.picture)};
         for (const LabelRow& row : command.labels)
-            OnClick(AddLabel(bar, row), this, command.click);
+            controls.push_back(AddLabel(bar, row));
+        for (QWidget* control : controls) {
+            if (!shown(command.click))
+                control->hide();
+            else if (command.click == &HomeView::exitClicked && locks.adultExit)
+                OnHold(control, this, AdultLocks::ExitHold, command.click);
+            else
+                OnClick(control, this, command.click);
+        }
     }
 
     AddLabel(bar, {"CopyrightLabel", {120, 5460, 1830, 465}, CopyrightNotice(), White, 7.5, Plain});

@@ -11,6 +11,7 @@ class QLabel;
 namespace atoz {
 
 class FolderNames;
+struct AdultLocks;
 
 // The home view: the command bar `CmdBar_0` (Exit, Open, Your Name, Printer
 // Setup, More Books, About, the copyright) and the home page `Page_0` with the
@@ -25,7 +26,8 @@ public:
     static constexpr int BarWidth = 2000;  // twips
     static constexpr int BarHeight = 5985;
 
-    HomeView(FolderNames& names, QWidget* parent = nullptr);
+    // Built as an adult's `locks` allow: see AdultLocks.
+    HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent = nullptr);
 
 signals:
     void folderChosen(int folder);  // a tile, its name or number; "Open" is folder 0

@@ -40,7 +40,10 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     SetBackground(this, Black);
     choice_ = LoadDisplayChoice(settings_);
 
-    home_ = new HomeView(names_, this);
+    home_ = new HomeView(names_, settings_.locks(), this);
+    // A touch screen's kiosk shows no pointer.
+    if (settings_.locks().cursorHidden)
+        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
     placeViews();
     addShortcuts();
 
@@ -83,8 +86,8 @@ void frmRezivIdod::buildViews()
 {
     if (contents_)
         return;
-    contents_ = new ContentsView(folder_, names_, progress_, this);
-    colouring_ = new ColouringView(paints_, folder_.colouringPage(), this);
+    contents_ = new ContentsView(folder_, names_, progress_, settings_.locks(), this);
+    colouring_ = new ColouringView(paints_, folder_.colouringPage(), settings_.locks(), this);
     contents_->hide();
     colouring_->hide();
     placeViews();
@@ -121,6 +124,8 @@ bool frmRezivIdod::eventFilter(QObject* watched, QEvent* event)
 
 frmRezivIdod::~frmRezivIdod()
 {
+    if (settings_.locks().cursorHidden)
+        QGuiApplication::restoreOverrideCursor();
     delete colouring_;
     delete contents_;
     delete home_;
@@ -170,12 +175,14 @@ void frmRezivIdod::addShortcuts()
     key(QKeySequence(Qt::CTRL | Qt::Key_Minus), &frmRezivIdod::ZoomOut, true);
     key(QKeySequence(Qt::CTRL | Qt::Key_0), &frmRezivIdod::ZoomToFit);
     key(QKeySequence(Qt::Key_F11), &frmRezivIdod::ToggleFullScreen);
+    // Ends the book as Exit does, also where an adult keeps it open.
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q), &frmRezivIdod::EndBook);
 }
 
 double frmRezivIdod::ScaleFor(const DisplayChoice& choice, const QScreen* screen, QSize frame)
 {
-    if (choice.scale > 0 && !choice.fullScreen)
-        return choice.scale;
+    if (choice.current() > 0)
+        return choice.current();
     if (!screen)
         return SmallestScale;
     const QSize client(ClientWidth, ClientHeight);
@@ -190,21 +197,30 @@ double frmRezivIdod::fittingScale() const
     QSize frame = frameGeometry().size() - size();
     if (!isVisible() || frame.isNull())
         frame = EstimatedFrame;
-    return ScaleFor({0, choice_.fullScreen}, screen(), frame);
+    return ScaleFor({0, choice_.fullScreen, 0}, screen(), frame);
 }
 
 void frmRezivIdod::ShowBook(const DisplayChoice& choice)
 {
     choice_ = choice;
-    fullScreenScale_ = 0;
     setScale(ScaleFor(choice_, screen()));
     if (choice_.fullScreen) {
-        showFullScreen();
+        enterFullScreen();
     } else {
         centreOnScreen();
         show();
     }
     ShowView(view_);
+}
+
+void frmRezivIdod::enterFullScreen()
+{
+    showFullScreen();
+    // Full screen is the window manager's to grant. Where there is none (a
+    // kiosk's bare X session) nobody would, and the window covers the screen
+    // itself; a window manager that grants it sets the same geometry.
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && screen())
+        setGeometry(screen()->geometry());
 }
 
 void frmRezivIdod::ZoomIn()
@@ -222,38 +238,31 @@ void frmRezivIdod::ZoomOut()
         chooseScale(next);
 }
 
-// A parent's choice of scale: remembered for the window, and for full screen
-// only while it lasts.
+// A parent's choice of scale, remembered for the window and for full screen
+// each; 0 is the one that fits. An adult's fixed scale stays.
 void frmRezivIdod::chooseScale(double scale)
 {
-    if (choice_.fullScreen) {
-        fullScreenScale_ = scale;
-    } else {
-        choice_.scale = scale;
-        SaveScaleChoice(settings_, scale);
-    }
-    setScale(scale);
+    if (settings_.locks().scale)
+        return;
+    (choice_.fullScreen ? choice_.fullScreenScale : choice_.scale) = scale;
+    SaveScaleChoice(settings_, choice_);
+    setScale(scale > 0 ? scale : fittingScale());
 }
 
 void frmRezivIdod::ZoomToFit()
 {
-    if (choice_.fullScreen) {
-        fullScreenScale_ = 0;
-    } else {
-        choice_.scale = 0;
-        SaveScaleChoice(settings_, 0);
-    }
-    setScale(fittingScale());
+    chooseScale(0);
 }
 
 void frmRezivIdod::ToggleFullScreen()
 {
+    if (settings_.locks().fullScreen)
+        return;
     choice_.fullScreen = !choice_.fullScreen;
     SaveFullScreenChoice(settings_, choice_.fullScreen);
-    fullScreenScale_ = 0;
     if (choice_.fullScreen) {
         setScale(ScaleFor(choice_, screen()));
-        showFullScreen();
+        enterFullScreen();
     } else {
         showNormal();
         setScale(choice_.scale > 0 ? choice_.scale : fittingScale());
@@ -369,17 +378,27 @@ void frmRezivIdod::UserCmdHome_Click()
 
 void frmRezivIdod::UserCmdExit_Click()
 {
+    EndBook();
+}
+
+void frmRezivIdod::EndBook()
+{
+    ending_ = true;
     close();
 }
 
 void frmRezivIdod::UserCmdName_Click()
 {
+    if (!settings_.locks().names)
+        return;
     frmName window(names_, this);
     window.exec();
 }
 
 void frmRezivIdod::UserCmdColor_Click()
 {
+    if (!settings_.locks().palette)
+        return;
     frmPaintColor editor(paints_, services_.colours, this);
     editor.exec();
 }
@@ -406,6 +425,8 @@ void frmRezivIdod::UserCmdSave_Click()
 
 void frmRezivIdod::UserCmdPrint_Click()
 {
+    if (!settings_.locks().printing)
+        return;
     Printer& printer = services_.printer;
     if (!printer.IsInstalled()) {
         services_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
@@ -422,6 +443,8 @@ void frmRezivIdod::UserCmdPrint_Click()
 
 void frmRezivIdod::UserPrinterSetupPic_Click()
 {
+    if (!settings_.locks().printing)
+        return;
     if (services_.printer.IsInstalled())
         services_.printer.ChoosePrinter(this);
     else
@@ -442,6 +465,8 @@ void frmRezivIdod::UserBookAdPic_Click()
 
 void frmRezivIdod::wwwLabel_Click()
 {
+    if (!settings_.locks().web)
+        return;
     if (!web_)
         web_ = new frmWeb(services_.browsers, this);
     web_->BrowseURL = QLatin1String(WebAddress);
@@ -459,12 +484,19 @@ void frmRezivIdod::UserCmdInfo_Click()
 
 void frmRezivIdod::CommitData()
 {
+    // The session is ending: the desktop may close the window next.
+    ending_ = true;
     if (view_ == View::Colouring)
         folder_.StorePage();
 }
 
 void frmRezivIdod::closeEvent(QCloseEvent* event)
 {
+    // Where an adult keeps the book open, the close box is a child's.
+    if (settings_.locks().adultExit && !ending_ && !unloaded_) {
+        event->ignore();
+        return;
+    }
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload();

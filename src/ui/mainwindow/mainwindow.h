@@ -59,7 +59,9 @@ public:
     void ShowBook(const DisplayChoice& choice);
     // What the parent's keys do: Ctrl+plus and Ctrl+minus a quarter step up
     // (as far as fits) and down (to 1), Ctrl+0 back to the fitting scale,
-    // F11 full screen on and off. Windowed, the choice is remembered.
+    // F11 full screen on and off. The choice is remembered, the scale for
+    // the window and for full screen each. An adult's lock on the scale or
+    // on full screen makes its keys do nothing.
     void ZoomIn();
     void ZoomOut();
     void ZoomToFit();
@@ -72,6 +74,10 @@ public:
     // Stores the page being coloured, if there is one, without closing: for a
     // session manager that is about to end the session.
     void CommitData();
+    // Ends the book as Exit does: the page stored, every window closed. What
+    // Exit, Ctrl+Shift+Q, a signal and a log-out do, also where an adult
+    // keeps the book open against a child's click on the close box.
+    void EndBook();
 
 signals:
     // The window's first frame is on the screen: what the child does not see
@@ -122,6 +128,7 @@ private:
     void chooseScale(double scale);
     // The window's size and the book in its middle, at the present scale.
     void layoutBook();
+    void enterFullScreen();
     void placeViews();
     void centreOnScreen();
     void Form_Unload();
@@ -135,8 +142,8 @@ private:
     Progress progress_;
     View view_ = View::Home;
     bool unloaded_ = false;
+    bool ending_ = false;  // the book is asked to end by more than a child's click
     DisplayChoice choice_;       // remembered, or this run's from the command line
-    double fullScreenScale_ = 0;  // this run's while full screen; 0: the fitting one
     bool frameSeen_ = false;      // the desktop's frame has been measured against the screen
     // The one window kept once made; a child of this window.
     QPointer<frmWeb> web_;

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace atoz {
@@ -80,6 +81,19 @@ Clickable::Clickable(QWidget* control, When when) : QObject(control), when_(when
         SetBookCursor(control, BookCursor::PointingHand);
 }
 
+void Clickable::SetHoldTime(int milliseconds)
+{
+    if (!hold_) {
+        hold_ = new QTimer(this);
+        hold_->setSingleShot(true);
+        connect(hold_, &QTimer::timeout, this, [this] {
+            armed_ = false;  // the release that follows is no click
+            emit held();
+        });
+    }
+    hold_->setInterval(milliseconds);
+}
+
 Clickable* Clickable::Attach(QWidget* control, When when)
 {
     if (Clickable* existing = clickableOf(control)) {
@@ -102,18 +116,24 @@ bool Clickable::eventFilter(QObject* watched, QEvent* event)
             emit pressed(mouse->button(), mouse->modifiers(), mouse->position());
         } else {
             armed_ = mouse->button() == Qt::LeftButton;
+            if (hold_ && armed_)
+                hold_->start();
         }
         return true;
     }
     case QEvent::MouseButtonDblClick:
         // The second press of a double-click: the first one has acted already.
         armed_ = false;
+        if (hold_)
+            hold_->stop();
         return true;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const bool click = armed_ && mouse->button() == Qt::LeftButton
             && static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
         armed_ = false;
+        if (hold_)
+            hold_->stop();
         if (click)
             emit clicked();  // may change the whole view: touch nothing after it
         return true;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointF>
 
+class QTimer;
 class QWidget;
 
 namespace atoz {
@@ -32,6 +33,11 @@ public:
     // already attached the other way is refused: null, and a warning.
     static Clickable* Attach(QWidget* control, When when = When::Click);
 
+    // Makes a press of the left button (or a finger) that stays down on the
+    // control for `milliseconds` announce held(): a deliberate press that a
+    // child's click does not make. That press then makes no click.
+    void SetHoldTime(int milliseconds);
+
     // What a screen reader's "press" does: one click, or a press in the
     // control's middle. Clickable controls are buttons to screen readers and
     // accessibility-based tools, named by their accessible name, their text
@@ -40,6 +46,7 @@ public:
 
 signals:
     void clicked();
+    void held();
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF position);
 
 protected:
@@ -50,6 +57,7 @@ private:
 
     When when_;
     bool armed_ = false;  // a real press of the left button is down on the control
+    QTimer* hold_ = nullptr;  // while armed, when a hold time is set
 };
 
 // Calls `action` on every click of `control`: a function, or a method of
@@ -59,6 +67,17 @@ void OnClick(QWidget* control, const Context* context, Action action)
 {
     if (Clickable* clickable = Clickable::Attach(control, Clickable::When::Click))
         QObject::connect(clickable, &Clickable::clicked, context, std::move(action));
+}
+
+// Calls `action` when the left button or a finger stays down on `control`
+// for `milliseconds`; `context` ends the connection.
+template <typename Context, typename Action>
+void OnHold(QWidget* control, const Context* context, int milliseconds, Action action)
+{
+    if (Clickable* clickable = Clickable::Attach(control, Clickable::When::Click)) {
+        clickable->SetHoldTime(milliseconds);
+        QObject::connect(clickable, &Clickable::held, context, std::move(action));
+    }
 }
 
 // Calls `action`(button, modifiers, position) on every press of `control`;
