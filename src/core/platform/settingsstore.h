@@ -70,6 +70,9 @@ public:
     // The system file's value, or `defaultValue`: what an adult set for
     // every user, whatever this user's file and the command line say.
     QString GetSystemSetting(const QString& section, const QString& key, const QString& defaultValue) const;
+    // The same, with nothing where no place holds a value.
+    std::optional<QString> Setting(const QString& section, const QString& key) const;
+    std::optional<QString> SystemSetting(const QString& section, const QString& key) const;
     // Writes the user's file; this run's value for the key, if any, gives way.
     void SaveSetting(const QString& section, const QString& key, const QString& value);
     // A value for this run only, as the command line gives it: it beats the

@@ -55,14 +55,13 @@ void frmName::done(int result)
 {
     if (!stored_) {
         stored_ = true;
-        // A box the child did not touch keeps its name whole, even one longer
-        // than a box holds (only an edited settings file has those).
-        QStringList names;
-        for (int i = 0; i < FolderCount; ++i) {
-            const QLineEdit* box = boxes_[size_t(i)];
-            names.append(box->isModified() ? box->text() : names_.name(i));
-        }
-        names_.StoreFolderNames(names);
+        // A box the child did not touch keeps its name as it is: whole, even
+        // one longer than a box holds (only an edited settings file has
+        // those), and the default unwritten, to show in any language.
+        QList<std::optional<QString>> typed;
+        for (const QLineEdit* box : boxes_)
+            typed.append(box->isModified() ? std::optional(box->text()) : std::nullopt);
+        names_.StoreFolderNames(typed);
     }
     QDialog::done(result);
 }

@@ -22,7 +22,7 @@ static_assert(FolderCount == 8, "CopiesHint counts the copies");
 
 // The names window: one box for the name of each copy of the book. There is
 // no cancel: every way of closing it (OK, the close box, Escape) stores every
-// name, changed or not, and the main window shows them at once.
+// name that was typed, and the main window shows them at once.
 class frmName : public QDialog
 {
     Q_OBJECT

@@ -48,9 +48,11 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
     QLabel* www = AddLabel(page_, {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18});
     if (locks.web)
         OnClick(www, this, &HomeView::webClicked);
-    AddLabel(page_, {"LabelStart", {120, 2520, 1245, 1185}, "Click your mouse button on a square to begin.", White,
+    // The two hints wrap a little short of the tiles beside them, so that no
+    // word runs into a tile.
+    AddLabel(page_, {"LabelStart", {120, 2520, 1185, 1185}, "Click your mouse button on a square to begin.", White,
                      9.75, Wrapped, Black});
-    QLabel* hint = AddLabel(page_, {"UserCmdName_1", {60, 3900, 1275, 1965}, CopiesHint, White, 9.75, Wrapped, Black});
+    QLabel* hint = AddLabel(page_, {"UserCmdName_1", {60, 3900, 1245, 1965}, CopiesHint, White, 9.75, Wrapped, Black});
     if (locks.names)
         OnClick(hint, this, &HomeView::namesClicked);
 
