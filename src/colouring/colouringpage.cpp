@@ -25,17 +25,20 @@ ColouringPage::ColouringPage(QObject* parent) : QObject(parent)
     connect(&undo_, &UndoRecord::undoAvailableChanged, this, &ColouringPage::undoAvailableChanged);
 }
 
-void ColouringPage::Open(const QImage& picture)
+void ColouringPage::Open(const QImage& picture, const QPainterPath& outline)
 {
     image_ = picture.convertToFormat(QImage::Format_RGB32);
     image_.detach();  // fills must never reach the picture we were given
+    outline_ = outline;
     undo_.SetUndoAvailable(false);
+    emit opened();
     emit pageChanged(image_.rect());
 }
 
 void ColouringPage::Close()
 {
     image_ = QImage();
+    outline_ = QPainterPath();
     undo_.SetUndoAvailable(false);
 }
 

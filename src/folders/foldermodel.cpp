@@ -1,6 +1,7 @@
 #include "foldermodel.h"
 
 #include "folders/thumbnailfit.h"
+#include "pages/pageoutline.h"
 
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -118,7 +119,7 @@ void FolderModel::OpenPage(int page)
     WaitForBackgroundStore();
     page_ = page;
     unstored_ = false;
-    colouring_.Open(pages_[size_t(page)].picture);
+    colouring_.Open(pages_[size_t(page)].picture, OutlineFor(pages_[size_t(page)].picture, page));
 }
 
 bool FolderModel::StorePage()
