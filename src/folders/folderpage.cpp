@@ -1,5 +1,6 @@
 #include "folderpage.h"
 
+#include "pages/linecolours.h"
 #include "platform/colour.h"
 
 #include <QPainter>
@@ -130,7 +131,7 @@ QImage CompactPicture(const QImage& picture)
     return compact.isNull() ? full.convertToFormat(QImage::Format_RGB888) : compact;
 }
 
-QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale, QImage* scratch)
+QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale, QImage* scratch, const QPainterPath& outline)
 {
     if (picture.isNull() || size.isEmpty())
         return {};
@@ -151,7 +152,14 @@ QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale, QImage* scrat
     // Drawn exactly as a window draws a picture stretched to its size.
     QPainter painter(&thumbnail);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(0, 0), size), full);
+    if (outline.isEmpty()) {
+        painter.drawImage(QRect(QPoint(0, 0), size), full);
+        return thumbnail;
+    }
+    painter.drawImage(QRect(QPoint(0, 0), size), ColoursUnderLine(full));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(qreal(size.width()) / picture.width(), qreal(size.height()) / picture.height());
+    painter.fillPath(outline, QColor(ToQRgb(Black)));
     return thumbnail;
 }
 
