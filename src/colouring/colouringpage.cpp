@@ -75,9 +75,10 @@ bool ColouringPage::fill(float x, float y, Colour paint)
         paint = NearBlack;
     auto* pixels = reinterpret_cast<std::uint32_t*>(image_.bits());
     const std::ptrdiff_t stride = image_.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t));
-    if (!FloodFill(pixels, image_.width(), image_.height(), stride, px, py, ToQRgb(paint), ToQRgb(Black)))
+    FillBounds painted;
+    if (!FloodFill(pixels, image_.width(), image_.height(), stride, px, py, ToQRgb(paint), ToQRgb(Black), &painted))
         return false;
-    emit pageChanged(image_.rect());
+    emit pageChanged(QRect(QPoint(painted.left, painted.top), QPoint(painted.right, painted.bottom)));
     return true;
 }
 

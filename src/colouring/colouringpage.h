@@ -15,8 +15,9 @@ namespace atoz {
 // owns it, not a window, so that it can be stored whenever it changes; the
 // page surface only paints it and hands clicks on.
 //
-// Every change of the picture is announced with pageChanged(); fills and
-// undos, the child's own changes, are announced with edited() as well.
+// Every change of the picture is announced with pageChanged(), with a
+// rectangle that holds every pixel changed; fills and undos, the child's own
+// changes, are announced with edited() as well.
 //
 // A page may come with a smooth outline of its black pixels (see
 // pages/pageoutline.h), which is how it is drawn where there are more dots
