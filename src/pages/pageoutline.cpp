@@ -5,8 +5,12 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace atoz {
 
@@ -92,9 +96,62 @@ private:
     const char* end_;
 };
 
-QImage blackAndWhite(const QImage& picture)
+// Whether two pictures of one format hold the same bytes, colour table
+// included: the library page itself, as a folder keeps an uncoloured page.
+// (QImage's own comparison reads such pictures a pixel at a time.)
+bool sameBytes(const QImage& a, const QImage& b)
 {
-    return picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    if (a.format() != b.format() || a.size() != b.size() || a.colorTable() != b.colorTable())
+        return false;
+    const size_t bytes = (size_t(a.width()) * size_t(a.depth()) + 7) / 8;
+    for (int y = 0; y < a.height(); ++y)
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), bytes) != 0)
+            return false;
+    return true;
+}
+
+// One flag a pixel, row after row: whether the pixel is black. A picture of
+// 1 or 8 bits a pixel is read through its colour table, an index beyond the
+// table as black.
+std::vector<char> blackPixels(const QImage& picture)
+{
+    std::vector<char> black(size_t(picture.width()) * size_t(picture.height()));
+    const QImage::Format format = picture.format();
+    if (format != QImage::Format_Mono && format != QImage::Format_MonoLSB && format != QImage::Format_Indexed8) {
+        const QImage full = picture.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < full.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(full.constScanLine(y));
+            for (int x = 0; x < full.width(); ++x)
+                black[size_t(y) * size_t(full.width()) + size_t(x)] = (row[x] & 0xFFFFFF) == (ToQRgb(Black) & 0xFFFFFF);
+        }
+        return black;
+    }
+    bool table[256];
+    std::fill(std::begin(table), std::end(table), true);
+    const QList<QRgb> colours = picture.colorTable();
+    for (qsizetype i = 0; i < colours.size() && i < 256; ++i)
+        table[i] = (colours[i] & 0xFFFFFF) == 0;
+    // The 8 flags of each byte of a 1-bit picture, once.
+    char bits[256][8] = {};
+    for (int b = 0; b < 256 && format != QImage::Format_Indexed8; ++b)
+        for (int i = 0; i < 8; ++i)
+            bits[b][i] = table[(format == QImage::Format_Mono ? b >> (7 - i) : b >> i) & 1];
+    const int width = picture.width();
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar* row = picture.constScanLine(y);
+        char* out = black.data() + size_t(y) * size_t(width);
+        if (format == QImage::Format_Indexed8) {
+            for (int x = 0; x < width; ++x)
+                out[x] = table[row[x]];
+            continue;
+        }
+        int x = 0;
+        for (; x + 8 <= width; x += 8)
+            std::memcpy(out + x, bits[row[x / 8]], 8);
+        for (int i = 0; x < width; ++x, ++i)
+            out[x] = bits[row[x / 8]][i];
+    }
+    return black;
 }
 
 }  // namespace
@@ -188,18 +245,9 @@ QPainterPath OutlineFor(const QImage& picture, int index)
 {
     if (picture.size() != PageSize || !IsPageIndex(index))
         return {};
-    const QImage page = blackAndWhite(LoadPagePicture(index, PictureForm::AsStored));
-    const QImage own = blackAndWhite(picture);
-    if (page.size() != own.size())
+    const QImage library = LoadPagePicture(index, PictureForm::AsStored);
+    if (!sameBytes(picture, library) && blackPixels(picture) != blackPixels(library))
         return {};
-    const QRgb black = ToQRgb(Black) & 0xFFFFFF;
-    for (int y = 0; y < page.height(); ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(page.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(own.constScanLine(y));
-        for (int x = 0; x < page.width(); ++x)
-            if (((a[x] & 0xFFFFFF) == black) != ((b[x] & 0xFFFFFF) == black))
-                return {};
-    }
     return LoadPageOutline(index);
 }
 
