@@ -3,6 +3,7 @@
 #include "pagegen/pageareas.h"
 #include "platform/colour.h"
 
+#include <QPainter>
 #include <QtTest>
 
 using namespace atoz;
@@ -56,8 +57,16 @@ private slots:
         }
         const std::vector<QString> crooked = CrookedStrokes(char('A' + index), page);
         QVERIFY2(crooked.empty(), qPrintable(QString("the %1 is not straight").arg(crooked.empty() ? QString() : crooked[0])));
-        const QPainterPath outline = LoadPageOutline(index);
+        QPainterPath outline = LoadPageOutline(index);
         QVERIFY(!outline.isEmpty());
+        // Its figures inside one another run in opposite senses: both rules fill alike.
+        QImage oddEven(page.size(), QImage::Format_Alpha8), winding(page.size(), QImage::Format_Alpha8);
+        for (QImage* fill : {&oddEven, &winding}) {
+            outline.setFillRule(fill == &oddEven ? Qt::OddEvenFill : Qt::WindingFill);
+            fill->fill(0);
+            QPainter(fill).fillPath(outline, Qt::black);
+        }
+        QCOMPARE(oddEven, winding);
         const std::vector<QPoint> apart = OutlineDisagreements(page, outline);
         const QPoint first = apart.empty() ? QPoint() : apart[0];
         QVERIFY2(apart.empty(), qPrintable(QString("the outline strays at %1,%2").arg(first.x()).arg(first.y())));

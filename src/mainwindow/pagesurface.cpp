@@ -1,7 +1,9 @@
 #include "pagesurface.h"
 
 #include "colouring/colouringpage.h"
+#include "pages/outlinecoverage.h"
 #include "platform/bookscale.h"
+#include "platform/colour.h"
 #include "platform/twips.h"
 
 #include <QPaintEvent>
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace atoz {
@@ -32,30 +35,32 @@ std::pair<int, int> devicePixels(const std::vector<int>& map, int from, int to)
     return {int(first - map.begin()), int(end - map.begin()) - 1};
 }
 
-// How much of each device pixel the outline covers, 0 to 255, with the page
-// drawn `scale` device pixels a page pixel.
-QImage coverageOf(const QPainterPath& outline, QSize device, double scale)
+// The stretches of each row of `coverage` that are not nothing, as
+// PageSurface keeps them.
+void findRuns(const QImage& coverage, std::vector<int>& runs, std::vector<int>& rows)
 {
-    QImage coverage(device, QImage::Format_Alpha8);
-    if (coverage.isNull())
-        return coverage;
-    coverage.fill(0);
-    QPainter painter(&coverage);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    painter.fillPath(outline, Qt::black);
-    return coverage;
-}
-
-// `pixel` with black laid over it at `cover` (0 to 255).
-QRgb underLine(QRgb pixel, uint cover)
-{
-    const uint keep = 255 - cover;
-    uint redBlue = (pixel & 0xFF00FF) * keep + 0x800080;
-    redBlue = ((redBlue + ((redBlue >> 8) & 0xFF00FF)) >> 8) & 0xFF00FF;
-    uint green = (pixel & 0x00FF00) * keep + 0x008000;
-    green = ((green + ((green >> 8) & 0x00FF00)) >> 8) & 0x00FF00;
-    return 0xFF000000u | redBlue | green;
+    runs.clear();
+    rows.assign(size_t(coverage.height()) + 1, 0);
+    const int width = coverage.width();
+    for (int y = 0; y < coverage.height(); ++y) {
+        rows[size_t(y)] = int(runs.size());
+        const uchar* cover = coverage.constScanLine(y);
+        for (int x = 0; x < width;) {
+            while (x < width && cover[x] == 0) {  // eight at a time where they are all nothing
+                std::uint64_t eight = 1;
+                if (x + 8 <= width)
+                    std::memcpy(&eight, cover + x, sizeof(eight));
+                x += eight == 0 ? 8 : 1;
+            }
+            if (x >= width)
+                break;
+            runs.push_back(x);
+            while (x < width && cover[x] != 0)
+                ++x;
+            runs.push_back(x);
+        }
+    }
+    rows.back() = int(runs.size());
 }
 
 }  // namespace
@@ -142,30 +147,41 @@ void PageSurface::drawSmooth(QRect area)
     const QImage& page = page_.image();
     if (lineColours_.size() != page.size()) {
         lineColours_ = LineColours(page);
-        colours_ = QImage(page.size(), QImage::Format_RGB32);
         area = page.rect();
     }
     const int reach = lineColours_.reach();
     area = area.adjusted(-reach, -reach, reach, reach) & page.rect();
-    lineColours_.Paint(page, colours_, area);
     const auto [left, right] = devicePixels(columns_, area.left(), area.right());
     const auto [top, bottom] = devicePixels(rows_, area.top(), area.bottom());
     if (left > right || top > bottom)
         return;
     row_.resize(size_t(scaled_.width()));
+    pageRow_.resize(size_t(page.width()));
     int previous = -1;
     for (int y = top; y <= bottom; ++y) {
         const int source = rows_[size_t(y)];
         if (source != previous) {  // a page row shown twice or more is scaled once
-            const auto* from = reinterpret_cast<const QRgb*>(colours_.constScanLine(source));
+            lineColours_.PaintRow(page, source, area.left(), area.right(), pageRow_.data());
             for (int x = left; x <= right; ++x)
-                row_[size_t(x)] = from[columns_[size_t(x)]];
+                row_[size_t(x)] = pageRow_[size_t(columns_[size_t(x)])];
             previous = source;
         }
+        // The colours as they are, and under the line's stretches mixed with black.
         auto* line = reinterpret_cast<QRgb*>(scaled_.scanLine(y));
         const uchar* cover = coverage_.constScanLine(y);
-        for (int x = left; x <= right; ++x)
-            line[x] = cover[x] == 0 ? row_[size_t(x)] : underLine(row_[size_t(x)], cover[x]);
+        int x = left;
+        for (int r = rowRuns_[size_t(y)]; r < rowRuns_[size_t(y) + 1]; r += 2) {
+            const int first = std::max(lineRuns_[size_t(r)], x);
+            const int end = std::min(lineRuns_[size_t(r) + 1], right + 1);
+            if (first >= end)
+                continue;
+            std::memcpy(line + x, row_.data() + x, size_t(first - x) * sizeof(QRgb));
+            for (int i = first; i < end; ++i)
+                line[i] = cover[i] == 255 ? ToQRgb(Black) : Darkened(row_[size_t(i)], cover[i]);
+            x = end;
+        }
+        if (x <= right)
+            std::memcpy(line + x, row_.data() + x, size_t(right + 1 - x) * sizeof(QRgb));
     }
 }
 
@@ -180,14 +196,19 @@ void PageSurface::paintEvent(QPaintEvent* event)
     const double scale = deviceScale();
     const QSize device(int(std::ceil(width() * devicePixelRatioF())), int(std::ceil(height() * devicePixelRatioF())));
     const bool smoothly = smooth();
-    if (scaledAt_ != scale || scaled_.size() != device || (smoothly && coverage_.size() != device)) {
+    if (scaledAt_ != scale || scaled_.size() != device) {
         scaled_ = QImage(device, QImage::Format_RGB32);
         scaled_.setDevicePixelRatio(devicePixelRatioF());
         columns_ = pixelMap(device.width(), page.width(), scale);
         rows_ = pixelMap(device.height(), page.height(), scale);
         scaledAt_ = scale;
         stale_ = page.rect();
-        coverage_ = smoothly ? coverageOf(page_.outline(), device, scale) : QImage();
+        coverage_ = QImage();
+    }
+    if (smoothly && coverage_.size() != device) {  // a new page, or a new scale
+        coverage_ = OutlineCoverage(page_.outline(), device, {scale, scale});
+        findRuns(coverage_, lineRuns_, rowRuns_);
+        stale_ = page.rect();
     }
     if (!stale_.isEmpty()) {
         if (smoothly && coverage_.size() == device)

@@ -59,9 +59,13 @@ private:
     // With a smooth outline: the colours under the line, made once a page is
     // opened, and how much of each device pixel the outline covers.
     LineColours lineColours_;
-    QImage colours_;                        // the page in the colours under the line
+    std::vector<QRgb> pageRow_;             // one row of the page in the colours under the line
     QImage coverage_;                       // QImage::Format_Alpha8, the size of `scaled_`
-    std::vector<QRgb> row_;                 // one row of `colours_` at the device scale
+    // The stretches of each row of `coverage_` that the outline touches:
+    // first and end columns, row y's from lineRuns_[rowRuns_[y]] to before
+    // lineRuns_[rowRuns_[y + 1]].
+    std::vector<int> lineRuns_, rowRuns_;
+    std::vector<QRgb> row_;                 // the same at the device scale
 };
 
 }  // namespace atoz

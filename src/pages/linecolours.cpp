@@ -71,37 +71,61 @@ LineColours::LineColours(const QImage& page) : size_(page.size())
     rowStart_[size_t(height)] = std::uint32_t(black_.size());
 }
 
-void LineColours::Paint(const QImage& page, QImage& colours, QRect area) const
+void LineColours::PaintRow(const QImage& page, int y, int left, int right, QRgb* row) const
 {
-    area &= QRect(QPoint(0, 0), size_);
-    if (area.isEmpty() || page.size() != size_ || colours.size() != size_ || page.format() != QImage::Format_RGB32
-        || colours.format() != QImage::Format_RGB32)
+    left = std::max(left, 0);
+    right = std::min(right, size_.width() - 1);
+    if (y < 0 || y >= size_.height() || left > right || page.size() != size_ || page.format() != QImage::Format_RGB32)
+        return;
+    std::memcpy(row + left, reinterpret_cast<const QRgb*>(page.constScanLine(y)) + left,
+                size_t(right - left + 1) * sizeof(QRgb));
+    if (rowStart_.empty())
         return;
     const int width = size_.width();
     const auto* pixels = reinterpret_cast<const QRgb*>(page.constBits());
     const qsizetype stride = page.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const auto at = [&](std::uint32_t i) { return pixels[qsizetype(i / width) * stride + i % width]; };
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* out = reinterpret_cast<QRgb*>(colours.scanLine(y));
-        std::memcpy(out + area.left(), reinterpret_cast<const QRgb*>(page.constScanLine(y)) + area.left(),
-                    size_t(area.width()) * sizeof(QRgb));
-        if (rowStart_.empty())
-            continue;
-        const auto first = black_.begin() + rowStart_[size_t(y)];
-        const auto last = black_.begin() + rowStart_[size_t(y) + 1];
-        const std::uint32_t rowIndex = std::uint32_t(y * width);
-        for (auto b = std::lower_bound(first, last, rowIndex + std::uint32_t(area.left()));
-             b != last && *b <= rowIndex + std::uint32_t(area.right()); ++b)
-            out[*b - rowIndex] = at(source_[size_t(b - black_.begin())]);
+    const auto first = black_.begin() + rowStart_[size_t(y)];
+    const auto last = black_.begin() + rowStart_[size_t(y) + 1];
+    const std::uint32_t rowIndex = std::uint32_t(y * width);
+    for (auto b = std::lower_bound(first, last, rowIndex + std::uint32_t(left));
+         b != last && *b <= rowIndex + std::uint32_t(right); ++b) {
+        const std::uint32_t source = source_[size_t(b - black_.begin())];
+        row[*b - rowIndex] = pixels[qsizetype(source / std::uint32_t(width)) * stride + source % std::uint32_t(width)];
     }
 }
 
 QImage ColoursUnderLine(const QImage& page)
 {
-    const QImage full = page.convertToFormat(QImage::Format_RGB32);
-    QImage colours(full.size(), QImage::Format_RGB32);
-    LineColours(full).Paint(full, colours, full.rect());
+    QImage colours = page.convertToFormat(QImage::Format_RGB32);
+    if (const std::optional<QRgb> only = SingleColour(colours)) {
+        colours.fill(*only);
+        return colours;
+    }
+    const QImage full = colours;
+    const LineColours under(full);
+    for (int y = 0; y < colours.height(); ++y)
+        under.PaintRow(full, y, 0, colours.width() - 1, reinterpret_cast<QRgb*>(colours.scanLine(y)));
     return colours;
+}
+
+std::optional<QRgb> SingleColour(const QImage& page)
+{
+    if (page.format() != QImage::Format_RGB32)
+        return std::nullopt;
+    std::optional<QRgb> only;
+    for (int y = 0; y < page.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+        for (int x = 0; x < page.width(); ++x) {
+            if (only && row[x] == *only)
+                continue;
+            if (isBlack(row[x]))
+                continue;
+            if (only)
+                return std::nullopt;
+            only = row[x];
+        }
+    }
+    return only;
 }
 
 }  // namespace atoz

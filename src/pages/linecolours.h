@@ -4,6 +4,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace atoz {
@@ -33,9 +34,9 @@ public:
     // rectangle grown by this much. At most Reach.
     int reach() const { return reach_; }
 
-    // Writes the pixels of `area` of `page` into `colours`, each black pixel
-    // in the colour it takes under the line.
-    void Paint(const QImage& page, QImage& colours, QRect area) const;
+    // Writes pixels `left` to `right` of row `y` of `page` into `row`, at
+    // the same places, each black pixel in the colour it takes under the line.
+    void PaintRow(const QImage& page, int y, int left, int right, QRgb* row) const;
 
 private:
     QSize size_;
@@ -48,5 +49,10 @@ private:
 
 // The page with each black pixel in the colour it takes under the line.
 QImage ColoursUnderLine(const QImage& page);
+
+// The one colour of a page (QImage::Format_RGB32) besides black, when it has
+// just one, as a page not yet coloured has: then that is all its colours
+// under the line.
+std::optional<QRgb> SingleColour(const QImage& page);
 
 }  // namespace atoz
