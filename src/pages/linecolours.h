@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QImage>
-#include <QRect>
+#include <QSize>
 
 #include <cstdint>
 #include <optional>
@@ -29,9 +29,10 @@ public:
     explicit LineColours(const QImage& page);
 
     QSize size() const { return size_; }
-    // How far, each way, the colours of `area` reach: a change of the page
-    // within a rectangle changes the colours under the line within the
-    // rectangle grown by this much. At most Reach.
+    // The farthest, each way, that a black pixel of the page takes its
+    // colour from: a change of the page within a rectangle changes the
+    // colours under the line within the rectangle grown by this much. At
+    // most Reach.
     int reach() const { return reach_; }
 
     // Writes pixels `left` to `right` of row `y` of `page` into `row`, at
