@@ -192,10 +192,11 @@ private slots:
         QTEST(RowsOf(page), "after");
     }
 
-    // Against the breadth-first fill, pixel for pixel: every area of every
-    // page, and pictures of random ink at several densities, sizes around the
-    // 64 pixels of a word of visited bits, a stride wider than a row, and
-    // the fill colour already scattered through the region.
+    // Against the breadth-first fill, pixel for pixel and in the bounds it
+    // gives of what it painted: every area of every page, and pictures of
+    // random ink at several densities, sizes around the 64 pixels of a word
+    // of visited bits, a stride wider than a row, and the fill colour
+    // already scattered through the region.
     void matchesBreadthFirstFill_data()
     {
         QTest::addColumn<int>("ink");  // per cent of border pixels; -1 for the book's pages
@@ -235,9 +236,19 @@ private slots:
                     if (areas[std::size_t(y * stride + x)] == Border)
                         continue;
                     std::vector<std::uint32_t> fast = pixels, plain = pixels;
-                    QVERIFY(FloodFill(fast.data(), width, height, stride, x, y, Fill, Border));
-                    breadthFirstFill(plain, width, height, stride, {x, y}, Fill, Border);
-                    mismatches += fast != plain;
+                    FillBounds painted;
+                    QVERIFY(FloodFill(fast.data(), width, height, stride, x, y, Fill, Border, &painted));
+                    // The plain fill marks the region first, for its bounds.
+                    constexpr std::uint32_t Region = 0xFFFF;
+                    breadthFirstFill(plain, width, height, stride, {x, y}, Region, Border);
+                    QRect region;
+                    for (std::size_t i = 0; i < plain.size(); ++i)
+                        if (plain[i] == Region) {
+                            region |= QRect(int(i % std::size_t(stride)), int(i / std::size_t(stride)), 1, 1);
+                            plain[i] = Fill;
+                        }
+                    mismatches += fast != plain
+                               || region != QRect(QPoint(painted.left, painted.top), QPoint(painted.right, painted.bottom));
                     breadthFirstFill(areas, width, height, stride, {x, y}, Border, Border);
                     ++fills;
                 }

@@ -2,6 +2,7 @@
 #include "output/printquerywindow.h"
 #include "palette/paintcolorwindow.h"
 #include "pages/pagelibrary.h"
+#include "pages/pageoutline.h"
 #include "platform/picture.h"
 #include "platform/ui/controls.h"
 #include "support/testsupport.h"
@@ -134,6 +135,7 @@ private slots:
             QCOMPARE(setting("Landscape") + setting("FillPage"), QString("TrueTrue"));
             const test::FakePrinter::Page& sheet = book_->services.printer.printed[0];
             QVERIFY(sheet.picture == page() && sheet.landscape);
+            QCOMPARE(sheet.outline, LoadPageOutline(book_->window().folder().CurrentPage()));  // printed smooth
             QCOMPARE(sheet.twips, QRectF(720, 720, 13248, 10800));
         }
         QVERIFY(book_->services.messages.shown.isEmpty());

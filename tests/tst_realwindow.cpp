@@ -7,6 +7,7 @@
 #include "output/printchoices.h"
 #include "output/printing.h"
 #include "pages/pagelibrary.h"
+#include "pages/pageoutline.h"
 #include "platform/bookscale.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
@@ -43,6 +44,18 @@ bool schedulerRunning()
     return run("lpstat", {"-r"}).contains("scheduler is running");
 }
 
+// The pixels of `area` that are black or nearly.
+int darkPixels(const QImage& picture, QRect area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            dark += std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 64;
+        }
+    return dark;
+}
+
 }  // namespace
 
 // The built program in a real X window, clicked by xdotool like a child's
@@ -64,7 +77,7 @@ class RealWindowTest : public QObject
     // it is not installed.
     bool printSystem()
     {
-        for (const char* tool : {"/usr/sbin/cupsd", "lpadmin", "pdfinfo", "pdftoppm"})
+        for (const char* tool : {"/usr/sbin/cupsd", "lpadmin", "pdfinfo", "pdftoppm", "pdfimages"})
             if (QStandardPaths::findExecutable(tool).isEmpty() && !QFile::exists(tool))
                 return false;
         if (!schedulerRunning()) {
@@ -333,7 +346,10 @@ private slots:
     }
 
     // A coloured page printed: the queue's PDF holds one page in the chosen
-    // orientation with the picture where the print arithmetic puts it.
+    // orientation with the picture where the print arithmetic puts it, and
+    // its outline drawn at the printer's resolution: every picture in the
+    // PDF of less than 300 dots an inch is free of black, yet the sheet
+    // shows the black outline.
     void printsWhereTheArithmeticSays_data()
     {
         QTest::addColumn<bool>("landscape");
@@ -356,7 +372,7 @@ private slots:
         const passwd* user = getpwuid(getuid());
         const QDir pdfs(QString::fromLocal8Bit(user ? user->pw_dir : "/root") + "/PDF");
         const QStringList before = pdfs.entryList({"*.pdf"}, QDir::Files);
-        QVERIFY(PrintColouredPage(printer, picture, choices, "A to Z test"));
+        QVERIFY(PrintColouredPage(printer, picture, choices, "A to Z test", OutlineFor(picture, 0)));
         const QRectF placed = PrintPage(picture.size(), printer.PageSize(), choices).twips.translated(
             printer.DrawingOrigin());
 
@@ -374,7 +390,17 @@ private slots:
         QTemporaryDir out;
         constexpr int Dpi = 36;
         run("pdftoppm", {"-r", QString::number(Dpi), "-png", "-singlefile", pdf, out.filePath("page")});
+        const QStringList images = run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+        run("pdfimages", {"-png", pdf, out.filePath("image")});
         QFile::remove(pdf);
+        for (int i = 0; i < images.size(); ++i) {
+            const QStringList columns = images[i].split(' ', Qt::SkipEmptyParts);  // x-ppi and y-ppi are 13th and 14th
+            if (std::min(columns.value(12).toInt(), columns.value(13).toInt()) >= 300)
+                continue;
+            const QImage image(out.filePath(QStringLiteral("image-%1.png").arg(i, 3, 10, QChar('0'))));
+            QVERIFY(!image.isNull());
+            QCOMPARE(darkPixels(image, image.rect()), 0);
+        }
         QImage sheet(out.filePath("page.png"));
         QVERIFY(!sheet.isNull());
         // A landscape page arrives either on a landscape sheet or, as the
@@ -396,6 +422,7 @@ private slots:
                                qAbs(qBlue(pixel) - qBlue(expected))}) < 40,
                      qPrintable(QStringLiteral("wrong colour at %1,%2 twips").arg(twips.x()).arg(twips.y())));
         }
+        QVERIFY(darkPixels(sheet, QRectF(placed.topLeft() * Dpi / 1440, placed.size() * Dpi / 1440).toRect()) > 100);
     }
 
     // Printer Setup is a setup dialog, not a print dialog, and picking

@@ -9,13 +9,17 @@
 #include "palette/paintcolorwindow.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/paintswatches.h"
+#include "pagegen/pageareas.h"
+#include "pages/pageoutline.h"
 #include "platform/bookscale.h"
+#include "platform/picture.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
 
 #include <QAccessible>
 #include <QDir>
 #include <QLabel>
+#include <QPainter>
 #include <QtTest>
 
 #include <functional>
@@ -136,6 +140,66 @@ private slots:
                     if (page.image().pixel(x, y) != before.pixel(x, y))
                         QVERIFY2(white && x == under && y == under,
                                  qPrintable(QStringLiteral("pixel %1: %2,%3 changed").arg(pixel).arg(x).arg(y)));
+        }
+    }
+
+    // At 2.5 a library page is drawn with its smooth outline: grey along the
+    // line, A's left leg straight to within a screen pixel (as pixels, it
+    // steps 2.5 at a time), and the paint of every area running in under the
+    // line: no white between paint and line, and paint wherever the line does
+    // not reach. A stored page whose black pixels were changed outside the
+    // book is drawn as its pixels.
+    void smoothOutline_data()
+    {
+        QTest::addColumn<QString>("stored");  // none: the library page
+        QTest::newRow("library page") << "none";
+        QTest::newRow("every area red") << "red";
+        QTest::newRow("edited elsewhere") << "edited";
+    }
+    void smoothOutline()
+    {
+        QFETCH(QString, stored);
+        start(2.5);
+        QImage page = test::ColouredPage(0, stored == "red" ? Red : White);
+        if (stored == "edited")
+            page.setPixel(2, 2, ToQRgb(Black));
+        if (stored != "none")
+            QVERIFY(SavePicture(page, book_->PageFile(0, 0)));
+        book_->OpenPage(0, 0);
+        const QImage drawn = book_->Find("Page_2")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(drawn.size(), QSize(1200, 1000));
+
+        QImage line(drawn.size(), QImage::Format_Alpha8);  // how much of each screen pixel the outline covers
+        line.fill(0);
+        QPainter painter(&line);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(2.5, 2.5);
+        painter.fillPath(LoadPageOutline(0), Qt::black);
+        const QRgb paint = stored == "red" ? ToQRgb(Red) : ToQRgb(White);
+        int grey = 0;  // neither paint nor black: the line's smoothed edge
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb pixel = drawn.pixel(x, y);
+                grey += pixel != paint && pixel != ToQRgb(Black);
+                if (stored == "edited")
+                    continue;
+                // Paint and black mixed, nothing else; paint alone a pixel
+                // away from the line.
+                const bool mixed = stored == "red" ? qGreen(pixel) == 0 && qBlue(pixel) == 0
+                                                   : qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+                bool nearLine = false;
+                for (int i = 0; i < 9; ++i)
+                    nearLine = nearLine || line.pixelColor(std::clamp(x - 1 + i % 3, 0, line.width() - 1),
+                                                           std::clamp(y - 1 + i / 3, 0, line.height() - 1)).alpha() > 0;
+                QVERIFY2(mixed && (nearLine || pixel == paint), qPrintable(QStringLiteral("a seam at %1,%2").arg(x).arg(y)));
+            }
+        const double departure = StrokeDeparture(drawn, "A left leg");
+        if (stored == "edited") {
+            QCOMPARE(grey, 0);
+            QVERIFY2(departure >= 1, qPrintable(QString::number(departure)));
+        } else {
+            QVERIFY2(grey > 2000, qPrintable(QString::number(grey)));
+            QVERIFY2(departure < 1, qPrintable(QString::number(departure)));
         }
     }
 

@@ -3,6 +3,7 @@
 #include "output/printchoices.h"
 #include "platform/printer.h"
 
+#include <QPainterPath>
 #include <QString>
 
 class QImage;
@@ -19,8 +20,9 @@ inline const QString PrintRefusedText = QStringLiteral(
     "The printer did not take the page. Please check that it is switched on and has paper, then try again.");
 
 // One coloured page on the printer as one document: turned as chosen, then
-// placed where PrintPage puts it on the sheet of that orientation. False when
-// the printer refused it.
-bool PrintColouredPage(Printer& printer, const QImage& picture, const PrintChoices& choices, const QString& name);
+// placed where PrintPage puts it on the sheet of that orientation, drawn with
+// its smooth `outline` when it has one. False when the printer refused it.
+bool PrintColouredPage(Printer& printer, const QImage& picture, const PrintChoices& choices, const QString& name,
+                       const QPainterPath& outline = {});
 
 }  // namespace atoz

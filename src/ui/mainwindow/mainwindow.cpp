@@ -437,7 +437,8 @@ void frmRezivIdod::UserCmdPrint_Click()
     if (query.CancelPrint())
         return;
     const QString name = QStringLiteral("A to Z, page %1").arg(PageLetter(folder_.CurrentPage()));
-    if (!PrintColouredPage(printer, folder_.colouringPage().image(), query.choices(), name))
+    const ColouringPage& page = folder_.colouringPage();
+    if (!PrintColouredPage(printer, page.image(), query.choices(), name, page.outline()))
         services_.messages.Inform(this, PrintProblemTitle, PrintRefusedText);
 }
 
