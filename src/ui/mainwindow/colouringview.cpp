@@ -5,6 +5,7 @@
 #include "mainwindow/paintswatches.h"
 #include "palette/palette.h"
 #include "platform/twips.h"
+#include "platform/ui/arrowkeys.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/cursors.h"
@@ -25,7 +26,7 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
     done->setToolTip(tr("Keep this page in my book"));
     OnClick(done, this, &ColouringView::doneClicked);
 
-    new PaintSwatches(palette_, bar);
+    swatches_ = new PaintSwatches(palette_, bar);
 
     const struct
     {
@@ -40,12 +41,19 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
         {{"UserCmdInfo", {1410, 5400, 480, 480}, "info", "About this page"}, &ColouringView::infoClicked},
     };
     QWidget* undoButton = nullptr;
+    // Tab goes from OK along the bar, through the palette as one stop, to
+    // the buttons under it.
+    QList<QWidget*> order{done};
     for (const auto& [row, click] : buttons) {
         Picture* button = AddPicture(bar, row);
         OnClick(button, this, click);
-        if (click == &ColouringView::UserCmdUndo_Click)
+        if (click == &ColouringView::UserCmdUndo_Click) {
             undoButton = button;
+            order.append(swatches_->readingOrder());
+        }
+        order.append(button);
     }
+    SetTabOrder(order);
     undoButton->setVisible(page_.undo().UndoAvailable());
     connect(&page_, &ColouringPage::undoAvailableChanged, undoButton, &QWidget::setVisible);
 
@@ -55,6 +63,12 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
         const QPointF at = surface_->PagePositionAt(position);
         Page_MouseDown(button, modifiers, float(at.x()), float(at.y()));
     });
+    surface_->setFocusPolicy(Qt::NoFocus);  // coloured by the mouse only
+}
+
+void ColouringView::FocusPalette()
+{
+    swatches_->FocusSelected();
 }
 
 void ColouringView::resizeEvent(QResizeEvent*)

@@ -6,6 +6,7 @@ namespace atoz {
 
 class ColouringPage;
 class PageSurface;
+class PaintSwatches;
 class Palette;
 
 // The colouring view: the command bar `CmdBar_2` with OK, save, print, the
@@ -31,6 +32,8 @@ public:
     // pointer, in page pixels.
     void Page_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void UserCmdUndo_Click();
+    // Gives the keyboard focus to the swatch in use.
+    void FocusPalette();
 
 signals:
     void doneClicked();
@@ -46,6 +49,7 @@ private:
     Palette& palette_;
     ColouringPage& page_;
     PageSurface* surface_;
+    PaintSwatches* swatches_;
 };
 
 }  // namespace atoz

@@ -27,6 +27,9 @@ public:
 
     HomeView(FolderNames& names, QWidget* parent = nullptr);
 
+    // Gives the keyboard focus to the tile of `folder`.
+    void FocusTile(int folder);
+
 signals:
     void folderChosen(int folder);  // a tile, its name or number; "Open" is folder 0
     void exitClicked();
@@ -45,6 +48,7 @@ private:
 
     FolderNames& names_;
     QWidget* page_;
+    std::array<QWidget*, FolderCount> tiles_{};
     std::array<QLabel*, FolderCount> tileNames_{};
 };
 

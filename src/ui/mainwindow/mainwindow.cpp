@@ -16,7 +16,9 @@
 #include "platform/picture.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
+#include "platform/ui/bookstyle.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/focusring.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,18 +31,32 @@
 
 namespace atoz {
 
+namespace {
+
+// Whether a control of `window` has the keyboard focus, which only the
+// keyboard gives: a move to another view then takes the focus along.
+bool keyboardIn(const QWidget* window)
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && focus != window && window->isAncestorOf(focus);
+}
+
+}  // namespace
+
 frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, const QString& picturesDirectory,
                            Services services, double scale, QWidget* parent)
     : QWidget(parent), settings_(settings), services_(services), picturesDirectory_(picturesDirectory), paints_(settings), names_(settings),
       folder_(pageDirectory)
 {
     setObjectName(QStringLiteral("frmRezivIdod"));
+    BookStyle::Install();
     SetBookScale(this, scale);
     setFixedSize(TwipsSize(ClientWidth, ClientHeight, this->scale()));
     SetBackground(this, Black);
     choice_ = LoadDisplayChoice(settings_);
 
     home_ = new HomeView(names_, this);
+    new FocusRing(this);
     placeViews();
     addShortcuts();
 
@@ -341,30 +357,42 @@ void frmRezivIdod::moveEvent(QMoveEvent*)
 
 void frmRezivIdod::OpenFolder_Click(int folder)
 {
+    const bool keyboard = keyboardIn(this);
     ShowView(View::Contents);
     contents().OpenFolder(folder);
+    if (keyboard)
+        contents().FocusPage(0);
 }
 
 void frmRezivIdod::Thumbnail_Click(int page)
 {
+    const bool keyboard = keyboardIn(this);
     folder_.OpenPage(page);
     ShowView(View::Colouring);
+    if (keyboard)
+        colouring().FocusPalette();
 }
 
 void frmRezivIdod::UserCmdDone_Click()
 {
+    const bool keyboard = keyboardIn(this);
     const bool stored = folder_.StorePage();
     folder_.colouringPage().Close();
     ShowView(View::Contents);
+    if (keyboard)
+        contents().FocusPage(folder_.CurrentPage());
     if (!stored)
         services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
 }
 
 void frmRezivIdod::UserCmdHome_Click()
 {
+    const bool keyboard = keyboardIn(this);
     ShowView(View::Home);
     contents().HideThumbnails();
     contents().ReleaseFolderTab();
+    if (keyboard)
+        home_->FocusTile(folder_.CurrentFolder());
 }
 
 void frmRezivIdod::UserCmdExit_Click()
@@ -408,7 +436,7 @@ void frmRezivIdod::UserCmdPrint_Click()
 {
     Printer& printer = services_.printer;
     if (!printer.IsInstalled()) {
-        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
+        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText());
         return;
     }
     frmPrintQuery query(settings_, printer.DeviceName(), printer.IsLandscape(), this);
@@ -425,7 +453,7 @@ void frmRezivIdod::UserPrinterSetupPic_Click()
     if (services_.printer.IsInstalled())
         services_.printer.ChoosePrinter(this);
     else
-        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
+        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText());
 }
 
 void frmRezivIdod::UserCmdAboutPic_Click()
@@ -444,6 +472,8 @@ void frmRezivIdod::wwwLabel_Click()
 {
     if (!web_)
         web_ = new frmWeb(services_.browsers, this);
+    if (!web_->isVisible())  // over the book, not where the desktop puts new windows
+        web_->move(mapToGlobal(rect().center()) - web_->rect().center());
     web_->BrowseURL = QLatin1String(WebAddress);
     web_->BrowseHome();
     web_->show();
