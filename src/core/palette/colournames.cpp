@@ -10,20 +10,21 @@ namespace atoz {
 namespace {
 
 // Each hue by the largest HSL hue it reaches, with its light, plain and dark
-// word. Brown is dark orange, pink light red and light purple, as a child
-// says them.
+// word, and the lightness below which it is dark. Brown is dark orange, pink
+// light red, as a child says them.
 struct Hue
 {
     int upTo;
     const char* light;
     const char* plain;
     const char* dark;
+    int darkBelow = 100;
 };
-constexpr Hue Hues[] = {
+const Hue Hues[] = {
     {12, QT_TRANSLATE_NOOP("ColourName", "pink"), QT_TRANSLATE_NOOP("ColourName", "red"),
      QT_TRANSLATE_NOOP("ColourName", "dark red")},
     {42, QT_TRANSLATE_NOOP("ColourName", "peach"), QT_TRANSLATE_NOOP("ColourName", "orange"),
-     QT_TRANSLATE_NOOP("ColourName", "brown")},
+     QT_TRANSLATE_NOOP("ColourName", "brown"), 128},
     {68, QT_TRANSLATE_NOOP("ColourName", "light yellow"), QT_TRANSLATE_NOOP("ColourName", "yellow"),
      QT_TRANSLATE_NOOP("ColourName", "olive")},
     {160, QT_TRANSLATE_NOOP("ColourName", "light green"), QT_TRANSLATE_NOOP("ColourName", "green"),
@@ -32,13 +33,16 @@ constexpr Hue Hues[] = {
      QT_TRANSLATE_NOOP("ColourName", "dark turquoise")},
     {250, QT_TRANSLATE_NOOP("ColourName", "light blue"), QT_TRANSLATE_NOOP("ColourName", "blue"),
      QT_TRANSLATE_NOOP("ColourName", "dark blue")},
-    {285, QT_TRANSLATE_NOOP("ColourName", "lilac"), QT_TRANSLATE_NOOP("ColourName", "purple"),
+    {290, QT_TRANSLATE_NOOP("ColourName", "lilac"), QT_TRANSLATE_NOOP("ColourName", "purple"),
      QT_TRANSLATE_NOOP("ColourName", "dark purple")},
-    {340, QT_TRANSLATE_NOOP("ColourName", "light pink"), QT_TRANSLATE_NOOP("ColourName", "magenta"),
+    {320, QT_TRANSLATE_NOOP("ColourName", "light pink"), QT_TRANSLATE_NOOP("ColourName", "magenta"),
      QT_TRANSLATE_NOOP("ColourName", "plum")},
+    {345, QT_TRANSLATE_NOOP("ColourName", "light pink"), QT_TRANSLATE_NOOP("ColourName", "pink"),
+     QT_TRANSLATE_NOOP("ColourName", "dark pink")},
     {360, QT_TRANSLATE_NOOP("ColourName", "pink"), QT_TRANSLATE_NOOP("ColourName", "red"),
      QT_TRANSLATE_NOOP("ColourName", "dark red")},
 };
+constexpr const Hue& Orange = Hues[1];
 
 QString said(const char* words)
 {
@@ -72,8 +76,10 @@ QString ColourName(Colour colour)
         ++named;
     if (lightness >= 170)
         return said(named->light);
-    if (lightness < 100 || (lightness < 128 && chroma < 140))
+    if (lightness < named->darkBelow || (lightness < 128 && chroma < 140))
         return said(named->dark);
+    if (named == &Orange && chroma < 128)  // a greyish orange
+        return said(QT_TRANSLATE_NOOP("ColourName", "light brown"));
     return said(named->plain);
 }
 

@@ -29,7 +29,7 @@ frmWeb::frmWeb(Browsers& browsers, QWidget* owner) : QWidget(owner, Qt::Window)
     browser_->setGeometry(TwipsRect({30, 0, 8430, 4635}, scale));
 
     // Closed as the book's small windows are, and as a browser's tab is.
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 

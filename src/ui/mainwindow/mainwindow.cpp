@@ -55,6 +55,11 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     SetBackground(this, Black);
     choice_ = LoadDisplayChoice(settings_);
 
+    // The window holds the focus until Tab gives it to a control, and takes
+    // it back at a click: the ring shows only for the keyboard. Tab starts
+    // from it, so it takes the focus before its controls are made.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
     home_ = new HomeView(names_, this);
     new FocusRing(this);
     placeViews();
@@ -473,7 +478,7 @@ void frmRezivIdod::wwwLabel_Click()
     if (!web_)
         web_ = new frmWeb(services_.browsers, this);
     if (!web_->isVisible())  // over the book, not where the desktop puts new windows
-        web_->move(mapToGlobal(rect().center()) - web_->rect().center());
+        web_->move(frameGeometry().center() - QRect(QPoint(), web_->frameGeometry().size()).center());
     web_->BrowseURL = QLatin1String(WebAddress);
     web_->BrowseHome();
     web_->show();

@@ -35,7 +35,9 @@ private:
     QPointer<QWidget> stop_;
 };
 
-// Tab goes through `controls` in this order (Shift+Tab the other way).
+// Tab goes through `controls` in this order (Shift+Tab the other way). From
+// their window, which takes the focus before they are made, Tab comes to the
+// first.
 void SetTabOrder(const QList<QWidget*>& controls);
 
 }  // namespace atoz

@@ -218,6 +218,9 @@ void SetUpSmallWindow(QWidget* window, const QString& name, const QString& capti
     window->setWindowTitle(caption);
     SetFixedTwipsSize(window, twips);
     SetBackground(window, Black);
+    // As the main window: the focus is the window's until Tab moves it.
+    window->setFocusPolicy(Qt::ClickFocus);
+    window->setFocus();
     new FocusRing(window);
 }
 
