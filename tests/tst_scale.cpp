@@ -224,7 +224,8 @@ private slots:
 
     // Qt's own dialogs that the book opens, at 2.5 against 1: their text
     // grows by the scale, and so do the dialogs and the colour chooser's
-    // cells; the save dialog's name box holds a whole path.
+    // cells; the save dialog's name box holds a whole path. With ATOZ_SHOTS
+    // set, each is written there as a PNG to look at.
     void dialogsAtScale_data()
     {
         QTest::addColumn<QString>("dialog");
@@ -239,6 +240,7 @@ private slots:
             qreal points = 0;
             QSize size, part;
             QString name;
+            bool whole = true;  // a message's text within its box
         };
         const auto open = [&](double scale) {
             start(scale);
@@ -253,6 +255,10 @@ private slots:
                         seen.part = part->size();
                 if (auto* name = shown->findChild<QLineEdit*>("fileNameEdit"))
                     seen.name = name->text();
+                if (auto* text = shown->findChild<QLabel*>("qt_msgbox_label"))
+                    seen.whole = text->geometry().right() < shown->width();
+                if (const QString shots = qEnvironmentVariable("ATOZ_SHOTS"); !shots.isEmpty())
+                    shown->grab().save(QDir(shots).filePath(QStringLiteral("%1-%2.png").arg(dialog).arg(scale)));
                 shown->reject();
             });
             QWidget* book = &book_->window();
@@ -271,6 +277,7 @@ private slots:
         const Seen classic = open(1), big = open(2.5);
         QVERIFY(classic.points > 0);
         QCOMPARE(big.points, classic.points * 2.5);
+        QVERIFY(classic.whole && big.whole);
         // Each side grows by the text, the frames and the spacing, within
         // the screen (800 x 600 here).
         QVERIFY2(big.size.width() >= std::min(800, int(classic.size.width() * 1.8)), qPrintable(QDebug::toString(big.size)));

@@ -1,11 +1,13 @@
 #include "dialogscale.h"
 
+#include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,28 +20,37 @@ namespace atoz {
 namespace {
 
 // Shows a control whose drawing has a fixed size (the colour chooser's
-// cells) `scale` times as big: it is drawn at its own size into a picture
-// of `scale` times the pixels, which is shown, and the mouse's positions go
-// to it shrunk back. Its keys and focus are its own.
-class Magnifier final : public QObject
+// cells) `scale` times as big: a cover over it shows its drawing, made at
+// its own size into a picture of `scale` times the pixels, and hands the
+// mouse on to it at the unscaled place. Its keys and focus stay its own; a
+// change it draws repaints the cover over it.
+class Magnifier final : public QWidget
 {
 public:
-    Magnifier(QWidget* control, double scale) : QObject(control), control_(control), scale_(scale)
+    Magnifier(QWidget* control, double scale) : QWidget(control), control_(control), scale_(scale)
     {
         own_ = control->sizeHint();
         control->setFixedSize((QSizeF(own_) * scale).toSize());
         control->setAcceptDrops(false);  // a drop would land at the unscaled place
-        control->installEventFilter(this);
+        setGeometry(control->rect());
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::NoFocus);
+        HideFromScreenReaders(this);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    void paintEvent(QPaintEvent*) override
     {
-        if (forwarding_)
-            return false;
+        const qreal ratio = devicePixelRatioF() * scale_;
+        QPixmap drawn((QSizeF(own_) * ratio).toSize());
+        drawn.setDevicePixelRatio(ratio);
+        drawn.fill(palette().color(QPalette::Window));
+        control_->render(&drawn, QPoint(), QRegion(QRect(QPoint(), own_)), QWidget::DrawWindowBackground);
+        QPainter(this).drawPixmap(rect(), drawn);
+    }
+    bool event(QEvent* event) override
+    {
         switch (event->type()) {
-        case QEvent::Paint:
-            return paint(static_cast<QPaintEvent*>(event));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -48,43 +59,21 @@ protected:
             QMouseEvent shrunk(mouse->type(), mouse->position() / scale_, mouse->scenePosition(),
                                mouse->globalPosition(), mouse->button(), mouse->buttons(), mouse->modifiers(),
                                mouse->pointingDevice());
-            forwarding_ = true;
+            if (event->type() == QEvent::MouseButtonPress)
+                control_->setFocus(Qt::MouseFocusReason);
             QCoreApplication::sendEvent(control_, &shrunk);
-            forwarding_ = false;
+            update();
             return true;
         }
         default:
-            return false;
+            return QWidget::event(event);
         }
     }
 
 private:
-    bool paint(QPaintEvent* event)
-    {
-        if (event->rect() != control_->rect()) {
-            control_->update();  // a part at its own size is a different part here
-            return true;
-        }
-        const qreal ratio = control_->devicePixelRatioF() * scale_;
-        QPixmap drawn((QSizeF(own_) * ratio).toSize());
-        drawn.setDevicePixelRatio(ratio);
-        drawn.fill(control_->palette().color(QPalette::Window));
-        // Drawn from within its own paint event: Qt draws a control into a
-        // picture only outside one.
-        forwarding_ = true;
-        control_->setAttribute(Qt::WA_WState_InPaintEvent, false);
-        control_->render(&drawn, QPoint(), QRegion(QRect(QPoint(), own_)), QWidget::DrawWindowBackground);
-        control_->setAttribute(Qt::WA_WState_InPaintEvent, true);
-        forwarding_ = false;
-        QPainter painter(control_);
-        painter.drawPixmap(control_->rect(), drawn);
-        return true;
-    }
-
     QWidget* control_;
     double scale_;
     QSize own_;
-    bool forwarding_ = false;
 };
 
 QFont scaledFont(const QWidget* dialog, double scale)
@@ -104,6 +93,7 @@ void scaleColourChooser(QColorDialog* dialog, double scale)
     // strip and the sample of the colour chosen.
     for (QWidget* part : dialog->findChildren<QWidget*>()) {
         const QByteArray kind = part->metaObject()->className();
+        qDebug() << "KIND" << kind << part->sizeHint() << part->isVisibleTo(dialog);
         if (kind.endsWith("QColorWell") || kind.endsWith("QWellArray"))
             new Magnifier(part, scale);
         else if (kind.endsWith("QColorPicker"))
@@ -126,13 +116,20 @@ void ScaleToBook(QDialog* dialog, QSize classic)
     if (auto* chooser = qobject_cast<QColorDialog*>(dialog))
         scaleColourChooser(chooser, scale);
     if (qobject_cast<QMessageBox*>(dialog)) {
-        // A message box keeps its text within 500 pixels, whatever its font:
-        // at the book's scale it may take as many more.
-        if (auto* text = dialog->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        // A message box keeps its text within 500 pixels, whatever its font,
+        // and itself within a width it takes from the screen: the text may
+        // take 500 times the scale, within that.
+        auto* text = dialog->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        const QScreen* screen = dialog->screen();
+        if (text && screen && dialog->layout()) {
+            const int screenWidth = screen->availableGeometry().width();
+            const int boxWidth = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+            const QMargins margins = dialog->layout()->contentsMargins();
             int longest = 0;
             for (const QString& line : text->text().split(u'\n'))
                 longest = std::max(longest, text->fontMetrics().horizontalAdvance(line));
-            text->setMinimumWidth(std::min(longest, int(std::lround(500 * scale))));
+            const int room = boxWidth - margins.left() - margins.right() - int(std::lround(24 * scale));
+            text->setMinimumWidth(std::max(0, std::min({longest, int(std::lround(500 * scale)), room})));
         }
         return;  // it sizes itself
     }
