@@ -26,6 +26,7 @@ constexpr qreal TabPoints = 11;
 constexpr qreal NameSmallestPoints = 6;  // every name of 10 letters fits
 constexpr int MarkerSize = 480;  // twips
 constexpr int TabLeft = 150;
+constexpr int TabTextMargin = 60;  // twips between a name and the tab's right edge
 
 }  // namespace
 
@@ -64,7 +65,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
         // at the open folder's tab.
         tabs_[size_t(i)] = AddLabel(bar, {Indexed("UserCmdChangeFolder", i), {TabLeft, TabTops[i], 1785, 375},
                                           QString(), Black, TabPoints, Bold | Centred, FolderColour(i)});
-        SetTextInset(tabs_[size_t(i)], MarkerSize - TabLeft);
+        SetTextInset(tabs_[size_t(i)], MarkerSize - TabLeft, TabTextMargin);
         OnClick(tabs_[size_t(i)], this, [this, i] { UserCmdChangeFolder_Click(i); });
         Clickable::Of(tabs_[size_t(i)])->SetKind(Clickable::Kind::Tab);
     }

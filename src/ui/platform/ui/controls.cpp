@@ -22,7 +22,7 @@ constexpr const char* TwipsFixedSize = "atozFixedTwips";
 constexpr const char* FontPoints = "atozPoints";
 constexpr const char* ShrinkPoints = "atozShrink";  // QPointF: points, smallest points
 constexpr const char* ShrinkSample = "atozShrinkSample";  // an edit box's widest text
-constexpr const char* TextInset = "atozTextInset";  // twips
+constexpr const char* TextInset = "atozTextInset";  // QPoint: twips clear on the left, on the right
 // The book's scale, on the window that holds it.
 constexpr const char* ScaleProperty = "atozBookScale";
 
@@ -75,7 +75,8 @@ void rescaleOne(QWidget* control)
         control->setFont(font);
     }
     if (const QVariant inset = control->property(TextInset); inset.isValid())
-        control->setContentsMargins(TwipsToPixels(inset.toInt(), scale), 0, 0, 0);
+        control->setContentsMargins(TwipsToPixels(inset.toPoint().x(), scale), 0,
+                                    TwipsToPixels(inset.toPoint().y(), scale), 0);
     const QVariant shrinking = control->property(ShrinkPoints);
     if (auto* label = qobject_cast<QLabel*>(control); label && shrinking.isValid())
         shrink(label, shrinking.toPointF().x(), shrinking.toPointF().y());
@@ -150,10 +151,11 @@ void ShrinkToFit(QLineEdit* box, qreal points, const QString& longest, qreal sma
     shrink(box, points, smallestPoints, longest);
 }
 
-void SetTextInset(QLabel* label, int leftTwips)
+void SetTextInset(QLabel* label, int leftTwips, int rightTwips)
 {
-    label->setProperty(TextInset, leftTwips);
-    label->setContentsMargins(TwipsToPixels(leftTwips, BookScaleOf(label)), 0, 0, 0);
+    label->setProperty(TextInset, QPoint(leftTwips, rightTwips));
+    const double scale = BookScaleOf(label);
+    label->setContentsMargins(TwipsToPixels(leftTwips, scale), 0, TwipsToPixels(rightTwips, scale), 0);
 }
 
 QLabel* AddLabel(QWidget* parent, const LabelRow& row)

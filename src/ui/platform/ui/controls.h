@@ -130,8 +130,8 @@ void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints = 7);
 // shows whole, not scrolled.
 void ShrinkToFit(QLineEdit* box, qreal points, const QString& longest, qreal smallestPoints = 5);
 // Keeps a label's text `leftTwips` clear of its left edge, where something
-// stands over it, at every scale.
-void SetTextInset(QLabel* label, int leftTwips);
+// stands over it, and `rightTwips` of its right edge, at every scale.
+void SetTextInset(QLabel* label, int leftTwips, int rightTwips = 0);
 Picture* AddPicture(QWidget* parent, const PictureRow& row);
 // A plain box: a panel of one colour.
 QWidget* AddBox(QWidget* parent, const QString& name, QRect twips, Colour background);

@@ -4,7 +4,10 @@
 #include "platform/ui/controls.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QCompleter>
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
@@ -112,7 +115,14 @@ void ScaleToBook(QDialog* dialog, QSize classic)
     const double scale = BookScaleOf(dialog);
     if (scale == 1.0)
         return;
-    dialog->setFont(scaledFont(dialog, scale));
+    const QFont font = scaledFont(dialog, scale);
+    dialog->setFont(font);
+    // Lists that drop down are windows of their own, which take no font from
+    // the dialog.
+    for (QComboBox* choice : dialog->findChildren<QComboBox*>())
+        choice->view()->setFont(font);
+    for (QCompleter* completer : dialog->findChildren<QCompleter*>())
+        completer->popup()->setFont(font);
     if (auto* chooser = qobject_cast<QColorDialog*>(dialog))
         scaleColourChooser(chooser, scale);
     if (qobject_cast<QMessageBox*>(dialog)) {
@@ -126,8 +136,8 @@ void ScaleToBook(QDialog* dialog, QSize classic)
             const int boxWidth = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
             const QMargins margins = dialog->layout()->contentsMargins();
             int longest = 0;
-            for (const QString& line : text->text().split(u'\n'))
-                longest = std::max(longest, text->fontMetrics().horizontalAdvance(line));
+            for (const QString& line : text->text().split(u'\n'))  // and a little for rounding
+                longest = std::max(longest, text->fontMetrics().horizontalAdvance(line) + int(std::lround(4 * scale)));
             const int room = boxWidth - margins.left() - margins.right() - int(std::lround(24 * scale));
             text->setMinimumWidth(std::max(0, std::min({longest, int(std::lround(500 * scale)), room})));
         }
