@@ -4,6 +4,7 @@
 #include "info/infowindow.h"
 #include "info/webwindow.h"
 #include "output/printquerywindow.h"
+#include "pages/pagelibrary.h"
 #include "palette/paintcolorwindow.h"
 #include "support/testsupport.h"
 
@@ -103,6 +104,10 @@ private slots:
         QTest::newRow("Space picks a paint") << page + " Right Space" << colouring << "Paint_1" << "swatch 1";
         QTest::newRow("palette: one stop") << page + " Right Tab" << colouring << "UserCmdColor" << "swatch 2";
         QTest::newRow("OK") << page + " Backtab*3 Return" << contents << "Thumbnailbox_1" << "page 1";
+        QTest::newRow("the page: last stop") << page + " Tab*3" << colouring << "Page_2" << "";
+        QTest::newRow("colouring by keys") << page + " Tab*3 Right*2 Down Return" << colouring << "Page_2" << "fill 260,210";
+        QTest::newRow("colouring elsewhere") << page + " Tab*3 Left*9 Up*9 Space" << colouring << "Page_2"
+                                             << "fill 150,110";
         QTest::newRow("Exit") << "Tab Return" << home << "" << "closed";
     }
     void keys()
@@ -125,6 +130,14 @@ private slots:
             QCOMPARE(window().paints().CurrentSwatch(), number);
         if (effect.startsWith("scroll"))
             QCOMPARE(book_->Find<QScrollBar>("ContentsScroll")->value(), number);
+        if (effect.startsWith("fill")) {  // there, unless it is outline; nowhere else that is not its area
+            const QStringList at = effect.section(u' ', 1).split(u',');
+            const QPoint pixel(at[0].toInt(), at[1].toInt());
+            const QImage library = LoadPagePicture(window().folder().CurrentPage());
+            const bool outline = FromQRgb(library.pixel(pixel)) == Black;
+            QCOMPARE(FromQRgb(book_->page().pixel(pixel)), outline ? Black : window().paints().CurrentPaint());
+            QCOMPARE(window().folder().colouringPage().undo().UndoAvailable(), !outline);
+        }
     }
 
     // The small windows: Return is their default button (YES in the print

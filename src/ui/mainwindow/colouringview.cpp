@@ -1,8 +1,10 @@
 #include "colouringview.h"
 
 #include "colouring/colouringpage.h"
+#include "mainwindow/pagepointer.h"
 #include "mainwindow/pagesurface.h"
 #include "mainwindow/paintswatches.h"
+#include "pages/pagelibrary.h"
 #include "palette/palette.h"
 #include "platform/twips.h"
 #include "platform/ui/arrowkeys.h"
@@ -63,7 +65,12 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, QWidget* par
         const QPointF at = surface_->PagePositionAt(position);
         Page_MouseDown(button, modifiers, float(at.x()), float(at.y()));
     });
-    surface_->setFocusPolicy(Qt::NoFocus);  // coloured by the mouse only
+    // The keyboard colours through a pointer of its own: Tab comes to the
+    // page last, after the bar.
+    auto* pointer = new PagePointer(surface_, PageSize);
+    connect(pointer, &PagePointer::pressed, this, [this](QPoint pixel) {
+        Page_MouseDown(Qt::LeftButton, Qt::NoModifier, float(pixel.x()), float(pixel.y()));
+    });
 }
 
 void ColouringView::FocusPalette()
