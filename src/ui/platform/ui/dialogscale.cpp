@@ -8,6 +8,8 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QCompleter>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QDialog>
 #include <QLabel>
 #include <QLayout>
@@ -79,6 +81,28 @@ private:
     QSize own_;
 };
 
+// Windows a dialog opens of its own (the file dialog's question before it
+// replaces a file, the printer's properties) take no font from it: each is
+// given the dialog's as it is made ready to show.
+class OwnWindows final : public QObject
+{
+public:
+    OwnWindows(QDialog* dialog, const QFont& font) : QObject(dialog), font_(font) { dialog->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildPolished)
+            if (auto* window = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
+                window && window->isWindow() && !(window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip))
+                window->setFont(font_);
+        return false;
+    }
+
+private:
+    QFont font_;
+};
+
 QFont scaledFont(const QWidget* dialog, double scale)
 {
     QFont font = QApplication::font(dialog);
@@ -117,6 +141,7 @@ void ScaleToBook(QDialog* dialog, QSize classic)
         return;
     const QFont font = scaledFont(dialog, scale);
     dialog->setFont(font);
+    new OwnWindows(dialog, font);
     // Lists that drop down are windows of their own, which take no font from
     // the dialog.
     for (QComboBox* choice : dialog->findChildren<QComboBox*>())
@@ -143,6 +168,19 @@ void ScaleToBook(QDialog* dialog, QSize classic)
         }
         return;  // it sizes itself
     }
+    // The file dialog's columns were set for its own text: once it shows,
+    // the names take half the list and the rest share the other half.
+    if (auto* list = dialog->findChild<QTreeView*>(QStringLiteral("treeView")))
+        QMetaObject::invokeMethod(
+            list,
+            [list] {
+                QHeaderView* header = list->header();
+                const int width = list->viewport()->width();
+                const int others = std::max(1, header->count() - 1);
+                for (int column = 0; column < header->count(); ++column)
+                    header->resizeSection(column, column == 0 ? width / 2 : width / 2 / others);
+            },
+            Qt::QueuedConnection);
     QSize size = dialog->sizeHint().expandedTo((QSizeF(classic) * scale).toSize());
     if (const QScreen* screen = dialog->screen())
         size = size.boundedTo(screen->availableGeometry().size());
