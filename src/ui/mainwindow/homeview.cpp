@@ -106,8 +106,7 @@ HomeView::HomeView(FolderNames& names, QWidget* parent) : QWidget(parent), names
         std::vector<QWidget*> parts;
         for (const LabelRow& row : command.labels)
             parts.push_back(AddLabel(bar, row));
-        for (QWidget* part : parts)
-            JoinButton(picture, {part}, tr(command.name));
+        JoinButton(picture, parts, tr(command.name));
         order.append(picture);
     }
     order.append(web);

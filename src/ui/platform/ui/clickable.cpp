@@ -294,7 +294,7 @@ bool Clickable::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void JoinButton(QWidget* control, std::initializer_list<QWidget*> parts, const QString& name)
+void JoinButton(QWidget* control, const std::vector<QWidget*>& parts, const QString& name)
 {
     Clickable* clickable = Clickable::Of(control);
     if (!clickable)

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QRect>
 
-#include <initializer_list>
 #include <vector>
 
 class QDialog;
@@ -105,7 +104,7 @@ void OnPress(QWidget* control, const Context* context, Action action)
 
 // A picture and its captions as one button: `control` (clickable already)
 // takes `parts` as its own and is named `name` to screen readers.
-void JoinButton(QWidget* control, std::initializer_list<QWidget*> parts, const QString& name);
+void JoinButton(QWidget* control, const std::vector<QWidget*>& parts, const QString& name);
 
 // Screen readers pass over `widget`: a drawing over the controls, such as the
 // focus ring.
