@@ -1,6 +1,7 @@
 #include "colouring/colouringpage.h"
 #include "colouring/floodfill.h"
 #include "pages/pagelibrary.h"
+#include "palette/colournames.h"
 #include "palette/palette.h"
 #include "support/testsupport.h"
 
@@ -161,6 +162,29 @@ private slots:
         QVERIFY(book.click(Inside[0]) && book.page.FillArea(5, 5, book.palette.SwatchColour(5)));
         QCOMPARE(FromQRgb(book.page.image().pixel(0, 0)), painted);
         QCOMPARE(FromQRgb(book.page.image().pixel(5, 5)), painted);
+    }
+
+    // A swatch's colour in the words a screen reader says: the palette's
+    // own colours and ones a parent mixes.
+    void colourNames_data()
+    {
+        QTest::addColumn<Colour>("colour");
+        QTest::addColumn<QString>("name");
+        const std::pair<int, const char*> swatches[] = {
+            {7, "red"}, {2, "light yellow"}, {3, "brown"}, {41, "light brown"}, {12, "plum"}, {19, "blue"},
+            {24, "dark turquoise"}, {28, "green"}, {33, "black"}, {34, "grey"}, {35, "white"}, {40, "pink"}};
+        for (const auto& [swatch, name] : swatches)
+            QTest::addRow("swatch %d", swatch) << DefaultPaint(swatch) << QString(name);
+        QTest::newRow("outline black") << Black << "black";
+        QTest::newRow("almost white") << ColourFromRgb(250, 248, 250) << "white";
+        QTest::newRow("dark grey") << ColourFromRgb(70, 72, 70) << "dark grey";
+        QTest::newRow("hue at the circle's end") << ColourFromRgb(255, 0, 20) << "red";
+        QTest::newRow("navy") << ColourFromRgb(0, 0, 90) << "dark blue";
+    }
+    void colourNames()
+    {
+        QFETCH(Colour, colour);
+        QTEST(ColourName(colour), "name");
     }
 
     void semantics_data()

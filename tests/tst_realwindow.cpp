@@ -236,6 +236,66 @@ private slots:
         QCOMPARE(pages.entryList(QDir::Files | QDir::System | QDir::Hidden).size(), PageCount + 1);
     }
 
+    // The keyboard alone, on a 1920 x 1080 screen (the book at 2.5): Tab to
+    // copy 1 and Return, Return on page A where the focus lands, the arrows
+    // to a swatch and Return. The screen shows page A with that paint
+    // chosen; OK and Exit by the keys store the page and end the run.
+    void keyboardAlone()
+    {
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        QTemporaryDir pages;
+        test::RealBook book({"--data-dir", pages.path()}, QSize(1920, 1080));
+        QVERIFY2(!book.window.isEmpty(), "the window did not show");
+        const double scale = 2.5;
+        book.Xdotool({"windowfocus", "--sync", book.window});
+        const auto keys = [&](const QString& names) {
+            for (const QString& name : names.split(u' '))
+                book.Xdotool({"key", name});
+            QTest::qWait(1500);  // the copy's pages load behind the first Return
+        };
+        keys("Tab Tab Tab Tab Tab Tab Tab Tab Return");  // the bar's six, the web address, tile 1
+        keys("Return");                                  // page A
+        keys("Down Right Return");                       // from swatch 2 down to 5, then 4
+
+        QProcess grab;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", book.display);
+        grab.setProcessEnvironment(env);
+        grab.start("import", {"-window", book.window, "png:-"});
+        QVERIFY(grab.waitForFinished(20000));
+        const QImage screen = QImage::fromData(grab.readAllStandardOutput());
+        QCOMPARE(screen.size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight, scale));
+        const QRect swatch = TwipsRect(PaintSwatches::SwatchPlace(4), scale);
+        QCOMPARE(FromQRgb(screen.pixel(swatch.left() + 3, swatch.center().y())), White);  // chosen: white
+        QCOMPARE(FromQRgb(screen.pixel(swatch.center())), DefaultPaint(4));             // its colour in the marker
+        // Page A where the colouring page stands: wherever the library page
+        // is plainly white or black, the screen is too.
+        const QImage a = LoadPagePicture(0);
+        const QPoint page = TwipsPoint(ColouringView::BarWidth, 0, scale);
+        int plain = 0, agreeing = 0;
+        for (int y = 3; y < a.height() - 3; y += 4)
+            for (int x = 3; x < a.width() - 3; x += 4) {
+                const QRgb here = a.pixel(x, y);
+                bool uniform = true;
+                for (int dy = -3; dy <= 3 && uniform; ++dy)
+                    for (int dx = -3; dx <= 3 && uniform; ++dx)
+                        uniform = a.pixel(x + dx, y + dy) == here;
+                if (!uniform)
+                    continue;
+                ++plain;
+                const QPoint on = page + QPoint(int((x + 0.5) * scale), int((y + 0.5) * scale));
+                agreeing += (qGray(screen.pixel(on)) > 128) == (qGray(here) > 128);
+            }
+        QVERIFY2(agreeing >= plain * 98 / 100, qPrintable(QStringLiteral("%1 of %2").arg(agreeing).arg(plain)));
+
+        keys("shift+Tab shift+Tab shift+Tab Return");  // print, save, OK: the page is stored
+        QVERIFY(QFile::exists(pages.filePath("b2f0p0.BMP")));
+        keys("shift+Tab Return");  // from page A's thumbnail back to Exit
+        QVERIFY(book.program().state() == QProcess::NotRunning || book.program().waitForFinished(10000));
+        QCOMPARE(book.program().exitCode(), 0);
+    }
+
     // The built program started more than once under a private X server, as a
     // child double-clicking its menu entry does: one book for each page folder.
     void oneBookForEachFolder()

@@ -13,13 +13,23 @@
 #include "pages/pageoutline.h"
 #include "platform/bookscale.h"
 #include "platform/picture.h"
+#include "output/printing.h"
+#include "output/savefile.h"
 #include "platform/twips.h"
+#include "platform/ui/qtprinter.h"
 #include "support/testsupport.h"
 
 #include <QAccessible>
+#include <QColorDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 #include <functional>
@@ -283,6 +293,140 @@ private slots:
         QCOMPARE(book_->settings.GetSetting("Display", "FullScreenScale", "none"), "1");
     }
 
+    // Qt's own dialogs that the book opens, at 2.5 against 1: their text
+    // grows by the scale, and so do the dialogs and the colour chooser's
+    // cells; the save dialog's name box holds a whole path. With ATOZ_SHOTS
+    // set, each is written there as a PNG to look at.
+    void dialogsAtScale_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        for (const char* dialog : {"file save error", "no printer", "colours", "save", "printer setup"})
+            QTest::newRow(dialog) << QString(dialog);
+    }
+    void dialogsAtScale()
+    {
+        QFETCH(QString, dialog);
+        struct Seen
+        {
+            qreal points = 0;
+            QSize size, part;
+            QString name;
+            bool whole = true;  // a message's text within its box
+        };
+        const auto open = [&](double scale) {
+            start(scale);
+            QtServices real;
+            QtPrinter printer;
+            Services services = real.services();
+            Seen seen;
+            test::WhenModal<QDialog>([&](QDialog* shown) {
+                seen = {shown->font().pointSizeF(), shown->size(), {}, {}};
+                for (QWidget* part : shown->findChildren<QWidget*>())  // the colour cells
+                    if (QByteArray(part->metaObject()->className()).endsWith("QWellArray"))
+                        seen.part = part->size();
+                if (auto* name = shown->findChild<QLineEdit*>("fileNameEdit"))
+                    seen.name = name->text();
+                if (auto* text = shown->findChild<QLabel*>("qt_msgbox_label"))
+                    seen.whole = text->geometry().right() < shown->width();
+                if (const QString shots = qEnvironmentVariable("ATOZ_SHOTS"); !shots.isEmpty())
+                    shown->grab().save(QDir(shots).filePath(QStringLiteral("%1-%2.png").arg(dialog).arg(scale)));
+                shown->reject();
+            });
+            QWidget* book = &book_->window();
+            if (dialog == "file save error")
+                services.messages.Inform(book, SaveErrorTitle, SaveErrorText);
+            else if (dialog == "no printer")
+                services.messages.Inform(book, PrintProblemTitle, NoPrinterText());
+            else if (dialog == "colours")
+                services.colours.ChooseColour(book, 255);
+            else if (dialog == "save")
+                services.files.SaveFileName(book, book_->dir.filePath("no folder yet/colorpage.bmp"), SaveFileFilters());
+            else
+                printer.ChoosePrinter(book);
+            return seen;
+        };
+        const Seen classic = open(1), big = open(2.5);
+        QVERIFY(classic.points > 0);
+        QCOMPARE(big.points, classic.points * 2.5);
+        QVERIFY(classic.whole && big.whole);
+        // Each side grows by the text, the frames and the spacing, within
+        // the screen (800 x 600 here).
+        QVERIFY2(big.size.width() >= std::min(800, int(classic.size.width() * 1.8)), qPrintable(QDebug::toString(big.size)));
+        QVERIFY2(big.size.height() >= std::min(600, int(classic.size.height() * 1.8)), qPrintable(QDebug::toString(big.size)));
+        QCOMPARE(big.part, dialog == "colours" ? classic.part * 2.5 : QSize());
+        if (dialog == "save")  // not a name relative to the folder the dialog shows
+            for (const QString& name : {classic.name, big.name})
+                QVERIFY2(QDir::isAbsolutePath(name) && name.endsWith("/no folder yet/colorpage.bmp"), qPrintable(name));
+    }
+
+    // The contents sheet's scroll bar: its arrows and its handle grow with
+    // the bar, and so does the arrow drawn in each.
+    void scrollBarArrows()
+    {
+        QList<QRect> arrows, handles;
+        QList<int> glyphs;
+        for (double scale : {1.0, 2.5}) {
+            start(scale);
+            book_->Click("OpenFolder_0");
+            auto* bar = book_->Find<QScrollBar>("ContentsScroll");
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = Qt::Vertical;
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.pageStep = bar->pageStep();
+            option.sliderPosition = bar->value();
+            const QRect arrow = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+            arrows.append(arrow);
+            handles.append(bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar));
+            // The arrow's width: the dark pixels across the button's middle row.
+            const QImage drawn = bar->grab().toImage();
+            int dark = 0;
+            for (int x = arrow.left(); x <= arrow.right(); ++x)
+                dark += qGray(drawn.pixel(x, arrow.center().y() + arrow.height() / 8)) < 128;
+            glyphs.append(dark);
+        }
+        QCOMPARE(arrows[1].height(), qRound(arrows[0].height() * 2.5));
+        QCOMPARE(arrows[1].width(), qRound(arrows[0].width() * 2.5));
+        QVERIFY(handles[1].height() >= handles[0].height() * 2);
+        QVERIFY2(glyphs[1] >= glyphs[0] * 2 && glyphs[1] >= arrows[1].width() / 5, qPrintable(QDebug::toString(glyphs)));
+    }
+
+    // The longest name a copy takes shows whole at every scale: on its tile,
+    // on its tab clear of the marker, and in its box of the names window.
+    void longestNames_data()
+    {
+        QTest::addColumn<double>("scale");
+        for (double scale = 1; scale <= 3; scale += ScaleStep)
+            QTest::addRow("%g", scale) << scale;
+    }
+    void longestNames()
+    {
+        QFETCH(double, scale);
+        start(scale);
+        for (const QString& name : {QString(10, u'W'), QString(10, u'M'), QStringLiteral("Maximilian")}) {
+            book_->window().folderNames().StoreFolderNames(QStringList(FolderCount, name));
+            book_->Click("OpenFolder_0");
+            const QRect marker = book_->Find("ImagePoint")->geometry();
+            for (const QString& shown : {QString("OpenFolderNumber_3"), QString("UserCmdChangeFolder_0")}) {
+                auto* label = book_->Find<QLabel>(shown);
+                QVERIFY2(label->fontMetrics().horizontalAdvance(name) <= label->contentsRect().width(),
+                         qPrintable(shown + ' ' + name));
+                if (shown.startsWith("UserCmdChangeFolder"))
+                    QVERIFY(label->geometry().left() + label->contentsRect().left() > marker.right());
+            }
+            frmName names(book_->window().folderNames(), &book_->window());
+            names.show();
+            QLineEdit* box = names.TextYourName(5);
+            box->setCursorPosition(int(name.size()));
+            // With the cursor at the end, the text has not scrolled: it starts
+            // at the box's left.
+            QVERIFY2(box->cursorPositionAt(QPoint(0, box->height() / 2)) == 0, qPrintable(name));
+            names.close();
+            book_->Click("UserCmdHome");
+        }
+    }
+
     // The three views and every window of the book at a scale: each window
     // and each text grows by the scale, and screen readers and
     // accessibility-based tools find every control a child can click, as a
@@ -311,7 +455,9 @@ private slots:
                 if (!control->findChild<QObject*>("Clickable", Qt::FindDirectChildrenOnly))
                     continue;
                 QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-                QVERIFY2(accessible->role() == QAccessible::Button, qPrintable(control->objectName()));
+                QVERIFY2(QList({QAccessible::Button, QAccessible::RadioButton, QAccessible::PageTab, QAccessible::ListItem})
+                             .contains(accessible->role()),
+                         qPrintable(control->objectName()));
                 QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
             }
             if (!shots.isEmpty())

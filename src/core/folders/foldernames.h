@@ -33,6 +33,9 @@ public:
     void StoreFolderNames(const QStringList& names);
 
     QString name(int folder) const { return names_.value(folder); }
+    // A copy as a screen reader names it, by its number and its name: "Copy 1,
+    // Anna", or "Copy 3" for a copy without a name.
+    static QString SpokenName(int folder, const QString& name);
 
 signals:
     void namesChanged();

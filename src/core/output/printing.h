@@ -13,9 +13,9 @@ namespace atoz {
 
 // What a parent is told when a page cannot be printed.
 inline const QString PrintProblemTitle = QStringLiteral("Printing");
-inline const QString NoPrinterText = QStringLiteral(
-    "There is no printer set up on this computer yet, so the page cannot be printed. "
-    "Once a printer is added in the computer's settings, it will show up here.");
+// Where a parent adds a printer, and that the book then offers it: it asks
+// the system for its printers each time.
+QString NoPrinterText();
 inline const QString PrintRefusedText = QStringLiteral(
     "The printer did not take the page. Please check that it is switched on and has paper, then try again.");
 

@@ -2,7 +2,9 @@
 
 #include "pages/linecolours.h"
 #include "platform/colour.h"
+#include "platform/ui/dialogscale.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QPainter>
@@ -68,10 +70,11 @@ void QtPrinter::ChoosePrinter(QWidget* parent)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     // Nothing is printed from here: a setup dialog, with its own words.
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("PrinterDialog", "Printer Setup"));
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
+            ok->setText(QCoreApplication::translate("PrinterDialog", "OK"));
+    ScaleToBook(&dialog);
     if (dialog.exec() == QDialog::Accepted)
         printer_ = std::move(chosen);
 }
