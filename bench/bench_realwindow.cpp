@@ -5,9 +5,11 @@
 // `PROGRAM --help` (process, libraries, Qt, display connection), measured in
 // the same round, so that a busy machine shows in both.
 //
-//   bench_realwindow [--runs N] [--shots DIR] LABEL=PROGRAM [LABEL=PROGRAM ...]
+//   bench_realwindow [--runs N] [--shots DIR] [--scale F] LABEL=PROGRAM [LABEL=PROGRAM ...]
 //
-// The programs are run in turn, round after round, each on fresh folders. The
+// The programs are run in turn, round after round, each on fresh folders, at
+// the book's classic size on a 640 x 480 screen or, with --scale (up to
+// 2.5), at that scale on a 1920 x 1080 screen. The
 // benchmark starts its own X server (Xvfb) and stops it by the process it
 // started. "Painted" is the last change the server reports through XDamage
 // before the screen stays still: the tool clicks with XTest and listens for
@@ -34,6 +36,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -125,14 +128,15 @@ double residentMegabytes(pid_t pid)
 class Server
 {
 public:
-    Server()
+    explicit Server(bool large)
     {
         int fds[2];
         if (pipe(fds) != 0)
             fail("pipe failed");
-        // A 640 x 480 screen: the book fits it at scale 1, whichever build runs.
-        pid_ = spawn({findXvfb(), "-displayfd", std::to_string(fds[1]), "-screen", "0", "640x480x24", "-nolisten",
-                      "tcp"},
+        // A 640 x 480 screen: the book fits it at scale 1, whichever build
+        // runs; 1920 x 1080 fits it at 2.5.
+        pid_ = spawn({findXvfb(), "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                      large ? "1920x1080x24" : "640x480x24", "-nolisten", "tcp"},
                      {});
         close(fds[1]);
         std::string number;
@@ -316,17 +320,16 @@ struct Program
 struct Options
 {
     int runs = 12;
+    double scale = 1;
     std::string shots;
     std::vector<Program> programs;
 };
 
 // The middle of a control in pixels of the window's client area, from its
 // place in twips inside a view's page whose left edge is `barWidth` twips.
-std::pair<int, int> middle(int barWidth, int left, int top, int width, int height)
+std::pair<int, int> middle(double scale, int barWidth, int left, int top, int width, int height)
 {
-    // The book runs at its classic size here.
-    const QRect place = atoz::TwipsRect({left, top, width, height}, 1);
-    return {atoz::TwipsToPixels(barWidth, 1) + place.center().x(), place.center().y()};
+    return {atoz::TwipsToPixels(barWidth + left + width / 2, scale), atoz::TwipsToPixels(top + height / 2, scale)};
 }
 
 void writePortableMap(const std::string& path, const std::vector<std::uint32_t>& pixels, int width, int height)
@@ -374,7 +377,7 @@ void runOnce(Server& server, Program& program, int round, const Options& options
     // Start-up to the home view painted.
     server.forgetDamage();
     t0 = Clock::now();
-    pid = spawn({program.path, "--data-dir", (home / "pages").string()}, env);
+    pid = spawn({program.path, "--data-dir", (home / "pages").string(), "--scale", std::to_string(options.scale)}, env);
     const Window window = server.findWindow("Book 2: A to Z");
     if (!window)
         fail(program.label + ": the window did not show");
@@ -385,8 +388,8 @@ void runOnce(Server& server, Program& program, int round, const Options& options
     const double residentAtStart = residentMegabytes(pid);
 
     // A click on copy 1's tile, to the last thumbnail painted.
-    server.moveTo(server.onScreen(window, middle(atoz::HomeView::BarWidth, 1350, 2490, 1365, 1635).first,
-                                  middle(atoz::HomeView::BarWidth, 1350, 2490, 1365, 1635).second));
+    const auto [tileX, tileY] = middle(options.scale, atoz::HomeView::BarWidth, 1350, 2490, 1365, 1635);
+    server.moveTo(server.onScreen(window, tileX, tileY));
     server.lastChange(300);
     server.forgetDamage();
     t0 = Clock::now();
@@ -403,12 +406,12 @@ void runOnce(Server& server, Program& program, int round, const Options& options
 
     // Page A for colouring, and one fill of the area outside the letter;
     // then long enough for the page's background write.
-    const auto [thumbX, thumbY] = middle(atoz::ContentsView::BarWidth, 100, 100, 2120, 1766);
+    const auto [thumbX, thumbY] = middle(options.scale, atoz::ContentsView::BarWidth, 100, 100, 2120, 1766);
     server.moveTo(server.onScreen(window, thumbX, thumbY));
     server.lastChange(300);
     server.click();
     server.lastChange(600);
-    server.moveTo(server.onScreen(window, atoz::TwipsToPixels(atoz::ColouringView::BarWidth, 1) + 5, 5));
+    server.moveTo(server.onScreen(window, atoz::TwipsToPixels(atoz::ColouringView::BarWidth, options.scale) + 5, 5));
     server.lastChange(300);
     server.click();
     server.lastChange(1500);
@@ -438,6 +441,8 @@ Options parse(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--runs" && i + 1 < argc) {
             options.runs = std::max(1, std::atoi(argv[++i]));
+        } else if (arg == "--scale" && i + 1 < argc) {
+            options.scale = std::clamp(std::atof(argv[++i]), 1.0, 2.5);
         } else if (arg == "--shots" && i + 1 < argc) {
             options.shots = argv[++i];
         } else if (const size_t eq = arg.find('='); eq != std::string::npos && eq > 0) {
@@ -446,11 +451,11 @@ Options parse(int argc, char** argv)
             program.path = std::filesystem::absolute(arg.substr(eq + 1)).string();
             options.programs.push_back(program);
         } else {
-            fail("usage: bench_realwindow [--runs N] [--shots DIR] LABEL=PROGRAM [LABEL=PROGRAM ...]");
+            fail("usage: bench_realwindow [--runs N] [--shots DIR] [--scale F] LABEL=PROGRAM [LABEL=PROGRAM ...]");
         }
     }
     if (options.programs.empty())
-        fail("usage: bench_realwindow [--runs N] [--shots DIR] LABEL=PROGRAM [LABEL=PROGRAM ...]");
+        fail("usage: bench_realwindow [--runs N] [--shots DIR] [--scale F] LABEL=PROGRAM [LABEL=PROGRAM ...]");
     return options;
 }
 
@@ -459,7 +464,7 @@ Options parse(int argc, char** argv)
 int main(int argc, char** argv)
 {
     Options options = parse(argc, argv);
-    Server server;
+    Server server(options.scale > 1);
     std::printf("X server %s, %d rounds\n", server.name().c_str(), options.runs);
     bool sameFrames = true;
     for (int round = 1; round <= options.runs; ++round) {

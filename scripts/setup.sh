@@ -22,12 +22,14 @@ ATOZ_PACKAGES=(
 # book also recommends, and weston's screenshooter); the print
 # test prints through a print scheduler of its own onto a queue that writes
 # PDF files, and reads them back; the package test builds the Debian package,
-# validates what it installs and removes it again.
+# validates what it installs and removes it again. The page generator
+# (tools/pagegen) traces the pages' smooth outlines with potrace.
 ATOZ_TEST_PACKAGES=(
     libbenchmark-dev xvfb xdotool
     weston qt6-wayland
     cups printer-driver-cups-pdf poppler-utils
     dpkg-dev desktop-file-utils appstream
+    libpotrace-dev
 )
 
 atoz_install_packages() {

@@ -1,6 +1,7 @@
 #include "colouring/colouringpage.h"
 #include "colouring/floodfill.h"
 #include "pages/pagelibrary.h"
+#include "palette/colournames.h"
 #include "palette/palette.h"
 #include "support/testsupport.h"
 
@@ -163,6 +164,29 @@ private slots:
         QCOMPARE(FromQRgb(book.page.image().pixel(5, 5)), painted);
     }
 
+    // A swatch's colour in the words a screen reader says: the palette's
+    // own colours and ones a parent mixes.
+    void colourNames_data()
+    {
+        QTest::addColumn<Colour>("colour");
+        QTest::addColumn<QString>("name");
+        const std::pair<int, const char*> swatches[] = {
+            {7, "red"}, {2, "light yellow"}, {3, "brown"}, {41, "light brown"}, {12, "plum"}, {19, "blue"},
+            {24, "dark turquoise"}, {28, "green"}, {33, "black"}, {34, "grey"}, {35, "white"}, {40, "pink"}};
+        for (const auto& [swatch, name] : swatches)
+            QTest::addRow("swatch %d", swatch) << DefaultPaint(swatch) << QString(name);
+        QTest::newRow("outline black") << Black << "black";
+        QTest::newRow("almost white") << ColourFromRgb(250, 248, 250) << "white";
+        QTest::newRow("dark grey") << ColourFromRgb(70, 72, 70) << "dark grey";
+        QTest::newRow("hue at the circle's end") << ColourFromRgb(255, 0, 20) << "red";
+        QTest::newRow("navy") << ColourFromRgb(0, 0, 90) << "dark blue";
+    }
+    void colourNames()
+    {
+        QFETCH(Colour, colour);
+        QTEST(ColourName(colour), "name");
+    }
+
     void semantics_data()
     {
         QTest::addColumn<QStringList>("before");
@@ -192,10 +216,11 @@ private slots:
         QTEST(RowsOf(page), "after");
     }
 
-    // Against the breadth-first fill, pixel for pixel: every area of every
-    // page, and pictures of random ink at several densities, sizes around the
-    // 64 pixels of a word of visited bits, a stride wider than a row, and
-    // the fill colour already scattered through the region.
+    // Against the breadth-first fill, pixel for pixel and in the bounds it
+    // gives of what it painted: every area of every page, and pictures of
+    // random ink at several densities, sizes around the 64 pixels of a word
+    // of visited bits, a stride wider than a row, and the fill colour
+    // already scattered through the region.
     void matchesBreadthFirstFill_data()
     {
         QTest::addColumn<int>("ink");  // per cent of border pixels; -1 for the book's pages
@@ -235,9 +260,19 @@ private slots:
                     if (areas[std::size_t(y * stride + x)] == Border)
                         continue;
                     std::vector<std::uint32_t> fast = pixels, plain = pixels;
-                    QVERIFY(FloodFill(fast.data(), width, height, stride, x, y, Fill, Border));
-                    breadthFirstFill(plain, width, height, stride, {x, y}, Fill, Border);
-                    mismatches += fast != plain;
+                    FillBounds painted;
+                    QVERIFY(FloodFill(fast.data(), width, height, stride, x, y, Fill, Border, &painted));
+                    // The plain fill marks the region first, for its bounds.
+                    constexpr std::uint32_t Region = 0xFFFF;
+                    breadthFirstFill(plain, width, height, stride, {x, y}, Region, Border);
+                    QRect region;
+                    for (std::size_t i = 0; i < plain.size(); ++i)
+                        if (plain[i] == Region) {
+                            region |= QRect(int(i % std::size_t(stride)), int(i / std::size_t(stride)), 1, 1);
+                            plain[i] = Fill;
+                        }
+                    mismatches += fast != plain
+                               || region != QRect(QPoint(painted.left, painted.top), QPoint(painted.right, painted.bottom));
                     breadthFirstFill(areas, width, height, stride, {x, y}, Border, Border);
                     ++fills;
                 }

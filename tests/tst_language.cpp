@@ -9,6 +9,7 @@
 #include "platform/language.h"
 #include "platform/twips.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/focusring.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
@@ -65,7 +66,8 @@ QRect inkOf(const QWidget* control, const QString& text, int flags)
 
 // What is wrong with the texts under `root`: one that does not fit its box,
 // runs into another text or a control beside it, or has a character its face
-// cannot draw. Outlines drawn under controls are passed over.
+// cannot draw. Outlines drawn under controls, and the keyboard's focus ring
+// over them, are passed over.
 QStringList troubleUnder(const QWidget* root)
 {
     struct Text
@@ -110,7 +112,7 @@ QStringList troubleUnder(const QWidget* root)
         const QWidget* parent = text.control->parentWidget();
         for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other == text.control || !other->isVisibleTo(root) || qobject_cast<const OutlineShape*>(other)
-                || qobject_cast<const QLabel*>(other))
+                || qobject_cast<const FocusRing*>(other) || qobject_cast<const QLabel*>(other))
                 continue;  // labels are compared by their ink, below
             // A text keeps clear of the tiles and pictures beside it by two
             // pixels at the classic size.

@@ -283,9 +283,11 @@ private slots:
         const QStringList stored = {"Alexandrin", markup, "", "Maximilianus", "missing", "missing", "missing", "missing"};
         for (int i = 0; i < FolderCount; ++i)
             QCOMPARE(book_->settings.GetSetting("Book2", QStringLiteral("Name%1").arg(i), "missing"), stored[i]);
-        // What is drawn, as a screen reader reads it.
-        for (const auto& [label, shown] : {std::pair{"OpenFolderNumber_0", stored[0]}, {"OpenFolderNumber_1", markup},
-                                           {"UserCmdChangeFolder_1", markup}, {"UserCmdChangeFolder_2", QString()}})
+        // What is drawn, as a screen reader reads it: a copy by its number and name.
+        for (const auto& [label, shown] : {std::pair{"OpenFolder_0", "Copy 1, " + stored[0]},
+                                           {"OpenFolder_1", "Copy 2, " + markup},
+                                           {"UserCmdChangeFolder_1", "Copy 2, " + markup},
+                                           {"UserCmdChangeFolder_2", QStringLiteral("Copy 3")}})
             QCOMPARE(QAccessible::queryAccessibleInterface(book_->Find(label))->text(QAccessible::Name), shown);
         QVERIFY(book_->window().findChildren<frmName*>().isEmpty() && book_->window().CurrentView() == View::Home);
     }

@@ -1,7 +1,9 @@
 #include "output/printchoices.h"
 #include "output/printquerywindow.h"
+#include "output/savefile.h"
 #include "palette/paintcolorwindow.h"
 #include "pages/pagelibrary.h"
+#include "pages/pageoutline.h"
 #include "platform/picture.h"
 #include "platform/ui/controls.h"
 #include "support/testsupport.h"
@@ -134,6 +136,7 @@ private slots:
             QCOMPARE(setting("Landscape") + setting("FillPage"), QString("TrueTrue"));
             const test::FakePrinter::Page& sheet = book_->services.printer.printed[0];
             QVERIFY(sheet.picture == page() && sheet.landscape);
+            QCOMPARE(sheet.outline, LoadPageOutline(book_->window().folder().CurrentPage()));  // printed smooth
             QCOMPARE(sheet.twips, QRectF(720, 720, 13248, 10800));
         }
         QVERIFY(book_->services.messages.shown.isEmpty());
@@ -213,6 +216,28 @@ private slots:
         QCOMPARE(paints.CurrentSwatch(), 7);
         QCOMPARE(book_->services.colours.opened,
                  control.startsWith("CmdCustom") ? QList<Colour>{123456} : QList<Colour>{});
+    }
+
+    // The dialog is always given a whole path, whatever the settings hold.
+    void proposalIsAWholePath_data()
+    {
+        QTest::addColumn<QString>("stored");  // "-": nothing stored
+        QTest::addColumn<QString>("proposed");  // below the pictures folder, or whole
+        QTest::newRow("nothing stored") << "-" << "colorpage.bmp";
+        QTest::newRow("the first edition's default") << "c:\\colorpage.bmp" << "colorpage.bmp";
+        QTest::newRow("a whole path") << "/srv/art/mia.bmp" << "/srv/art/mia.bmp";
+        QTest::newRow("a name alone") << "mia.bmp" << "mia.bmp";
+        QTest::newRow("relative") << "./art/../mia.png" << "mia.png";
+    }
+    void proposalIsAWholePath()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, proposed);
+        if (stored != "-")
+            book_->settings.SaveSetting("Setting", "SaveFile", stored);
+        const QString pictures = book_->dir.filePath("Pictures");
+        const QString expected = QDir::isAbsolutePath(proposed) ? proposed : pictures + u'/' + proposed;
+        QCOMPARE(ProposedSaveFile(book_->settings, pictures), expected);
     }
 
     // The file dialog proposes colorpage.bmp in the pictures folder, which

@@ -7,6 +7,7 @@
 #include "output/printchoices.h"
 #include "output/printing.h"
 #include "pages/pagelibrary.h"
+#include "pages/pageoutline.h"
 #include "platform/bookscale.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
@@ -43,6 +44,18 @@ bool schedulerRunning()
     return run("lpstat", {"-r"}).contains("scheduler is running");
 }
 
+// The pixels of `area` that are black or nearly.
+int darkPixels(const QImage& picture, QRect area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            dark += std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 64;
+        }
+    return dark;
+}
+
 }  // namespace
 
 // The built program in a real X window, clicked by xdotool like a child's
@@ -64,7 +77,7 @@ class RealWindowTest : public QObject
     // it is not installed.
     bool printSystem()
     {
-        for (const char* tool : {"/usr/sbin/cupsd", "lpadmin", "pdfinfo", "pdftoppm"})
+        for (const char* tool : {"/usr/sbin/cupsd", "lpadmin", "pdfinfo", "pdftoppm", "pdfimages"})
             if (QStandardPaths::findExecutable(tool).isEmpty() && !QFile::exists(tool))
                 return false;
         if (!schedulerRunning()) {
@@ -223,6 +236,66 @@ private slots:
         QCOMPARE(pages.entryList(QDir::Files | QDir::System | QDir::Hidden).size(), PageCount + 1);
     }
 
+    // The keyboard alone, on a 1920 x 1080 screen (the book at 2.5): Tab to
+    // copy 1 and Return, Return on page A where the focus lands, the arrows
+    // to a swatch and Return. The screen shows page A with that paint
+    // chosen; OK and Exit by the keys store the page and end the run.
+    void keyboardAlone()
+    {
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        QTemporaryDir pages;
+        test::RealBook book({"--data-dir", pages.path()}, QSize(1920, 1080));
+        QVERIFY2(!book.window.isEmpty(), "the window did not show");
+        const double scale = 2.5;
+        book.Xdotool({"windowfocus", "--sync", book.window});
+        const auto keys = [&](const QString& names) {
+            for (const QString& name : names.split(u' '))
+                book.Xdotool({"key", name});
+            QTest::qWait(1500);  // the copy's pages load behind the first Return
+        };
+        keys("Tab Tab Tab Tab Tab Tab Tab Tab Return");  // the bar's six, the web address, tile 1
+        keys("Return");                                  // page A
+        keys("Down Right Return");                       // from swatch 2 down to 5, then 4
+
+        QProcess grab;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", book.display);
+        grab.setProcessEnvironment(env);
+        grab.start("import", {"-window", book.window, "png:-"});
+        QVERIFY(grab.waitForFinished(20000));
+        const QImage screen = QImage::fromData(grab.readAllStandardOutput());
+        QCOMPARE(screen.size(), TwipsSize(frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight, scale));
+        const QRect swatch = TwipsRect(PaintSwatches::SwatchPlace(4), scale);
+        QCOMPARE(FromQRgb(screen.pixel(swatch.left() + 3, swatch.center().y())), White);  // chosen: white
+        QCOMPARE(FromQRgb(screen.pixel(swatch.center())), DefaultPaint(4));             // its colour in the marker
+        // Page A where the colouring page stands: wherever the library page
+        // is plainly white or black, the screen is too.
+        const QImage a = LoadPagePicture(0);
+        const QPoint page = TwipsPoint(ColouringView::BarWidth, 0, scale);
+        int plain = 0, agreeing = 0;
+        for (int y = 3; y < a.height() - 3; y += 4)
+            for (int x = 3; x < a.width() - 3; x += 4) {
+                const QRgb here = a.pixel(x, y);
+                bool uniform = true;
+                for (int dy = -3; dy <= 3 && uniform; ++dy)
+                    for (int dx = -3; dx <= 3 && uniform; ++dx)
+                        uniform = a.pixel(x + dx, y + dy) == here;
+                if (!uniform)
+                    continue;
+                ++plain;
+                const QPoint on = page + QPoint(int((x + 0.5) * scale), int((y + 0.5) * scale));
+                agreeing += (qGray(screen.pixel(on)) > 128) == (qGray(here) > 128);
+            }
+        QVERIFY2(agreeing >= plain * 98 / 100, qPrintable(QStringLiteral("%1 of %2").arg(agreeing).arg(plain)));
+
+        keys("shift+Tab shift+Tab shift+Tab Return");  // print, save, OK: the page is stored
+        QVERIFY(QFile::exists(pages.filePath("b2f0p0.BMP")));
+        keys("shift+Tab Return");  // from page A's thumbnail back to Exit
+        QVERIFY(book.program().state() == QProcess::NotRunning || book.program().waitForFinished(10000));
+        QCOMPARE(book.program().exitCode(), 0);
+    }
+
     // The built program started more than once under a private X server, as a
     // child double-clicking its menu entry does: one book for each page folder.
     void oneBookForEachFolder()
@@ -333,7 +406,10 @@ private slots:
     }
 
     // A coloured page printed: the queue's PDF holds one page in the chosen
-    // orientation with the picture where the print arithmetic puts it.
+    // orientation with the picture where the print arithmetic puts it, and
+    // its outline drawn at the printer's resolution: every picture in the
+    // PDF of less than 300 dots an inch is free of black, yet the sheet
+    // shows the black outline.
     void printsWhereTheArithmeticSays_data()
     {
         QTest::addColumn<bool>("landscape");
@@ -356,7 +432,7 @@ private slots:
         const passwd* user = getpwuid(getuid());
         const QDir pdfs(QString::fromLocal8Bit(user ? user->pw_dir : "/root") + "/PDF");
         const QStringList before = pdfs.entryList({"*.pdf"}, QDir::Files);
-        QVERIFY(PrintColouredPage(printer, picture, choices, "A to Z test"));
+        QVERIFY(PrintColouredPage(printer, picture, choices, "A to Z test", OutlineFor(picture, 0)));
         const QRectF placed = PrintPage(picture.size(), printer.PageSize(), choices).twips.translated(
             printer.DrawingOrigin());
 
@@ -374,7 +450,17 @@ private slots:
         QTemporaryDir out;
         constexpr int Dpi = 36;
         run("pdftoppm", {"-r", QString::number(Dpi), "-png", "-singlefile", pdf, out.filePath("page")});
+        const QStringList images = run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+        run("pdfimages", {"-png", pdf, out.filePath("image")});
         QFile::remove(pdf);
+        for (int i = 0; i < images.size(); ++i) {
+            const QStringList columns = images[i].split(' ', Qt::SkipEmptyParts);  // x-ppi and y-ppi are 13th and 14th
+            if (std::min(columns.value(12).toInt(), columns.value(13).toInt()) >= 300)
+                continue;
+            const QImage image(out.filePath(QStringLiteral("image-%1.png").arg(i, 3, 10, QChar('0'))));
+            QVERIFY(!image.isNull());
+            QCOMPARE(darkPixels(image, image.rect()), 0);
+        }
         QImage sheet(out.filePath("page.png"));
         QVERIFY(!sheet.isNull());
         // A landscape page arrives either on a landscape sheet or, as the
@@ -396,6 +482,7 @@ private slots:
                                qAbs(qBlue(pixel) - qBlue(expected))}) < 40,
                      qPrintable(QStringLiteral("wrong colour at %1,%2 twips").arg(twips.x()).arg(twips.y())));
         }
+        QVERIFY(darkPixels(sheet, QRectF(placed.topLeft() * Dpi / 1440, placed.size() * Dpi / 1440).toRect()) > 100);
     }
 
     // Printer Setup is a setup dialog, not a print dialog, and picking

@@ -9,13 +9,27 @@
 #include "palette/paintcolorwindow.h"
 #include "mainwindow/colouringview.h"
 #include "mainwindow/paintswatches.h"
+#include "pagegen/pageareas.h"
+#include "pages/pageoutline.h"
 #include "platform/bookscale.h"
+#include "platform/picture.h"
+#include "output/printing.h"
+#include "output/savefile.h"
 #include "platform/twips.h"
+#include "platform/ui/qtprinter.h"
 #include "support/testsupport.h"
 
 #include <QAccessible>
+#include <QColorDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPainter>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 #include <functional>
@@ -139,6 +153,66 @@ private slots:
         }
     }
 
+    // At 2.5 a library page is drawn with its smooth outline: grey along the
+    // line, A's left leg straight to within a screen pixel (as pixels, it
+    // steps 2.5 at a time), and the paint of every area running in under the
+    // line: no white between paint and line, and paint wherever the line does
+    // not reach. A stored page whose black pixels were changed outside the
+    // book is drawn as its pixels.
+    void smoothOutline_data()
+    {
+        QTest::addColumn<QString>("stored");  // none: the library page
+        QTest::newRow("library page") << "none";
+        QTest::newRow("every area red") << "red";
+        QTest::newRow("edited elsewhere") << "edited";
+    }
+    void smoothOutline()
+    {
+        QFETCH(QString, stored);
+        start(2.5);
+        QImage page = test::ColouredPage(0, stored == "red" ? Red : White);
+        if (stored == "edited")
+            page.setPixel(2, 2, ToQRgb(Black));
+        if (stored != "none")
+            QVERIFY(SavePicture(page, book_->PageFile(0, 0)));
+        book_->OpenPage(0, 0);
+        const QImage drawn = book_->Find("Page_2")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(drawn.size(), QSize(1200, 1000));
+
+        QImage line(drawn.size(), QImage::Format_Alpha8);  // how much of each screen pixel the outline covers
+        line.fill(0);
+        QPainter painter(&line);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(2.5, 2.5);
+        painter.fillPath(LoadPageOutline(0), Qt::black);
+        const QRgb paint = stored == "red" ? ToQRgb(Red) : ToQRgb(White);
+        int grey = 0;  // neither paint nor black: the line's smoothed edge
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb pixel = drawn.pixel(x, y);
+                grey += pixel != paint && pixel != ToQRgb(Black);
+                if (stored == "edited")
+                    continue;
+                // Paint and black mixed, nothing else; paint alone a pixel
+                // away from the line.
+                const bool mixed = stored == "red" ? qGreen(pixel) == 0 && qBlue(pixel) == 0
+                                                   : qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+                bool nearLine = false;
+                for (int i = 0; i < 9; ++i)
+                    nearLine = nearLine || line.pixelColor(std::clamp(x - 1 + i % 3, 0, line.width() - 1),
+                                                           std::clamp(y - 1 + i / 3, 0, line.height() - 1)).alpha() > 0;
+                QVERIFY2(mixed && (nearLine || pixel == paint), qPrintable(QStringLiteral("a seam at %1,%2").arg(x).arg(y)));
+            }
+        const double departure = StrokeDeparture(drawn, "A left leg");
+        if (stored == "edited") {
+            QCOMPARE(grey, 0);
+            QVERIFY2(departure >= 1, qPrintable(QString::number(departure)));
+        } else {
+            QVERIFY2(grey > 2000, qPrintable(QString::number(grey)));
+            QVERIFY2(departure < 1, qPrintable(QString::number(departure)));
+        }
+    }
+
     // Ctrl+Z, Ctrl+S and Ctrl+P act where their buttons show. The parent's
     // keys change the scale live: the view, the page, its fill and the undo
     // stay, every control takes its place at the new scale, and the choice
@@ -219,6 +293,140 @@ private slots:
         QCOMPARE(book_->settings.GetSetting("Display", "FullScreenScale", "none"), "1");
     }
 
+    // Qt's own dialogs that the book opens, at 2.5 against 1: their text
+    // grows by the scale, and so do the dialogs and the colour chooser's
+    // cells; the save dialog's name box holds a whole path. With ATOZ_SHOTS
+    // set, each is written there as a PNG to look at.
+    void dialogsAtScale_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        for (const char* dialog : {"file save error", "no printer", "colours", "save", "printer setup"})
+            QTest::newRow(dialog) << QString(dialog);
+    }
+    void dialogsAtScale()
+    {
+        QFETCH(QString, dialog);
+        struct Seen
+        {
+            qreal points = 0;
+            QSize size, part;
+            QString name;
+            bool whole = true;  // a message's text within its box
+        };
+        const auto open = [&](double scale) {
+            start(scale);
+            QtServices real;
+            QtPrinter printer;
+            Services services = real.services();
+            Seen seen;
+            test::WhenModal<QDialog>([&](QDialog* shown) {
+                seen = {shown->font().pointSizeF(), shown->size(), {}, {}};
+                for (QWidget* part : shown->findChildren<QWidget*>())  // the colour cells
+                    if (QByteArray(part->metaObject()->className()).endsWith("QWellArray"))
+                        seen.part = part->size();
+                if (auto* name = shown->findChild<QLineEdit*>("fileNameEdit"))
+                    seen.name = name->text();
+                if (auto* text = shown->findChild<QLabel*>("qt_msgbox_label"))
+                    seen.whole = text->geometry().right() < shown->width();
+                if (const QString shots = qEnvironmentVariable("ATOZ_SHOTS"); !shots.isEmpty())
+                    shown->grab().save(QDir(shots).filePath(QStringLiteral("%1-%2.png").arg(dialog).arg(scale)));
+                shown->reject();
+            });
+            QWidget* book = &book_->window();
+            if (dialog == "file save error")
+                services.messages.Inform(book, SaveErrorTitle, SaveErrorText);
+            else if (dialog == "no printer")
+                services.messages.Inform(book, PrintProblemTitle, NoPrinterText());
+            else if (dialog == "colours")
+                services.colours.ChooseColour(book, 255);
+            else if (dialog == "save")
+                services.files.SaveFileName(book, book_->dir.filePath("no folder yet/colorpage.bmp"), SaveFileFilters());
+            else
+                printer.ChoosePrinter(book);
+            return seen;
+        };
+        const Seen classic = open(1), big = open(2.5);
+        QVERIFY(classic.points > 0);
+        QCOMPARE(big.points, classic.points * 2.5);
+        QVERIFY(classic.whole && big.whole);
+        // Each side grows by the text, the frames and the spacing, within
+        // the screen (800 x 600 here).
+        QVERIFY2(big.size.width() >= std::min(800, int(classic.size.width() * 1.8)), qPrintable(QDebug::toString(big.size)));
+        QVERIFY2(big.size.height() >= std::min(600, int(classic.size.height() * 1.8)), qPrintable(QDebug::toString(big.size)));
+        QCOMPARE(big.part, dialog == "colours" ? classic.part * 2.5 : QSize());
+        if (dialog == "save")  // not a name relative to the folder the dialog shows
+            for (const QString& name : {classic.name, big.name})
+                QVERIFY2(QDir::isAbsolutePath(name) && name.endsWith("/no folder yet/colorpage.bmp"), qPrintable(name));
+    }
+
+    // The contents sheet's scroll bar: its arrows and its handle grow with
+    // the bar, and so does the arrow drawn in each.
+    void scrollBarArrows()
+    {
+        QList<QRect> arrows, handles;
+        QList<int> glyphs;
+        for (double scale : {1.0, 2.5}) {
+            start(scale);
+            book_->Click("OpenFolder_0");
+            auto* bar = book_->Find<QScrollBar>("ContentsScroll");
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = Qt::Vertical;
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.pageStep = bar->pageStep();
+            option.sliderPosition = bar->value();
+            const QRect arrow = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+            arrows.append(arrow);
+            handles.append(bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar));
+            // The arrow's width: the dark pixels across the button's middle row.
+            const QImage drawn = bar->grab().toImage();
+            int dark = 0;
+            for (int x = arrow.left(); x <= arrow.right(); ++x)
+                dark += qGray(drawn.pixel(x, arrow.center().y() + arrow.height() / 8)) < 128;
+            glyphs.append(dark);
+        }
+        QCOMPARE(arrows[1].height(), qRound(arrows[0].height() * 2.5));
+        QCOMPARE(arrows[1].width(), qRound(arrows[0].width() * 2.5));
+        QVERIFY(handles[1].height() >= handles[0].height() * 2);
+        QVERIFY2(glyphs[1] >= glyphs[0] * 2 && glyphs[1] >= arrows[1].width() / 5, qPrintable(QDebug::toString(glyphs)));
+    }
+
+    // The longest name a copy takes shows whole at every scale: on its tile,
+    // on its tab clear of the marker, and in its box of the names window.
+    void longestNames_data()
+    {
+        QTest::addColumn<double>("scale");
+        for (double scale = 1; scale <= 3; scale += ScaleStep)
+            QTest::addRow("%g", scale) << scale;
+    }
+    void longestNames()
+    {
+        QFETCH(double, scale);
+        start(scale);
+        for (const QString& name : {QString(10, u'W'), QString(10, u'M'), QStringLiteral("Maximilian")}) {
+            book_->window().folderNames().StoreFolderNames(QList<std::optional<QString>>(FolderCount, name));
+            book_->Click("OpenFolder_0");
+            const QRect marker = book_->Find("ImagePoint")->geometry();
+            for (const QString& shown : {QString("OpenFolderNumber_3"), QString("UserCmdChangeFolder_0")}) {
+                auto* label = book_->Find<QLabel>(shown);
+                QVERIFY2(label->fontMetrics().horizontalAdvance(name) <= label->contentsRect().width(),
+                         qPrintable(shown + ' ' + name));
+                if (shown.startsWith("UserCmdChangeFolder"))
+                    QVERIFY(label->geometry().left() + label->contentsRect().left() > marker.right());
+            }
+            frmName names(book_->window().folderNames(), &book_->window());
+            names.show();
+            QLineEdit* box = names.TextYourName(5);
+            box->setCursorPosition(int(name.size()));
+            // With the cursor at the end, the text has not scrolled: it starts
+            // at the box's left.
+            QVERIFY2(box->cursorPositionAt(QPoint(0, box->height() / 2)) == 0, qPrintable(name));
+            names.close();
+            book_->Click("UserCmdHome");
+        }
+    }
+
     // The three views and every window of the book at a scale: each window
     // and each text grows by the scale, and screen readers and
     // accessibility-based tools find every control a child can click, as a
@@ -247,7 +455,9 @@ private slots:
                 if (!control->findChild<QObject*>("Clickable", Qt::FindDirectChildrenOnly))
                     continue;
                 QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-                QVERIFY2(accessible->role() == QAccessible::Button, qPrintable(control->objectName()));
+                QVERIFY2(QList({QAccessible::Button, QAccessible::RadioButton, QAccessible::PageTab, QAccessible::ListItem})
+                             .contains(accessible->role()),
+                         qPrintable(control->objectName()));
                 QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
             }
             if (!shots.isEmpty())

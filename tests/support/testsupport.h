@@ -50,11 +50,11 @@ struct FakePrinter final : Printer
     void ChoosePrinter(QWidget*) override { ++dialogsShown; }
     void SetOrientation(bool turned) override { landscape = turned; }
     QSizeF PageSize() override { return landscape ? sheet.transposed() : sheet; }
-    bool PrintPicture(const QImage& picture, const QRectF& twips, const QString&) override
+    bool PrintPicture(const QImage& picture, const QPainterPath& outline, const QRectF& twips, const QString&) override
     {
-        return printed.append({picture, twips, landscape}), !refuses;
+        return printed.append({picture, twips, landscape, outline}), !refuses;
     }
-    struct Page { QImage picture; QRectF twips; bool landscape; };
+    struct Page { QImage picture; QRectF twips; bool landscape; QPainterPath outline; };
     bool installed = true, refuses = false, landscape = false;
     QSizeF sheet{12240, 15840};  // US letter
     int dialogsShown = 0;

@@ -24,10 +24,22 @@
 //
 // Each page is written as the book embeds it: a 1-bit device-independent
 // bitmap without file header (480 x 400, bottom-up rows, bit 1 = white).
+// Beside it goes the page's smooth outline (page101.outline ..), its black
+// pixels traced with potrace into lines and curves, which the book draws
+// wherever a screen or a printer has more dots than the page has pixels; a
+// page goes out only when its outline agrees with its pixels. The outlines
+// of the pages already drawn can be made again on their own, without
+// drawing the pages:
+//
+//   atoz_pagegen --trace assets/pages
 
 #include "dividers.h"
 #include "letterbody.h"
 #include "pageareas.h"
+#include "pagetrace.h"
+#include "pages/pagelibrary.h"
+#include "pages/pageoutline.h"
+#include "platform/picture.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -646,6 +658,44 @@ void report(QChar letter, const Page& page)
     std::fflush(stdout);
 }
 
+// The page's smooth outline as the book embeds it, beside the page in `dir`;
+// false, with the reason told, when it cannot be written or strays from the
+// page's pixels.
+bool writeOutline(const QImage& page, const QString& dir, const QString& name)
+{
+    const QPainterPath outline = TracePage(page);
+    const QByteArray text = atoz::OutlineText(outline);
+    // What the book will read, checked against the page.
+    if (const std::vector<QPoint> apart = OutlineDisagreements(page, atoz::ParseOutline(text)); !apart.empty()) {
+        std::fprintf(stderr, "%s: the smooth outline parts from the page's pixels at %d,%d\n", qPrintable(name),
+                     apart.front().x(), apart.front().y());
+        return false;
+    }
+    QFile file(QDir(dir).filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    return true;
+}
+
+// Makes the outlines of the pages in `dir` as they are, drawing nothing.
+int traceAll(const QString& dir)
+{
+    for (int i = 0; i < atoz::PageCount; ++i) {
+        const QString name = QStringLiteral("page%1").arg(atoz::PageResourceId(i));
+        QFile file(QDir(dir).filePath(name + ".dib"));
+        const QImage page = file.open(QIODevice::ReadOnly) ? atoz::LoadPictureData(file.readAll()) : QImage();
+        if (page.isNull()) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+            return 1;
+        }
+        if (!writeOutline(page, dir, name + ".outline"))
+            return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -663,8 +713,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption pngOption("png", "Also write every page as page101.png .. page126.png.", "dir");
     const QCommandLineOption lettersOption("letters", "Draw only these letters (to look at them).", "letters");
     const QCommandLineOption reportOption("report", "Print the figures of every page.");
-    parser.addOptions({fontOption, outOption, sheetOption, pngOption, lettersOption, reportOption});
+    const QCommandLineOption traceOption("trace", "Only trace the pages in dir into their smooth outlines.", "dir");
+    parser.addOptions({fontOption, outOption, sheetOption, pngOption, lettersOption, reportOption, traceOption});
     parser.process(app);
+    if (parser.isSet(traceOption))
+        return traceAll(parser.value(traceOption));
 
     const int fontId = QFontDatabase::addApplicationFont(parser.value(fontOption));
     if (fontId < 0) {
@@ -709,6 +762,8 @@ int main(int argc, char* argv[])
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
                 return 1;
             }
+            if (!writeOutline(pages[i].image, parser.value(outOption), pageName(int(i), "outline")))
+                return 1;
         }
     }
     if (parser.isSet(pngOption)) {

@@ -2,7 +2,11 @@
 
 #include "distancefield.h"
 
+#include <QLineF>
+#include <QPainter>
 #include <QPointF>
+#include <QPolygonF>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -69,15 +73,21 @@ std::vector<QPoint> discOffsets(int radius)
 
 // How far the outer edge of a straight stroke strays from a straight line:
 // on every row from `from` to `to` (fractions of the height of the ink, from
-// its top), the first black pixel seen from the left or from the right; the
-// largest distance of one of them from the line that fits them best.
+// its top), where the row, seen from the left or from the right, first turns
+// dark (its brightest channel below half, as black ink and not a colour is),
+// to a fraction of a pixel where the edge is smoothed; the largest distance
+// of one of them from the line that fits them best.
 double edgeDeparture(const QImage& picture, bool fromLeft, double from, double to)
 {
-    const auto black = [&](int x, int y) { return (picture.pixel(x, y) & 0xFFFFFF) == 0; };
+    const auto value = [&](int x, int y) {
+        const QRgb p = picture.pixel(x, y);
+        return std::max({qRed(p), qGreen(p), qBlue(p)});
+    };
+    constexpr double Half = 127.5;
     int top = -1, bottom = -1;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
-            if (black(x, y)) {
+            if (value(x, y) < Half) {
                 top = top < 0 ? y : top;
                 bottom = y;
                 break;
@@ -87,8 +97,12 @@ double edgeDeparture(const QImage& picture, bool fromLeft, double from, double t
     for (int y = top + int(from * height); y <= top + int(to * height); ++y)
         for (int i = 0; i < picture.width(); ++i) {
             const int x = fromLeft ? i : picture.width() - 1 - i;
-            if (black(x, y)) {
-                edge.emplace_back(y, x);
+            const int v = value(x, y);
+            if (v < Half) {
+                // Between the pixel before, lighter, and this one.
+                const int before = i > 0 ? value(fromLeft ? x - 1 : x + 1, y) : 255;
+                const double past = before > v ? (before - Half) / (before - v) : 0;
+                edge.emplace_back(y, fromLeft ? x - 1 + past : x + 1 - past);
                 break;
             }
         }
@@ -142,6 +156,14 @@ constexpr Stroke StraightStrokes[] = {
 
 }  // namespace
 
+double StrokeDeparture(const QImage& drawing, const QString& name)
+{
+    for (const Stroke& stroke : StraightStrokes)
+        if (name == QLatin1String(stroke.name))
+            return edgeDeparture(drawing, stroke.fromLeft, stroke.from, stroke.to);
+    return -1;
+}
+
 std::vector<QString> CrookedStrokes(char letter, const QImage& page, double tolerance)
 {
     std::vector<QString> crooked;
@@ -149,6 +171,77 @@ std::vector<QString> CrookedStrokes(char letter, const QImage& page, double tole
         if (stroke.letter == letter && edgeDeparture(page, stroke.fromLeft, stroke.from, stroke.to) > tolerance)
             crooked.push_back(QString::fromLatin1(stroke.name));
     return crooked;
+}
+
+std::vector<QPoint> OutlineDisagreements(const QImage& page, const QPainterPath& outline, double tolerance)
+{
+    const int w = page.width();
+    const int h = page.height();
+    const std::vector<char> white = whiteMask(page);
+    const auto isInk = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && !white[size_t(y) * w + x]; };
+    // The outline's edge as points an eighth of a pixel apart at most, kept
+    // by the pixel they lie in. (Curves are made straight at eight times the
+    // size, so that they keep their shape to a small fraction of a pixel.)
+    constexpr double Step = 0.125;
+    std::vector<std::vector<QPointF>> edge(size_t(w) * h);
+    const auto keep = [&](QPointF p) {
+        const int x = std::clamp(int(std::floor(p.x())), 0, w - 1);
+        const int y = std::clamp(int(std::floor(p.y())), 0, h - 1);
+        edge[size_t(y) * w + x].push_back(p);
+    };
+    constexpr double Fine = 8;
+    for (const QPolygonF& figure : QTransform::fromScale(Fine, Fine).map(outline).toSubpathPolygons())
+        for (qsizetype i = 0; i + 1 < figure.size(); ++i) {
+            const QPointF a = figure[i] / Fine;
+            const QPointF b = figure[i + 1] / Fine;
+            const int pieces = std::max(1, int(std::ceil(QLineF(a, b).length() / Step)));
+            for (int k = 0; k < pieces; ++k)
+                keep(a + (b - a) * (double(k) / pieces));
+        }
+    // The pixels whose middle the outline covers (drawn without smoothing).
+    QImage covered(w, h, QImage::Format_Grayscale8);
+    covered.fill(0);
+    {
+        QPainter painter(&covered);
+        painter.fillPath(outline, Qt::white);
+    }
+    const int reach = int(std::ceil(tolerance)) + 1;
+    std::vector<QPoint> apart;
+    // The black pixels outside the outline: the edge must pass near their middle.
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!isInk(x, y) || covered.constScanLine(y)[x] > 127)
+                continue;
+            const QPointF middle(x + 0.5, y + 0.5);
+            bool near = false;
+            for (int dy = -reach; dy <= reach && !near; ++dy)
+                for (int dx = -reach; dx <= reach && !near; ++dx)
+                    if (x + dx >= 0 && y + dy >= 0 && x + dx < w && y + dy < h)
+                        for (const QPointF& p : edge[size_t(y + dy) * w + x + dx])
+                            near = near || QLineF(p, middle).length() <= tolerance;
+            if (!near)
+                apart.push_back({x, y});
+        }
+    // The outline's edge, where it lies farthest from the black pixels: each
+    // point of it must be near one.
+    const auto distanceToPixel = [](QPointF p, int x, int y) {
+        const double dx = std::max({x - p.x(), 0.0, p.x() - (x + 1)});
+        const double dy = std::max({y - p.y(), 0.0, p.y() - (y + 1)});
+        return std::sqrt(dx * dx + dy * dy);
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (const QPointF& p : edge[size_t(y) * w + x]) {
+                bool near = false;
+                for (int dy = -reach; dy <= reach && !near; ++dy)
+                    for (int dx = -reach; dx <= reach && !near; ++dx)
+                        near = isInk(x + dx, y + dy) && distanceToPixel(p, x + dx, y + dy) <= tolerance;
+                if (!near) {
+                    apart.push_back({x, y});
+                    break;
+                }
+            }
+    return apart;
 }
 
 PageMap::PageMap(const QImage& page)

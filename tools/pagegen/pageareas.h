@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -29,6 +30,21 @@ bool IsBlackAndWhite(const QImage& page);
 // bar of the font that overshoots a leg pokes out there as a knob. The names
 // of the strokes that stray; none on a sound page.
 std::vector<QString> CrookedStrokes(char letter, const QImage& page, double tolerance = 3);
+
+// The same measure for one stroke by its name ("A left leg") on a page as it
+// is drawn, at any size, its edges smoothed or not: the edge is where a row
+// first turns dark (black ink over any colour), to a fraction of a pixel. In
+// the drawing's pixels; -1 for a name that is no stroke.
+double StrokeDeparture(const QImage& drawing, const QString& name);
+
+// Where a smooth outline of the page (in page pixels, pixel (x, y) the unit
+// square at (x, y), filled with the odd-even rule) and the page's black
+// pixels part by more than `tolerance` pixels: each black pixel whose middle
+// lies farther than that from the filled outline, and each pixel through
+// which the outline's edge passes farther than that from every black pixel
+// (the filled outline strays farthest from the ink on its edge). None for an
+// outline that agrees with its page.
+std::vector<QPoint> OutlineDisagreements(const QImage& page, const QPainterPath& outline, double tolerance = 1);
 
 // How a sound page is drawn, as the checks below measure it.
 constexpr int FingerRadius = 4;           // a disc 9 pixels across rolls through every area

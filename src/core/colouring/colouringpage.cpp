@@ -25,17 +25,20 @@ ColouringPage::ColouringPage(QObject* parent) : QObject(parent)
     connect(&undo_, &UndoRecord::undoAvailableChanged, this, &ColouringPage::undoAvailableChanged);
 }
 
-void ColouringPage::Open(const QImage& picture)
+void ColouringPage::Open(const QImage& picture, const QPainterPath& outline)
 {
     image_ = picture.convertToFormat(QImage::Format_RGB32);
     image_.detach();  // fills must never reach the picture we were given
+    outline_ = outline;
     undo_.SetUndoAvailable(false);
+    emit opened();
     emit pageChanged(image_.rect());
 }
 
 void ColouringPage::Close()
 {
     image_ = QImage();
+    outline_ = QPainterPath();
     undo_.SetUndoAvailable(false);
 }
 
@@ -70,9 +73,10 @@ bool ColouringPage::fill(float x, float y, Colour paint)
         return false;
     auto* pixels = reinterpret_cast<std::uint32_t*>(image_.bits());
     const std::ptrdiff_t stride = image_.bytesPerLine() / std::ptrdiff_t(sizeof(std::uint32_t));
-    if (!FloodFill(pixels, image_.width(), image_.height(), stride, px, py, ToQRgb(PaintOf(paint)), ToQRgb(Black)))
+    FillBounds painted;
+    if (!FloodFill(pixels, image_.width(), image_.height(), stride, px, py, ToQRgb(PaintOf(paint)), ToQRgb(Black), &painted))
         return false;
-    emit pageChanged(image_.rect());
+    emit pageChanged(QRect(QPoint(painted.left, painted.top), QPoint(painted.right, painted.bottom)));
     return true;
 }
 

@@ -183,7 +183,7 @@ struct Span
 }  // namespace
 
 bool FloodFill(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride, int x, int y,
-               std::uint32_t fill, std::uint32_t border)
+               std::uint32_t fill, std::uint32_t border, FillBounds* painted)
 {
     if (pixels == nullptr || x < 0 || y < 0 || x >= width || y >= height)
         return false;
@@ -197,6 +197,11 @@ bool FloodFill(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stri
     auto push = [&](int row, int x1, int x2, int dy) {
         if (row + dy >= 0 && row + dy < height)
             stack.push_back({row, x1, x2, dy});
+    };
+    FillBounds bounds{x, y, x, y};
+    auto grow = [&](int row, int x1, int x2) {
+        bounds = {std::min(bounds.left, x1), std::min(bounds.top, row), std::max(bounds.right, x2),
+                  std::max(bounds.bottom, row)};
     };
 
     // Heckbert's seed fill ("A Seed Fill Algorithm", Graphics Gems, 1990),
@@ -217,6 +222,7 @@ bool FloodFill(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stri
                 --left;
             row.paint(left, px, fill);
             px = row.paintRight(px, width, fill);
+            grow(y, left, px - 1);
             if (left < s.x1)
                 push(y, left, s.x1 - 1, -s.dy);  // leaks back round the left end
             push(y, left, px - 1, s.dy);
@@ -229,10 +235,13 @@ bool FloodFill(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stri
                 break;
             const int left = px;
             px = row.paintRight(px, width, fill);
+            grow(y, left, px - 1);
             push(y, left, px - 1, s.dy);
             if (px > s.x2 + 1)
                 push(y, s.x2 + 1, px - 1, -s.dy);
         }
     }
+    if (painted)
+        *painted = bounds;
     return true;
 }

@@ -15,5 +15,16 @@
 // `stride` counts pixels from one row to the next. A span fill with an explicit
 // stack: no recursion, any region size. Extra memory is one bit a pixel for
 // the pixels already visited, plus the pending spans.
+//
+// When `painted` is given, a fill sets it to the smallest rectangle that
+// holds the region (left, top, right and bottom pixels included), so that
+// only that needs drawing again.
+struct FillBounds
+{
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+};
 bool FloodFill(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride, int x, int y,
-               std::uint32_t fill, std::uint32_t border);
+               std::uint32_t fill, std::uint32_t border, FillBounds* painted = nullptr);

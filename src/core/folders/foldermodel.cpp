@@ -1,5 +1,7 @@
 #include "foldermodel.h"
 
+#include "pages/pageoutline.h"
+
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <atomic>
@@ -45,7 +47,7 @@ void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pa
         const int i = next.fetch_add(1);
         if (i >= PageCount)
             return false;
-        read[size_t(i)] = pageOf(store_.LoadFolderPage(folder, i, PictureForm::AsStored), cell, scale, &scratch);
+        read[size_t(i)] = pageOf(i, store_.LoadFolderPage(folder, i, PictureForm::AsStored), cell, scale, &scratch);
         ready[size_t(i)].store(true, std::memory_order_release);
         ready[size_t(i)].notify_one();
         return true;
@@ -73,15 +75,16 @@ void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pa
     worker.waitForFinished();
 }
 
-FolderPage FolderModel::pageOf(const QImage& picture, QSize cell, qreal thumbnailScale, QImage* scratch)
+FolderPage FolderModel::pageOf(int page, const QImage& picture, QSize cell, qreal thumbnailScale, QImage* scratch)
 {
     return {CompactPicture(picture),
-            ThumbnailOf(picture, FitThumbnail(picture.size(), cell).size(), thumbnailScale, scratch)};
+            ThumbnailOf(picture, FitThumbnail(picture.size(), cell).size(), thumbnailScale, scratch,
+                        OutlineFor(picture, page))};
 }
 
 void FolderModel::keepPage(int page, const QImage& picture)
 {
-    pages_[size_t(page)] = pageOf(picture, thumbnailCell_, thumbnailScale_);
+    pages_[size_t(page)] = pageOf(page, picture, thumbnailCell_, thumbnailScale_);
 }
 
 QImage FolderModel::page(int page) const
@@ -117,7 +120,7 @@ void FolderModel::OpenPage(int page)
     WaitForBackgroundStore();
     page_ = page;
     unstored_ = false;
-    colouring_.Open(pages_[size_t(page)].picture);
+    colouring_.Open(pages_[size_t(page)].picture, OutlineFor(pages_[size_t(page)].picture, page));
 }
 
 bool FolderModel::StorePage()

@@ -116,8 +116,9 @@ private:
     void backgroundStoreEnded();
     // A page as the model keeps it, with its thumbnail fitted to a cell of
     // that many pixels at that many device pixels a pixel; see ThumbnailOf
-    // for `scratch`.
-    static FolderPage pageOf(const QImage& picture, QSize cell, qreal thumbnailScale, QImage* scratch = nullptr);
+    // for `scratch`. `page` is its index, for its smooth outline.
+    static FolderPage pageOf(int page, const QImage& picture, QSize cell, qreal thumbnailScale,
+                             QImage* scratch = nullptr);
     void keepPage(int page, const QImage& picture);
 
     FolderStore store_;

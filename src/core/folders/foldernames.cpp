@@ -56,4 +56,11 @@ void FolderNames::StoreFolderNames(const QList<std::optional<QString>>& typed)
     LoadFolderNames();
 }
 
+QString FolderNames::SpokenName(int folder, const QString& name)
+{
+    if (name.trimmed().isEmpty())
+        return tr("Copy %1").arg(folder + 1);
+    return tr("Copy %1, %2").arg(folder + 1).arg(name);
+}
+
 }  // namespace atoz

@@ -43,6 +43,9 @@ public:
 
     // The copy's name, or the default.
     QString name(int folder) const;
+    // A copy as a screen reader names it, by its number and its name: "Copy 1,
+    // Anna", or "Copy 3" for a copy without a name.
+    static QString SpokenName(int folder, const QString& name);
 
 signals:
     void namesChanged();

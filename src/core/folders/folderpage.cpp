@@ -1,5 +1,7 @@
 #include "folderpage.h"
 
+#include "pages/linecolours.h"
+#include "pages/outlinecoverage.h"
 #include "platform/colour.h"
 
 #include <QPainter>
@@ -8,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 namespace atoz {
 
@@ -109,6 +112,21 @@ void expand(const QImage& picture, QImage& full)
     }
 }
 
+// The colour besides black of a picture whose colour table holds black and
+// one other (a library page), read from the table alone.
+std::optional<QRgb> otherTableColour(const QImage& picture)
+{
+    const QImage::Format format = picture.format();
+    const QList<QRgb> table = picture.colorTable();
+    if ((format != QImage::Format_Mono && format != QImage::Format_MonoLSB && format != QImage::Format_Indexed8)
+        || table.size() != 2)
+        return std::nullopt;
+    const bool firstBlack = (table[0] & 0xFFFFFF) == 0;
+    if (firstBlack == ((table[1] & 0xFFFFFF) == 0))
+        return std::nullopt;
+    return (firstBlack ? table[1] : table[0]) | 0xFF000000u;
+}
+
 }  // namespace
 
 QImage CompactPicture(const QImage& picture)
@@ -130,28 +148,41 @@ QImage CompactPicture(const QImage& picture)
     return compact.isNull() ? full.convertToFormat(QImage::Format_RGB888) : compact;
 }
 
-QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale, QImage* scratch)
+QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale, QImage* scratch, const QPainterPath& outline)
 {
     if (picture.isNull() || size.isEmpty())
         return {};
-    // Qt scales a 1-bit or 8-bit picture through another path, a few levels
-    // off here and there along the outlines; the thumbnail is drawn from the
-    // full picture, as the page has always been drawn.
-    QImage own;
-    QImage& full = scratch ? *scratch : own;
-    if (picture.format() == QImage::Format_RGB32)
-        full = picture;
-    else
-        expand(picture, full);
     QImage thumbnail(QSize(int(std::lround(size.width() * scale)), int(std::lround(size.height() * scale))),
                      QImage::Format_RGB32);
     if (thumbnail.isNull())
         return {};
     thumbnail.setDevicePixelRatio(scale);
-    // Drawn exactly as a window draws a picture stretched to its size.
-    QPainter painter(&thumbnail);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(QPoint(0, 0), size), full);
+    // A page not yet coloured has one colour under the line: the thumbnail
+    // is that colour with the outline over it.
+    std::optional<QRgb> only = outline.isEmpty() ? std::nullopt : otherTableColour(picture);
+    if (!only) {
+        // Qt scales a 1-bit or 8-bit picture through another path, a few levels
+        // off here and there along the outlines; the thumbnail is drawn from the
+        // full picture, as the page has always been drawn.
+        QImage own;
+        QImage& full = scratch ? *scratch : own;
+        if (picture.format() == QImage::Format_RGB32)
+            full = picture;
+        else
+            expand(picture, full);
+        only = outline.isEmpty() ? std::nullopt : SingleColour(full);
+        if (!only) {
+            // Drawn exactly as a window draws a picture stretched to its size.
+            QPainter painter(&thumbnail);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QRect(QPoint(0, 0), size), outline.isEmpty() ? full : ColoursUnderLine(full));
+        }
+    }
+    if (only)
+        thumbnail.fill(*only);
+    if (!outline.isEmpty())
+        DrawOutline(thumbnail, outline,
+                    {qreal(thumbnail.width()) / picture.width(), qreal(thumbnail.height()) / picture.height()});
     return thumbnail;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
 #include <QSize>
 
 namespace atoz {
@@ -25,7 +26,10 @@ QImage CompactPicture(const QImage& picture);
 // device pixels a pixel), exactly as a window draws the full 32-bit picture
 // stretched to that size. Null for a null picture or an empty size. The full
 // picture it draws from is made in `scratch`, when given, so that a run of
-// thumbnails reuses one.
-QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale = 1, QImage* scratch = nullptr);
+// thumbnails reuses one. With a smooth `outline` of the picture's black
+// pixels (see pages/pageoutline.h), the black pixels take the colours under
+// the line and the outline is drawn over them instead.
+QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale = 1, QImage* scratch = nullptr,
+                   const QPainterPath& outline = {});
 
 }  // namespace atoz

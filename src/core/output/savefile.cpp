@@ -26,9 +26,12 @@ QStringList SaveFileFilters()
 QString ProposedSaveFile(const SettingsStore& settings, const QString& picturesDirectory)
 {
     const QString stored = settings.GetSetting(Section, Key, FirstEditionDefault);
+    // Always a whole path: a name alone, or one relative to nothing in
+    // particular, is taken to lie in the pictures folder.
+    const QDir pictures(QDir(picturesDirectory).absolutePath());
     if (!stored.isEmpty() && stored != FirstEditionDefault)
-        return stored;
-    return QDir(picturesDirectory).filePath(QStringLiteral("colorpage.bmp"));
+        return QDir::cleanPath(pictures.absoluteFilePath(stored));
+    return pictures.absoluteFilePath(QStringLiteral("colorpage.bmp"));
 }
 
 void RememberSaveFile(SettingsStore& settings, const QString& path)

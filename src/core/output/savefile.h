@@ -19,7 +19,8 @@ class SettingsStore;
 // The file types the save dialog offers, the bitmap first.
 QStringList SaveFileFilters();
 
-// The file the save dialog proposes: the last one saved, or colorpage.bmp in
+// The file the save dialog proposes, always a whole path: the last one saved
+// (a relative one taken from `picturesDirectory`), or colorpage.bmp in
 // `picturesDirectory` when none was saved on this computer. The directory is
 // not made here: only a file that is written there needs it.
 QString ProposedSaveFile(const SettingsStore& settings, const QString& picturesDirectory);

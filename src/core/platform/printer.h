@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainterPath>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -25,8 +26,12 @@ public:
     // The drawing area of a sheet in the current orientation, in twips.
     virtual QSizeF PageSize() = 0;
     // One document of one page: `picture` drawn into `twips` (from the
-    // drawing origin). False when the printer refused it.
-    virtual bool PrintPicture(const QImage& picture, const QRectF& twips, const QString& documentName) = 0;
+    // drawing origin). With a smooth `outline` of the picture's black pixels
+    // (in the picture's pixels, see pages/pageoutline.h) the black pixels
+    // take the colours under the line and the outline is drawn over them at
+    // the printer's own resolution. False when the printer refused it.
+    virtual bool PrintPicture(const QImage& picture, const QPainterPath& outline, const QRectF& twips,
+                              const QString& documentName) = 0;
 };
 
 }  // namespace atoz

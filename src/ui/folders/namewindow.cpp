@@ -28,14 +28,18 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
     QWidget* previous = ok_;
     for (int i = 0; i < FolderCount; ++i) {
         const int top = 180 + 540 * i;
-        AddLabel(this, {Indexed("LabelNameId", i), {210, top, 675, 495}, QString::number(i + 1), Black, 12,
-                        Centred, FolderColour(i)});
+        QLabel* number = AddLabel(this, {Indexed("LabelNameId", i), {210, top, 675, 495}, QString::number(i + 1),
+                                         Black, 12, Centred, FolderColour(i)});
 
         auto* box = new QLineEdit(names_.name(i), this);
         box->setObjectName(Indexed("TextYourName", i));
         PlaceInTwips(box, {960, top, 1995, 495});
         box->setMaxLength(FolderNames::MaxLength);
         SetBookFont(box, FaceFont(Face::Comic, 12, false));
+        // The longest name a box takes shows whole, never scrolled.
+        ShrinkToFit(box, 12, QString(FolderNames::MaxLength, u'W'));
+        number->setBuddy(box);  // a screen reader names the box by its number
+        box->setAccessibleName(tr("Name of copy %1").arg(i + 1));
         boxes_[size_t(i)] = box;
         setTabOrder(previous, box);
         previous = box;

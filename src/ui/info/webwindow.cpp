@@ -4,6 +4,7 @@
 #include "platform/ui/browser.h"
 #include "platform/ui/controls.h"
 
+#include <QShortcut>
 #include <QUrl>
 
 namespace atoz {
@@ -26,6 +27,10 @@ frmWeb::frmWeb(Browsers& browsers, QWidget* owner) : QWidget(owner, Qt::Window)
     browser_ = browsers.CreateBrowser(this);
     browser_->setObjectName(QStringLiteral("brwWebBrowser"));
     browser_->setGeometry(TwipsRect({30, 0, 8430, 4635}, scale));
+
+    // Closed as the book's small windows are, and as a browser's tab is.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void frmWeb::BrowseHome()

@@ -9,6 +9,7 @@ class Browsers;
 
 // The web window, "Larkvale": the maker's web site in a browser that fills the
 // window. Modeless: the book stays usable while it shows and while pages load.
+// Escape and Ctrl+W close it.
 // The main window makes one the first time the web address is clicked and
 // shows the same one again afterwards.
 class frmWeb : public QWidget

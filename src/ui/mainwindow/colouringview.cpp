@@ -1,11 +1,14 @@
 #include "colouringview.h"
 
 #include "colouring/colouringpage.h"
+#include "mainwindow/pagepointer.h"
 #include "mainwindow/pagesurface.h"
 #include "mainwindow/paintswatches.h"
+#include "pages/pagelibrary.h"
 #include "palette/palette.h"
 #include "platform/adultlocks.h"
 #include "platform/twips.h"
+#include "platform/ui/arrowkeys.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/cursors.h"
@@ -26,7 +29,7 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, const AdultL
     done->setToolTip(tr("Keep this page in my book"));
     OnClick(done, this, &ColouringView::doneClicked);
 
-    new PaintSwatches(palette_, bar);
+    swatches_ = new PaintSwatches(palette_, bar);
 
     const struct
     {
@@ -41,6 +44,9 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, const AdultL
         {{"UserCmdInfo", {1410, 5400, 480, 480}, "info", "About this page"}, &ColouringView::infoClicked},
     };
     QWidget* undoButton = nullptr;
+    // Tab goes from OK along the bar, through the palette as one stop, to
+    // the buttons under it.
+    QList<QWidget*> order{done};
     for (const auto& [row, click] : buttons) {
         Picture* button = AddPicture(bar, row);
         // What an adult has locked is not shown, and its place stays empty.
@@ -50,9 +56,13 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, const AdultL
             continue;
         }
         OnClick(button, this, click);
-        if (click == &ColouringView::UserCmdUndo_Click)
+        if (click == &ColouringView::UserCmdUndo_Click) {
             undoButton = button;
+            order.append(swatches_->readingOrder());
+        }
+        order.append(button);
     }
+    SetTabOrder(order);
     undoButton->setVisible(page_.undo().UndoAvailable());
     connect(&page_, &ColouringPage::undoAvailableChanged, undoButton, &QWidget::setVisible);
 
@@ -62,6 +72,17 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, const AdultL
         const QPointF at = surface_->PagePositionAt(position);
         Page_MouseDown(button, modifiers, float(at.x()), float(at.y()));
     });
+    // The keyboard colours through a pointer of its own: Tab comes to the
+    // page last, after the bar.
+    auto* pointer = new PagePointer(surface_, PageSize);
+    connect(pointer, &PagePointer::pressed, this, [this](QPoint pixel) {
+        Page_MouseDown(Qt::LeftButton, Qt::NoModifier, float(pixel.x()), float(pixel.y()));
+    });
+}
+
+void ColouringView::FocusPalette()
+{
+    swatches_->FocusSelected();
 }
 
 void ColouringView::resizeEvent(QResizeEvent*)

@@ -6,6 +6,7 @@ namespace atoz {
 
 class ColouringPage;
 class PageSurface;
+class PaintSwatches;
 class Palette;
 struct AdultLocks;
 
@@ -34,6 +35,8 @@ public:
     // pointer, in page pixels.
     void Page_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void UserCmdUndo_Click();
+    // Gives the keyboard focus to the swatch in use.
+    void FocusPalette();
 
 signals:
     void doneClicked();
@@ -49,6 +52,7 @@ private:
     Palette& palette_;
     ColouringPage& page_;
     PageSurface* surface_;
+    PaintSwatches* swatches_;
 };
 
 }  // namespace atoz

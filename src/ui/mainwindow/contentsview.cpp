@@ -6,6 +6,7 @@
 #include "pages/contentsgrid.h"
 #include "platform/adultlocks.h"
 #include "platform/twips.h"
+#include "platform/ui/arrowkeys.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/cursors.h"
@@ -16,12 +17,17 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
+
 namespace atoz {
 
 namespace {
 
 constexpr qreal TabPoints = 11;
+constexpr qreal NameSmallestPoints = 6;  // every name of 10 letters fits
 constexpr int MarkerSize = 480;  // twips
+constexpr int TabLeft = 150;
+constexpr int TabTextMargin = 60;  // twips between a name and the tab's right edge
 
 }  // namespace
 
@@ -57,10 +63,13 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
     QLabel* home = AddLabel(bar, {"UserCmdHome", {150, 240, 1785, 585}, "Home", White, 18, Bold | Centred, DarkGreen});
     OnClick(home, this, &ContentsView::homeClicked);
     for (int i = 0; i < FolderCount; ++i) {
-        // Each tab shows its folder's name.
-        tabs_[size_t(i)] = AddLabel(bar, {Indexed("UserCmdChangeFolder", i), {150, TabTops[i], 1785, 375}, QString(),
-                                          Black, TabPoints, Bold | Centred, FolderColour(i)});
+        // Each tab shows its folder's name, clear of the marker that points
+        // at the open folder's tab.
+        tabs_[size_t(i)] = AddLabel(bar, {Indexed("UserCmdChangeFolder", i), {TabLeft, TabTops[i], 1785, 375},
+                                          QString(), Black, TabPoints, Bold | Centred, FolderColour(i)});
+        SetTextInset(tabs_[size_t(i)], MarkerSize - TabLeft, TabTextMargin);
         OnClick(tabs_[size_t(i)], this, [this, i] { UserCmdChangeFolder_Click(i); });
+        Clickable::Of(tabs_[size_t(i)])->SetKind(Clickable::Kind::Tab);
     }
     QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, Red});
     if (locks.adultExit)
@@ -82,13 +91,22 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
         // The white margin of a box opens its page as the thumbnail does.
         QWidget* box = AddBox(sheet_, Indexed("Thumbnailbox", i), {0, 0, ThumbnailCellWidth, ThumbnailCellHeight}, White);
         auto* thumbnail = new PageThumbnail(i, box);
-        box->setAccessibleName(thumbnail->accessibleName());
         thumbnail->hide();  // until its page is loaded
-        for (QWidget* control : {box, static_cast<QWidget*>(thumbnail)})
-            OnClick(control, this, [this, i] { emit pageChosen(i); });
+        OnClick(box, this, [this, i] { emit pageChosen(i); });
+        JoinButton(box, {thumbnail}, thumbnail->accessibleName());
+        box->installEventFilter(this);  // a box that takes the focus scrolls into sight
         boxes_[size_t(i)] = box;
         thumbnails_[size_t(i)] = thumbnail;
     }
+
+    // Tab goes down the bar, then to the sheet, where the arrow keys move
+    // among the thumbnails.
+    QList<QWidget*> order{home};
+    order.append(QList<QWidget*>(tabs_.begin(), tabs_.end()));
+    order.append(exit);
+    order.append(QList<QWidget*>(boxes_.begin(), boxes_.end()));
+    SetTabOrder(order);
+    new ArrowKeys(QList<QWidget*>(boxes_.begin(), boxes_.end()), boxes_[0], this);
 
     connect(&folder_, &FolderModel::pageChanged, this, &ContentsView::showPage);
     connect(&names_, &FolderNames::namesChanged, this, &ContentsView::showNames);
@@ -99,7 +117,8 @@ void ContentsView::showNames()
 {
     for (int i = 0; i < FolderCount; ++i) {
         tabs_[size_t(i)]->setText(names_.name(i));
-        ShrinkToFit(tabs_[size_t(i)], TabPoints);
+        ShrinkToFit(tabs_[size_t(i)], TabPoints, NameSmallestPoints);
+        tabs_[size_t(i)]->setAccessibleName(FolderNames::SpokenName(i, names_.name(i)));
     }
 }
 
@@ -112,6 +131,9 @@ void ContentsView::showPage(int page)
 
 bool ContentsView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::FocusIn)
+        if (const auto box = std::find(boxes_.begin(), boxes_.end(), watched); box != boxes_.end())
+            showRowOf(int(box - boxes_.begin()));
     if (watched == page_) {
         if (event->type() == QEvent::Resize) {
             Page_Resize();
@@ -168,6 +190,24 @@ void ContentsView::ContentsScroll_Change(int value)
     sheet_->move(0, -TwipsToPixels(value * GridRowPitch, BookScaleOf(this)));
 }
 
+void ContentsView::showRowOf(int page)
+{
+    if (!scroll_->isEnabled())
+        return;
+    const double scale = BookScaleOf(this);
+    const int row = (PixelsToTwips(boxes_.at(size_t(page))->y(), scale) - GridMargin) / GridRowPitch;
+    const int rowsShown = std::max(1, (PixelsToTwips(page_->height(), scale) - GridMargin) / GridRowPitch);
+    if (row < scroll_->value())
+        scroll_->setValue(row);
+    else if (row >= scroll_->value() + rowsShown)
+        scroll_->setValue(row - rowsShown + 1);
+}
+
+void ContentsView::FocusPage(int page)
+{
+    boxes_.at(size_t(page))->setFocus(Qt::OtherFocusReason);
+}
+
 void ContentsView::OpenFolder(int folder)
 {
     // The sheet is painted, its tab marked, when the progress window shows.
@@ -189,6 +229,7 @@ void ContentsView::SelectFolder(int folder)
 {
     folder_.SelectFolder(folder);
     QLabel* tab = tabs_.at(size_t(folder));
+    Clickable::Of(tab)->SetChosen(true);
     SetBackground(tab, Black);
     SetTextColour(tab, White);
     SetBookCursor(tab, BookCursor::Arrow);
@@ -200,6 +241,7 @@ void ContentsView::ReleaseFolderTab()
 {
     const int folder = folder_.CurrentFolder();
     QLabel* tab = tabs_.at(size_t(folder));
+    Clickable::Of(tab)->SetChosen(false);
     SetBackground(tab, FolderColour(folder));
     SetTextColour(tab, Black);
     SetBookCursor(tab, BookCursor::PointingHand);

@@ -65,6 +65,9 @@ public:
     void LoadFolderPages(int folder);
     // Hides the thumbnails (on the way home); their pictures stay.
     void HideThumbnails();
+    // Gives the keyboard focus to the thumbnail of `page`, its row scrolled
+    // into sight.
+    void FocusPage(int page);
 
     void ShowContentsGrid();
     void ContentsScroll_Change(int value);
@@ -84,6 +87,8 @@ private:
     QSize cellSize() const;
     void showNames();
     void showPage(int page);
+    // Scrolls the sheet, if need be, so that the row of `page` shows.
+    void showRowOf(int page);
 
     FolderModel& folder_;
     FolderNames& names_;

@@ -4,6 +4,7 @@
 #include "folders/namewindow.h"
 #include "pages/maker.h"
 #include "platform/adultlocks.h"
+#include "platform/ui/arrowkeys.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 
@@ -16,6 +17,7 @@ namespace atoz {
 namespace {
 
 constexpr qreal TileNamePoints = 12;
+constexpr qreal NameSmallestPoints = 6;  // every name of 10 letters fits
 constexpr int TileWidth = 1365;
 constexpr int TileHeight = 1635;
 constexpr QPoint TilePlaces[FolderCount] = {
@@ -45,9 +47,9 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
     for (const LabelRow& row : texts)
         AddLabel(page_, row);
     // Where an adult has closed the web, the address is plain text.
-    QLabel* www = AddLabel(page_, {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18});
+    QLabel* web = AddLabel(page_, {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18});
     if (locks.web)
-        OnClick(www, this, &HomeView::webClicked);
+        OnClick(web, this, &HomeView::webClicked);
     // The two hints wrap a little short of the tiles beside them, so that no
     // word runs into a tile.
     AddLabel(page_, {"LabelStart", {120, 2520, 1185, 1185}, "Click your mouse button on a square to begin.", White,
@@ -55,17 +57,19 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
     QLabel* hint = AddLabel(page_, {"UserCmdName_1", {60, 3900, 1245, 1965}, CopiesHint, White, 9.75, Wrapped, Black});
     if (locks.names)
         OnClick(hint, this, &HomeView::namesClicked);
+    hint->setFocusPolicy(Qt::NoFocus);  // "Your Name" on the bar is the same, and a stop of Tab
 
     for (int i = 0; i < FolderCount; ++i) {
         const QPoint at = TilePlaces[i];
         QWidget* tile = AddBox(page_, Indexed("OpenFolder", i), {at.x(), at.y(), TileWidth, TileHeight}, FolderColour(i));
-        tile->setAccessibleName(tr("Copy %1").arg(i + 1));
+        tiles_[size_t(i)] = tile;
         tileNames_[size_t(i)] = AddLabel(
             tile, {Indexed("OpenFolderNumber", i), {60, 120, 1245, 405}, QString(), Black, TileNamePoints, Centred});
         QLabel* number = AddLabel(tile, {Indexed("OpenFolderNumber2", i), {60, 660, 1245, 765}, QString::number(i + 1),
                                          Black, 27.75, Centred});
-        for (QWidget* control : {tile, static_cast<QWidget*>(tileNames_[size_t(i)]), static_cast<QWidget*>(number)})
-            OnClick(control, this, [this, i] { emit folderChosen(i); });
+        // The tile with its name and number is one button.
+        OnClick(tile, this, [this, i] { emit folderChosen(i); });
+        JoinButton(tile, {tileNames_[size_t(i)], number}, QString());
     }
 
     // Each command of the bar is a picture with its label or labels beside it;
@@ -74,49 +78,63 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
     {
         PictureRow picture;
         std::vector<LabelRow> labels;
+        const char* name;  // of the whole button, to screen readers
         void (HomeView::*click)();
     } commands[] = {
         {{"UserCmdExitPic", {-195, 210, 885, 720}, "exit", "Close the book"},
          {{"UserCmdExit_0", {825, 270, 1035, 495}, "Exit", Red, 18, Bold | Centred, White}},
-         &HomeView::exitClicked},
+         QT_TRANSLATE_NOOP("atoz::HomeView", "Exit"), &HomeView::exitClicked},
         {{"UserCmdOpenPic", {30, 960, 750, 660}, "open", "Open the first copy of the book"},
          {{"UserCmdOpen_0", {825, 1020, 1110, 495}, "Open", Green, 18}},
-         &HomeView::UserCmdOpen_Click},
+         QT_TRANSLATE_NOOP("atoz::HomeView", "Open"), &HomeView::UserCmdOpen_Click},
         {{"UserCmdNamePic", {180, 1920, 480, 480}, "name", "Write the children's names on the copies"},
          {{"UserCmdName_2", {870, 1710, 1080, 420}, "Your", Yellow, 15.75},
           {"UserCmdName_0", {870, 2100, 1080, 420}, "Name", Yellow, 15.75}},
-         &HomeView::namesClicked},
+         QT_TRANSLATE_NOOP("atoz::HomeView", "Your Name"), &HomeView::namesClicked},
         {{"UserPrinterSetupPic", {210, 2880, 480, 465}, "print", "Choose the printer"},
          {{"UserPrinterSetup_0", {825, 2610, 1125, 420}, "Printer", LightCyan, 15.75},
           {"UserPrinterSetup_1", {825, 2970, 1125, 420}, "Setup", LightCyan, 15.75}},
-         &HomeView::printerSetupClicked},
+         QT_TRANSLATE_NOOP("atoz::HomeView", "Printer Setup"), &HomeView::printerSetupClicked},
         {{"UserBookAdPic", {210, 3720, 480, 480}, "books", "More coloring books"},
          {{"UserBookAd_0", {870, 3510, 1080, 420}, "More", Magenta, 15.75},
           {"UserBookAd_1", {870, 3900, 1080, 420}, "Books", Magenta, 15.75}},
-         &HomeView::booksClicked},
+         QT_TRANSLATE_NOOP("atoz::HomeView", "More Books"), &HomeView::booksClicked},
         {{"UserCmdAboutPic", {210, 4590, 480, 480}, "about", "About this book"},
          {{"UserCmdAbout_0", {870, 4620, 1080, 420}, "About", LightGrey, 15.75}},
-         &HomeView::aboutClicked},
+         QT_TRANSLATE_NOOP("atoz::HomeView", "About"), &HomeView::aboutClicked},
     };
-    // What an adult has locked is not shown, and its place stays empty. Where
-    // the adult keeps the book open, Exit must be held down.
+    // Tab goes down the bar, then to the web address and the tiles, which
+    // the arrow keys move among. What an adult has locked is not shown, and
+    // its place stays empty; where the adult keeps the book open, Exit must
+    // be held down.
     const auto shown = [&locks](void (HomeView::*click)()) {
         return (click != &HomeView::namesClicked || locks.names)
             && (click != &HomeView::printerSetupClicked || locks.printing);
     };
+    QList<QWidget*> order;
     for (const auto& command : commands) {
-        std::vector<QWidget*> controls{AddPicture(bar, command.picture)};
+        Picture* picture = AddPicture(bar, command.picture);
+        std::vector<QWidget*> parts;
         for (const LabelRow& row : command.labels)
-            controls.push_back(AddLabel(bar, row));
-        for (QWidget* control : controls) {
-            if (!shown(command.click))
-                control->hide();
-            else if (command.click == &HomeView::exitClicked && locks.adultExit)
-                OnHold(control, this, AdultLocks::ExitHold, command.click);
-            else
-                OnClick(control, this, command.click);
+            parts.push_back(AddLabel(bar, row));
+        if (!shown(command.click)) {
+            picture->hide();
+            for (QWidget* part : parts)
+                part->hide();
+            continue;
         }
+        if (command.click == &HomeView::exitClicked && locks.adultExit)
+            OnHold(picture, this, AdultLocks::ExitHold, command.click);
+        else
+            OnClick(picture, this, command.click);
+        JoinButton(picture, parts, tr(command.name));
+        order.append(picture);
     }
+    if (locks.web)
+        order.append(web);
+    order.append(QList<QWidget*>(tiles_.begin(), tiles_.end()));
+    SetTabOrder(order);
+    new ArrowKeys(QList<QWidget*>(tiles_.begin(), tiles_.end()), tiles_[0], this);
 
     AddLabel(bar, {"CopyrightLabel", {120, 5460, 1830, 465}, CopyrightNotice(), White, 7.5, Plain});
 
@@ -134,11 +152,17 @@ void HomeView::UserCmdOpen_Click()
     emit folderChosen(0);
 }
 
+void HomeView::FocusTile(int folder)
+{
+    tiles_.at(size_t(folder))->setFocus(Qt::OtherFocusReason);
+}
+
 void HomeView::showNames()
 {
     for (int i = 0; i < FolderCount; ++i) {
         tileNames_[size_t(i)]->setText(names_.name(i));
-        ShrinkToFit(tileNames_[size_t(i)], TileNamePoints);
+        ShrinkToFit(tileNames_[size_t(i)], TileNamePoints, NameSmallestPoints);
+        tiles_[size_t(i)]->setAccessibleName(FolderNames::SpokenName(i, names_.name(i)));
     }
 }
 

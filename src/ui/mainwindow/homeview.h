@@ -29,6 +29,9 @@ public:
     // Built as an adult's `locks` allow: see AdultLocks.
     HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent = nullptr);
 
+    // Gives the keyboard focus to the tile of `folder`.
+    void FocusTile(int folder);
+
 signals:
     void folderChosen(int folder);  // a tile, its name or number; "Open" is folder 0
     void exitClicked();
@@ -47,6 +50,7 @@ private:
 
     FolderNames& names_;
     QWidget* page_;
+    std::array<QWidget*, FolderCount> tiles_{};
     std::array<QLabel*, FolderCount> tileNames_{};
 };
 

@@ -16,7 +16,9 @@
 #include "platform/picture.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
+#include "platform/ui/bookstyle.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/focusring.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,18 +31,37 @@
 
 namespace atoz {
 
+namespace {
+
+// Whether a control of `window` has the keyboard focus, which only the
+// keyboard gives: a move to another view then takes the focus along.
+bool keyboardIn(const QWidget* window)
+{
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && focus != window && window->isAncestorOf(focus);
+}
+
+}  // namespace
+
 frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, const QString& picturesDirectory,
                            Services services, double scale, QWidget* parent)
     : QWidget(parent), settings_(settings), services_(services), picturesDirectory_(picturesDirectory), paints_(settings), names_(settings),
       folder_(pageDirectory)
 {
     setObjectName(QStringLiteral("frmRezivIdod"));
+    BookStyle::Install();
     SetBookScale(this, scale);
     setFixedSize(TwipsSize(ClientWidth, ClientHeight, this->scale()));
     SetBackground(this, Black);
     choice_ = LoadDisplayChoice(settings_);
 
+    // The window holds the focus until Tab gives it to a control, and takes
+    // it back at a click: the ring shows only for the keyboard. Tab starts
+    // from it, so it takes the focus before its controls are made.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
     home_ = new HomeView(names_, settings_.locks(), this);
+    new FocusRing(this);
     // A touch screen's kiosk shows no pointer.
     if (settings_.locks().cursorHidden)
         QGuiApplication::setOverrideCursor(Qt::BlankCursor);
@@ -350,30 +371,42 @@ void frmRezivIdod::moveEvent(QMoveEvent*)
 
 void frmRezivIdod::OpenFolder_Click(int folder)
 {
+    const bool keyboard = keyboardIn(this);
     ShowView(View::Contents);
     contents().OpenFolder(folder);
+    if (keyboard)
+        contents().FocusPage(0);
 }
 
 void frmRezivIdod::Thumbnail_Click(int page)
 {
+    const bool keyboard = keyboardIn(this);
     folder_.OpenPage(page);
     ShowView(View::Colouring);
+    if (keyboard)
+        colouring().FocusPalette();
 }
 
 void frmRezivIdod::UserCmdDone_Click()
 {
+    const bool keyboard = keyboardIn(this);
     const bool stored = folder_.StorePage();
     folder_.colouringPage().Close();
     ShowView(View::Contents);
+    if (keyboard)
+        contents().FocusPage(folder_.CurrentPage());
     if (!stored)
         services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
 }
 
 void frmRezivIdod::UserCmdHome_Click()
 {
+    const bool keyboard = keyboardIn(this);
     ShowView(View::Home);
     contents().HideThumbnails();
     contents().ReleaseFolderTab();
+    if (keyboard)
+        home_->FocusTile(folder_.CurrentFolder());
 }
 
 void frmRezivIdod::UserCmdExit_Click()
@@ -429,7 +462,7 @@ void frmRezivIdod::UserCmdPrint_Click()
         return;
     Printer& printer = services_.printer;
     if (!printer.IsInstalled()) {
-        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
+        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText());
         return;
     }
     frmPrintQuery query(settings_, printer.DeviceName(), printer.IsLandscape(), this);
@@ -437,7 +470,8 @@ void frmRezivIdod::UserCmdPrint_Click()
     if (query.CancelPrint())
         return;
     const QString name = QStringLiteral("A to Z, page %1").arg(PageLetter(folder_.CurrentPage()));
-    if (!PrintColouredPage(printer, folder_.colouringPage().image(), query.choices(), name))
+    const ColouringPage& page = folder_.colouringPage();
+    if (!PrintColouredPage(printer, page.image(), query.choices(), name, page.outline()))
         services_.messages.Inform(this, PrintProblemTitle, PrintRefusedText);
 }
 
@@ -448,7 +482,7 @@ void frmRezivIdod::UserPrinterSetupPic_Click()
     if (services_.printer.IsInstalled())
         services_.printer.ChoosePrinter(this);
     else
-        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText);
+        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText());
 }
 
 void frmRezivIdod::UserCmdAboutPic_Click()
@@ -469,6 +503,8 @@ void frmRezivIdod::wwwLabel_Click()
         return;
     if (!web_)
         web_ = new frmWeb(services_.browsers, this);
+    if (!web_->isVisible())  // over the book, not where the desktop puts new windows
+        web_->move(frameGeometry().center() - QRect(QPoint(), web_->frameGeometry().size()).center());
     web_->BrowseURL = QLatin1String(WebAddress);
     web_->BrowseHome();
     web_->show();

@@ -1,7 +1,9 @@
 #include "pagesurface.h"
 
 #include "colouring/colouringpage.h"
+#include "pages/outlinecoverage.h"
 #include "platform/bookscale.h"
+#include "platform/colour.h"
 #include "platform/ui/controls.h"
 
 #include <QPaintEvent>
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace atoz {
@@ -32,6 +35,34 @@ std::pair<int, int> devicePixels(const std::vector<int>& map, int from, int to)
     return {int(first - map.begin()), int(end - map.begin()) - 1};
 }
 
+// The stretches of each row of `coverage` that are not nothing, as
+// PageSurface keeps them.
+void findRuns(const QImage& coverage, std::vector<int>& runs, std::vector<int>& rows)
+{
+    runs.clear();
+    rows.assign(size_t(coverage.height()) + 1, 0);
+    const int width = coverage.width();
+    for (int y = 0; y < coverage.height(); ++y) {
+        rows[size_t(y)] = int(runs.size());
+        const uchar* cover = coverage.constScanLine(y);
+        for (int x = 0; x < width;) {
+            while (x < width && cover[x] == 0) {  // eight at a time where they are all nothing
+                std::uint64_t eight = 1;
+                if (x + 8 <= width)
+                    std::memcpy(&eight, cover + x, sizeof(eight));
+                x += eight == 0 ? 8 : 1;
+            }
+            if (x >= width)
+                break;
+            runs.push_back(x);
+            while (x < width && cover[x] != 0)
+                ++x;
+            runs.push_back(x);
+        }
+    }
+    rows.back() = int(runs.size());
+}
+
 }  // namespace
 
 PageSurface::PageSurface(const ColouringPage& page, QWidget* parent) : QWidget(parent), page_(page)
@@ -39,9 +70,17 @@ PageSurface::PageSurface(const ColouringPage& page, QWidget* parent) : QWidget(p
     setObjectName(QStringLiteral("Page_2"));
     setAccessibleName(tr("The page: click inside an area to colour it"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&page_, &ColouringPage::opened, this, [this] {
+        // Made again for the new page when it is first drawn smoothly.
+        lineColours_ = LineColours();
+        coverage_ = QImage();
+    });
     connect(&page_, &ColouringPage::pageChanged, this, [this](QRect area) {
         FitToScale();
         stale_ |= area;
+        // The colours under the line reach a little way around a change.
+        if (smooth())
+            area.adjust(-LineColours::Reach, -LineColours::Reach, LineColours::Reach, LineColours::Reach);
         // Whole logical pixels around the device pixels that show the area.
         const double scale = BookScaleOf(this);
         update(QRectF(area.x() * scale, area.y() * scale, area.width() * scale, area.height() * scale)
@@ -66,6 +105,11 @@ void PageSurface::FitToScale()
 double PageSurface::deviceScale() const
 {
     return BookScaleOf(this) * devicePixelRatioF();
+}
+
+bool PageSurface::smooth() const
+{
+    return !page_.outline().isEmpty() && deviceScale() > 1;
 }
 
 QPointF PageSurface::PagePositionAt(QPointF position) const
@@ -99,6 +143,49 @@ void PageSurface::drawScaled(QRect area)
     }
 }
 
+void PageSurface::drawSmooth(QRect area)
+{
+    const QImage& page = page_.image();
+    if (lineColours_.size() != page.size()) {
+        lineColours_ = LineColours(page);
+        area = page.rect();
+    }
+    const int reach = lineColours_.reach();
+    area = area.adjusted(-reach, -reach, reach, reach) & page.rect();
+    const auto [left, right] = devicePixels(columns_, area.left(), area.right());
+    const auto [top, bottom] = devicePixels(rows_, area.top(), area.bottom());
+    if (left > right || top > bottom)
+        return;
+    row_.resize(size_t(scaled_.width()));
+    pageRow_.resize(size_t(page.width()));
+    int previous = -1;
+    for (int y = top; y <= bottom; ++y) {
+        const int source = rows_[size_t(y)];
+        if (source != previous) {  // a page row shown twice or more is scaled once
+            lineColours_.PaintRow(page, source, area.left(), area.right(), pageRow_.data());
+            for (int x = left; x <= right; ++x)
+                row_[size_t(x)] = pageRow_[size_t(columns_[size_t(x)])];
+            previous = source;
+        }
+        // The colours as they are, and under the line's stretches mixed with black.
+        auto* line = reinterpret_cast<QRgb*>(scaled_.scanLine(y));
+        const uchar* cover = coverage_.constScanLine(y);
+        int x = left;
+        for (int r = rowRuns_[size_t(y)]; r < rowRuns_[size_t(y) + 1]; r += 2) {
+            const int first = std::max(lineRuns_[size_t(r)], x);
+            const int end = std::min(lineRuns_[size_t(r) + 1], right + 1);
+            if (first >= end)
+                continue;
+            std::memcpy(line + x, row_.data() + x, size_t(first - x) * sizeof(QRgb));
+            for (int i = first; i < end; ++i)
+                line[i] = cover[i] == 255 ? ToQRgb(Black) : Darkened(row_[size_t(i)], cover[i]);
+            x = end;
+        }
+        if (x <= right)
+            std::memcpy(line + x, row_.data() + x, size_t(right + 1 - x) * sizeof(QRgb));
+    }
+}
+
 void PageSurface::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -109,6 +196,7 @@ void PageSurface::paintEvent(QPaintEvent* event)
     }
     const double scale = deviceScale();
     const QSize device(int(std::ceil(width() * devicePixelRatioF())), int(std::ceil(height() * devicePixelRatioF())));
+    const bool smoothly = smooth();
     if (scaledAt_ != scale || scaled_.size() != device) {
         scaled_ = QImage(device, QImage::Format_RGB32);
         scaled_.setDevicePixelRatio(devicePixelRatioF());
@@ -116,9 +204,18 @@ void PageSurface::paintEvent(QPaintEvent* event)
         rows_ = pixelMap(device.height(), page.height(), scale);
         scaledAt_ = scale;
         stale_ = page.rect();
+        coverage_ = QImage();
+    }
+    if (smoothly && coverage_.size() != device) {  // a new page, or a new scale
+        coverage_ = OutlineCoverage(page_.outline(), device, {scale, scale});
+        findRuns(coverage_, lineRuns_, rowRuns_);
+        stale_ = page.rect();
     }
     if (!stale_.isEmpty()) {
-        drawScaled(stale_ & page.rect());
+        if (smoothly && coverage_.size() == device)
+            drawSmooth(stale_ & page.rect());
+        else
+            drawScaled(stale_ & page.rect());
         stale_ = QRect();
     }
     painter.drawImage(QPointF(0, 0), scaled_);  // clipped to what needs painting

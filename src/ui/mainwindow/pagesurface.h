@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/linecolours.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -13,8 +15,16 @@ class ColouringPage;
 // coloured and follows its changes; the page itself stays 480 x 400 pixels.
 // On screen it is drawn at the book's scale (times the screen's pixel ratio),
 // each screen pixel showing the page pixel whose middle is nearest, halves
-// going to the even neighbour as the fill rounds: outlines stay black and
-// sharp at every scale, and a click lands on the page pixel under it.
+// going to the even neighbour as the fill rounds, so that a click lands on
+// the page pixel under it.
+//
+// A page that comes with a smooth outline (ColouringPage::outline()) is
+// drawn with it at every scale above 1: the page's colours first, each black
+// pixel in the colour under the line (LineColours), then the outline over
+// them, smoothed, at the screen's own resolution. Where the smooth line and
+// the page's pixels part by a fraction of a pixel, a click still acts on the
+// pixel under it. At scale 1, and for a page without an outline, the pixels
+// are drawn as they are.
 class PageSurface : public QWidget
 {
     Q_OBJECT
@@ -34,14 +44,28 @@ protected:
 
 private:
     double deviceScale() const;
+    // True when the page is drawn with its smooth outline.
+    bool smooth() const;
     // Draws the part of the scaled page that shows `area` of the page.
     void drawScaled(QRect area);
+    // The same with the smooth outline over the colours under the line.
+    void drawSmooth(QRect area);
 
     const ColouringPage& page_;
     QImage scaled_;                         // the page as the screen shows it, in device pixels
     double scaledAt_ = 0;                   // the device scale `scaled_` is drawn at
     std::vector<int> columns_, rows_;       // for each device pixel, the page pixel it shows
     QRect stale_;                           // page pixels changed since `scaled_` was drawn
+    // With a smooth outline: the colours under the line, made once a page is
+    // opened, and how much of each device pixel the outline covers.
+    LineColours lineColours_;
+    std::vector<QRgb> pageRow_;             // one row of the page in the colours under the line
+    QImage coverage_;                       // QImage::Format_Alpha8, the size of `scaled_`
+    // The stretches of each row of `coverage_` that the outline touches:
+    // first and end columns, row y's from lineRuns_[rowRuns_[y]] to before
+    // lineRuns_[rowRuns_[y + 1]].
+    std::vector<int> lineRuns_, rowRuns_;
+    std::vector<QRgb> row_;                 // the same at the device scale
 };
 
 }  // namespace atoz

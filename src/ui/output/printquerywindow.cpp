@@ -1,5 +1,6 @@
 #include "printquerywindow.h"
 
+#include "platform/ui/arrowkeys.h"
 #include "platform/ui/clickable.h"
 #include "platform/ui/controls.h"
 
@@ -15,6 +16,20 @@ constexpr qreal MarginCaptions = 14.25;
 Colour shown(bool chosen)
 {
     return chosen ? Green : LightGrey;
+}
+
+// An option shows its choice in its colour; screen readers hear it as a
+// radio button, checked or not.
+void showOption(QWidget* option, bool chosen)
+{
+    SetTextColour(option, shown(chosen));
+    Clickable::Of(option)->SetChosen(chosen);
+}
+
+void makeOption(QWidget* option, const QString& name)
+{
+    Clickable::Of(option)->SetKind(Clickable::Kind::Option);
+    option->setAccessibleName(name);
 }
 
 }  // namespace
@@ -34,18 +49,21 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     fill_[1] = AddLabel(this, {"FillPageL_1", {2880, 930, 660, 420}, "No", LightGrey, Captions});
     for (int i = 0; i < 2; ++i)
         OnClick(fill_[size_t(i)], this, [this, i] { FillPageL_Click(i); });
+    makeOption(fill_[0], tr("Fill Page: Yes"));
+    makeOption(fill_[1], tr("Fill Page: No"));
 
     // A page on end and a page on its side; their colour shows the choice.
     portraitPage_ = AddBox(this, "Portrait2", {1020, 1830, 375, 555}, LightGrey);
     landscapePage_ = AddBox(this, "Landscape2", {3510, 1800, 615, 375}, LightGrey);
-    portraitPage_->setAccessibleName(QStringLiteral("Portrait"));
-    landscapePage_->setAccessibleName(QStringLiteral("Landscape"));
     portrait_ = AddLabel(this, {"Portrait1", {1530, 1890, 1440, 420}, "Portrait", LightGrey, Captions});
     landscape_ = AddLabel(this, {"Landscape1", {3060, 2280, 1800, 420}, "Landscape", LightGrey, Captions});
-    for (QWidget* control : {portraitPage_, static_cast<QWidget*>(portrait_)})
-        OnClick(control, this, &frmPrintQuery::Portrait1_Click);
-    for (QWidget* control : {landscapePage_, static_cast<QWidget*>(landscape_)})
-        OnClick(control, this, &frmPrintQuery::Landscape1_Click);
+    // Each page and its caption are one option.
+    OnClick(portrait_, this, &frmPrintQuery::Portrait1_Click);
+    JoinButton(portrait_, {portraitPage_}, tr("Portrait"));
+    OnClick(landscape_, this, &frmPrintQuery::Landscape1_Click);
+    JoinButton(landscape_, {landscapePage_}, tr("Landscape"));
+    makeOption(portrait_, tr("Portrait"));
+    makeOption(landscape_, tr("Landscape"));
 
     AddLabel(this, {"Label3", {240, 2970, 1400, 420}, "Margins", LightCyan, Captions});
     const struct
@@ -53,8 +71,13 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
         int left;
         int top;
         const char* caption;
-    } margins[] = {{1650, 3000, "0"}, {2040, 3030, "1/4\""}, {2790, 3030, "1/2\""},
-                   {3570, 3030, "3/4\""}, {4410, 3030, "1\""}, {4890, 3030, "1+1/2\""}};
+        const char* spoken;  // the caption in words, for screen readers
+    } margins[] = {{1650, 3000, "0", QT_TRANSLATE_NOOP("atoz::frmPrintQuery", "Margin: none")},
+                   {2040, 3030, "1/4\"", QT_TRANSLATE_NOOP("atoz::frmPrintQuery", "Margin: a quarter inch")},
+                   {2790, 3030, "1/2\"", QT_TRANSLATE_NOOP("atoz::frmPrintQuery", "Margin: half an inch")},
+                   {3570, 3030, "3/4\"", QT_TRANSLATE_NOOP("atoz::frmPrintQuery", "Margin: three quarters of an inch")},
+                   {4410, 3030, "1\"", QT_TRANSLATE_NOOP("atoz::frmPrintQuery", "Margin: one inch")},
+                   {4890, 3030, "1+1/2\"", QT_TRANSLATE_NOOP("atoz::frmPrintQuery", "Margin: one and a half inches")}};
     static_assert(std::size(margins) == MarginInches.size());
     for (int i = 0; i < int(MarginInches.size()); ++i) {
         const auto& m = margins[i];
@@ -62,15 +85,22 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
         margins_[size_t(i)] = AddLabel(this, {Indexed("Margin", i), {m.left, m.top, width, 420}, m.caption, LightGrey,
                                               MarginCaptions});
         OnClick(margins_[size_t(i)], this, [this, i] { Margin_Click(i); });
+        makeOption(margins_[size_t(i)], tr(m.spoken));
     }
 
     AddLabel(this, {"Label1", {1380, 3840, 1920, 720}, "Print ?", Yellow, 27.75});
     yesCircle_ = AddShape(this, "YesCircle", OutlineShape::Kind::Oval, {3300, 3720, 1425, 1095});
     noCircle_ = AddShape(this, "NoCircle", OutlineShape::Kind::Oval, {4770, 3750, 1425, 1095});
-    OnClick(AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, "YES", Green, 21.75, Bold | Centred}), this,
-            &frmPrintQuery::CmdYes_Click);
-    OnClick(AddLabel(this, {"CmdNo", {4950, 3960, 1065, 600}, "NO", Red, 21.75, Bold | Centred}), this,
-            &frmPrintQuery::CmdNo_Click);
+    QLabel* yes = AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, "YES", Green, 21.75, Bold | Centred});
+    QLabel* no = AddLabel(this, {"CmdNo", {4950, 3960, 1065, 600}, "NO", Red, 21.75, Bold | Centred});
+    OnClick(yes, this, &frmPrintQuery::CmdYes_Click);
+    OnClick(no, this, &frmPrintQuery::CmdNo_Click);
+    // Return prints, wherever the focus is but on NO.
+    SetDefaultButton(this, yes);
+    QList<QWidget*> order{fill_[0], fill_[1], portrait_, landscape_};
+    order.append(QList<QWidget*>(margins_.begin(), margins_.end()));
+    order.append({yes, no});
+    SetTabOrder(order);
 
     showChoices();
 }
@@ -78,13 +108,13 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
 void frmPrintQuery::showChoices()
 {
     SetBackground(portraitPage_, shown(!choices_.landscape));
-    SetTextColour(portrait_, shown(!choices_.landscape));
+    showOption(portrait_, !choices_.landscape);
     SetBackground(landscapePage_, shown(choices_.landscape));
-    SetTextColour(landscape_, shown(choices_.landscape));
-    SetTextColour(fill_[0], shown(choices_.fillPage));
-    SetTextColour(fill_[1], shown(!choices_.fillPage));
+    showOption(landscape_, choices_.landscape);
+    showOption(fill_[0], choices_.fillPage);
+    showOption(fill_[1], !choices_.fillPage);
     for (int i = 0; i < int(margins_.size()); ++i)
-        SetTextColour(margins_[size_t(i)], shown(i == choices_.marginIndex));
+        showOption(margins_[size_t(i)], i == choices_.marginIndex);
 }
 
 void frmPrintQuery::Landscape1_Click()

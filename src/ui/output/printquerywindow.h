@@ -17,7 +17,8 @@ class SettingsStore;
 // printer, and offers three choices, each shown by its one green option:
 // portrait or landscape, fill the page or not, and the margin. YES stores the
 // choices and prints; NO, the close box and Escape print nothing and forget
-// what was changed. A new window for every print.
+// what was changed. Return is YES, unless the focus is on NO; Space chooses
+// the option that has the focus. A new window for every print.
 class frmPrintQuery : public QDialog
 {
     Q_OBJECT

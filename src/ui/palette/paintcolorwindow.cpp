@@ -7,6 +7,9 @@
 
 #include <QLabel>
 
+#include <algorithm>
+#include <vector>
+
 namespace atoz {
 
 frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* owner)
@@ -21,8 +24,8 @@ frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* o
     AddShape(this, "CmdAll2", Kind::Rectangle, {150, 2130, 915, 975});
     AddShape(this, "CmdOK2", Kind::Oval, {180, 3150, 915, 1095});
 
-    OnClick(AddPicture(this, {"CmdCustom1", {90, 150, 915, 915}, "colourdisc", "Mix a colour of your own"}), this,
-            &frmPaintColor::CmdCustom1_Click);
+    QWidget* custom = AddPicture(this, {"CmdCustom1", {90, 150, 915, 915}, "colourdisc", "Mix a colour of your own"});
+    OnClick(custom, this, &frmPaintColor::CmdCustom1_Click);
 
     // Each row: the caption and the clear labels over its outline do the same.
     const struct
@@ -41,15 +44,22 @@ frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* o
         {{"CmdOK4", {150, 3240, 975, 915}, "", Yellow, 12}, &frmPaintColor::CmdOK1_Click},
         {{"CmdOK3", {1270, 3480, 2760, 420}, "Exit Without Changing", Yellow, 12}, &frmPaintColor::CmdOK1_Click},
     };
+    // A row's picture or outline and its labels are one button, named by the
+    // row's caption (its last text), that the keyboard reaches once.
+    std::vector<std::pair<void (frmPaintColor::*)(), QWidget*>> buttons{{&frmPaintColor::CmdCustom1_Click, custom}};
     for (const auto& [row, click] : rows) {
         QLabel* label = AddLabel(this, row);
-        OnClick(label, this, click);
-        // A clear label over an outline is named by its row's caption, the
-        // last text that does the same.
-        if (row.text.isEmpty())
-            for (const auto& [caption, same] : rows)
-                if (same == click && !caption.text.isEmpty())
-                    label->setAccessibleName(caption.text);
+        QString name;
+        for (const auto& [caption, same] : rows)
+            if (same == click && !caption.text.isEmpty())
+                name = caption.text;
+        const auto button = std::find_if(buttons.begin(), buttons.end(), [&](const auto& b) { return b.first == click; });
+        if (button == buttons.end()) {
+            OnClick(label, this, click);
+            buttons.emplace_back(click, label);
+        } else {
+            JoinButton(button->second, {label}, name);
+        }
     }
 }
 

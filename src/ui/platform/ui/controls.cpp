@@ -2,11 +2,14 @@
 
 #include "platform/twips.h"
 #include "platform/ui/cursors.h"
+#include "platform/ui/focusring.h"
 #include "platform/ui/fonts.h"
 
+#include <QLineEdit>
 #include <QPainter>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QStyle>
 #include <QSvgRenderer>
 
 namespace atoz {
@@ -18,6 +21,8 @@ constexpr const char* TwipsPlace = "atozTwips";
 constexpr const char* TwipsFixedSize = "atozFixedTwips";
 constexpr const char* FontPoints = "atozPoints";
 constexpr const char* ShrinkPoints = "atozShrink";  // QPointF: points, smallest points
+constexpr const char* ShrinkSample = "atozShrinkSample";  // an edit box's widest text
+constexpr const char* TextInset = "atozTextInset";  // QPoint: twips clear on the left, on the right
 // The book's scale, on the window that holds it.
 constexpr const char* ScaleProperty = "atozBookScale";
 
@@ -32,6 +37,26 @@ void shrink(QLabel* label, qreal points, qreal smallestPoints)
            && QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width())
         font.setPointSizeF(font.pointSizeF() - step);
     label->setFont(font);
+}
+
+// An edit box's room for its text: inside its frame and the margins Qt
+// keeps around the text and the cursor.
+int textRoom(const QLineEdit* box)
+{
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    return box->contentsRect().width() - 2 * frame - 2 * 2 - 2;
+}
+
+void shrink(QLineEdit* box, qreal points, qreal smallestPoints, const QString& longest)
+{
+    const double scale = BookScaleOf(box);
+    QFont font = box->font();
+    font.setPointSizeF(ScaledPoints(points, scale));
+    const qreal smallest = ScaledPoints(smallestPoints, scale);
+    const qreal step = ScaledPoints(0.25, scale);
+    while (font.pointSizeF() > smallest && QFontMetrics(font).horizontalAdvance(longest) > textRoom(box))
+        font.setPointSizeF(font.pointSizeF() - step);
+    box->setFont(font);
 }
 
 void rescaleOne(QWidget* control)
@@ -49,9 +74,14 @@ void rescaleOne(QWidget* control)
         font.setPointSizeF(ScaledPoints(points.toReal(), scale));
         control->setFont(font);
     }
+    if (const QVariant inset = control->property(TextInset); inset.isValid())
+        control->setContentsMargins(TwipsToPixels(inset.toPoint().x(), scale), 0,
+                                    TwipsToPixels(inset.toPoint().y(), scale), 0);
     const QVariant shrinking = control->property(ShrinkPoints);
     if (auto* label = qobject_cast<QLabel*>(control); label && shrinking.isValid())
         shrink(label, shrinking.toPointF().x(), shrinking.toPointF().y());
+    if (auto* box = qobject_cast<QLineEdit*>(control); box && shrinking.isValid())
+        shrink(box, shrinking.toPointF().x(), shrinking.toPointF().y(), control->property(ShrinkSample).toString());
     RefreshBookCursor(control);
     control->update();
 }
@@ -112,6 +142,20 @@ void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints)
 {
     label->setProperty(ShrinkPoints, QPointF(points, smallestPoints));
     shrink(label, points, smallestPoints);
+}
+
+void ShrinkToFit(QLineEdit* box, qreal points, const QString& longest, qreal smallestPoints)
+{
+    box->setProperty(ShrinkPoints, QPointF(points, smallestPoints));
+    box->setProperty(ShrinkSample, longest);
+    shrink(box, points, smallestPoints, longest);
+}
+
+void SetTextInset(QLabel* label, int leftTwips, int rightTwips)
+{
+    label->setProperty(TextInset, QPoint(leftTwips, rightTwips));
+    const double scale = BookScaleOf(label);
+    label->setContentsMargins(TwipsToPixels(leftTwips, scale), 0, TwipsToPixels(rightTwips, scale), 0);
 }
 
 QLabel* AddLabel(QWidget* parent, const LabelRow& row)
@@ -176,6 +220,10 @@ void SetUpSmallWindow(QWidget* window, const QString& name, const QString& capti
     window->setWindowTitle(caption);
     SetFixedTwipsSize(window, twips);
     SetBackground(window, Black);
+    // As the main window: the focus is the window's until Tab moves it.
+    window->setFocusPolicy(Qt::ClickFocus);
+    window->setFocus();
+    new FocusRing(window);
 }
 
 void PlaceRightOfBar(QWidget* page, int barWidth)

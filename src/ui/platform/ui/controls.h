@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class QLineEdit;
 class QProgressBar;
 class QScrollBar;
 class QSvgRenderer;
@@ -93,7 +94,7 @@ private:
 QLabel* AddLabel(QWidget* parent, const LabelRow& row);
 
 // Sets up one of the book's small windows: its objectName, its caption, its
-// size fixed in twips and its black background.
+// size fixed in twips, its black background and its focus ring.
 void SetUpSmallWindow(QWidget* window, const QString& name, const QString& caption, QSize twips);
 // For a view's resizeEvent: `page` takes the whole of its parent right of the
 // command bar, `barWidth` twips wide.
@@ -125,6 +126,12 @@ OutlineShape* AddShape(QWidget* parent, const QString& name, OutlineShape::Kind 
 // Makes a one-line label's font smaller, down to `smallestPoints`, until its
 // text fits its width: names and printer names of any length stay readable.
 void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints = 7);
+// The same for an edit box, so that `longest` (the widest text it may hold)
+// shows whole, not scrolled.
+void ShrinkToFit(QLineEdit* box, qreal points, const QString& longest, qreal smallestPoints = 5);
+// Keeps a label's text `leftTwips` clear of its left edge, where something
+// stands over it, and `rightTwips` of its right edge, at every scale.
+void SetTextInset(QLabel* label, int leftTwips, int rightTwips = 0);
 Picture* AddPicture(QWidget* parent, const PictureRow& row);
 // A plain box: a panel of one colour.
 QWidget* AddBox(QWidget* parent, const QString& name, QRect twips, Colour background);

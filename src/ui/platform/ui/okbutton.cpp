@@ -13,6 +13,7 @@ QLabel* AddOkButton(QDialog* window, QPoint ring)
     AddShape(window, "OKCircle", OutlineShape::Kind::Oval, {ring.x(), ring.y(), 1425, 1095});
     QLabel* ok = AddLabel(window, {"CmdOK", {ring.x() + 300, ring.y() + 180, 810, 750}, "OK", Green, 24, Bold | Centred});
     OnClick(ok, window, [window] { window->accept(); });
+    SetDefaultButton(window, ok);
     return ok;
 }
 

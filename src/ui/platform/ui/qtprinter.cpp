@@ -1,5 +1,10 @@
 #include "qtprinter.h"
 
+#include "pages/linecolours.h"
+#include "platform/colour.h"
+#include "platform/ui/dialogscale.h"
+
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QPainter>
@@ -65,10 +70,11 @@ void QtPrinter::ChoosePrinter(QWidget* parent)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     // Nothing is printed from here: a setup dialog, with its own words.
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("PrinterDialog", "Printer Setup"));
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
+            ok->setText(QCoreApplication::translate("PrinterDialog", "OK"));
+    ScaleToBook(&dialog);
     if (dialog.exec() == QDialog::Accepted)
         printer_ = std::move(chosen);
 }
@@ -88,7 +94,8 @@ QPointF QtPrinter::DrawingOrigin()
     return printer().pageLayout().paintRect(QPageLayout::Point).topLeft() * TwipsPerPoint;
 }
 
-bool QtPrinter::PrintPicture(const QImage& picture, const QRectF& twips, const QString& documentName)
+bool QtPrinter::PrintPicture(const QImage& picture, const QPainterPath& outline, const QRectF& twips,
+                             const QString& documentName)
 {
     QPrinter& device = printer();
     device.setDocName(documentName);
@@ -96,7 +103,19 @@ bool QtPrinter::PrintPicture(const QImage& picture, const QRectF& twips, const Q
     if (!painter.begin(&device))
         return false;
     const double unitsPerTwip = device.resolution() / 1440.0;
-    painter.drawImage(QRectF(twips.topLeft() * unitsPerTwip, twips.size() * unitsPerTwip), picture);
+    const QRectF place(twips.topLeft() * unitsPerTwip, twips.size() * unitsPerTwip);
+    if (outline.isEmpty() || picture.isNull()) {
+        painter.drawImage(place, picture);
+    } else {
+        // The colours as the page's pixels, the outline over them as a path:
+        // the printer draws it at its own resolution (a PDF keeps it as
+        // curves).
+        painter.drawImage(place, ColoursUnderLine(picture));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(place.topLeft());
+        painter.scale(place.width() / picture.width(), place.height() / picture.height());
+        painter.fillPath(outline, QColor(ToQRgb(Black)));
+    }
     return painter.end() && device.printerState() != QPrinter::Error;
 }
 

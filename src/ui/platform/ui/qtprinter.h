@@ -24,7 +24,8 @@ public:
     void ChoosePrinter(QWidget* parent) override;
     void SetOrientation(bool landscape) override;
     QSizeF PageSize() override;
-    bool PrintPicture(const QImage& picture, const QRectF& twips, const QString& documentName) override;
+    bool PrintPicture(const QImage& picture, const QPainterPath& outline, const QRectF& twips,
+                      const QString& documentName) override;
 
     // The drawing origin on the sheet, in twips from its top-left corner.
     QPointF DrawingOrigin();
