@@ -334,9 +334,9 @@ private slots:
             });
             QWidget* book = &book_->window();
             if (dialog == "file save error")
-                services.messages.Inform(book, SaveErrorTitle, SaveErrorText);
+                services.messages.Inform(book, SaveErrorTitle(), SaveErrorText());
             else if (dialog == "no printer")
-                services.messages.Inform(book, PrintProblemTitle, NoPrinterText());
+                services.messages.Inform(book, PrintProblemTitle(), NoPrinterText());
             else if (dialog == "colours")
                 services.colours.ChooseColour(book, 255);
             else if (dialog == "save")

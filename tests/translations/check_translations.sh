@@ -6,15 +6,19 @@
 set -uo pipefail
 lupdate=$1
 tree=$(cd "$(dirname "$0")/../../translations" && pwd)
-fresh=$(mktemp -d "${TMPDIR:-/tmp}/atoz-translations.XXXXXX")
-trap 'rm -rf "$fresh"' EXIT
+work=$(mktemp -d "${TMPDIR:-/tmp}/atoz-translations.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+# The fresh copies in a folder of their own: what diff writes must not be
+# among what it compares.
+fresh=$work/ts
+mkdir "$fresh"
 bash "$tree/lupdate.sh" "$lupdate" "$fresh" || { echo "FAIL: lupdate did not run"; exit 1; }
 status=0
-if ! diff -ru "$tree" "$fresh" --exclude=lupdate.sh >"$fresh/changes"; then
+if ! diff -ru "$tree" "$fresh" --exclude=lupdate.sh >"$work/changes"; then
     echo "FAIL: the translations are not up to date with the code; run"
     echo "  cmake --build build --target update_translations"
     echo "and translate what it adds:"
-    grep '^[-+] ' "$fresh/changes" | grep -v '^+++\|^---' | head -n 40
+    grep '^[-+] ' "$work/changes" | grep -v '^+++\|^---' | head -n 40
     status=1
 fi
 for file in "$tree"/atoz_*.ts; do

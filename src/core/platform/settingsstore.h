@@ -2,6 +2,7 @@
 
 #include "platform/adultlocks.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -15,14 +16,19 @@ class QSettings;
 
 namespace atoz {
 
-// Said once a run, for a parent, when the settings cannot be written.
-inline const QString SettingsErrorTitle = QStringLiteral("Settings Not Saved");
+// Said once a run, for a parent, when the settings cannot be written; in
+// the language the book speaks.
+inline QString SettingsErrorTitle()
+{
+    return QCoreApplication::translate("Settings", "Settings Not Saved");
+}
 inline QString SettingsErrorText(const QString& file)
 {
-    return QStringLiteral("The book could not save its settings in this file:\n%1\n\n"
-                          "The paint colors, names and print choices you change work until the book is closed, "
-                          "but they will be forgotten after that. Check that the file can be written and that "
-                          "the disk is not full.")
+    return QCoreApplication::translate("Settings",
+                                       "The book could not save its settings in this file:\n%1\n\n"
+                                       "The paint colors, names and print choices you change work until the book "
+                                       "is closed, but they will be forgotten after that. Check that the file can "
+                                       "be written and that the disk is not full.")
         .arg(file);
 }
 

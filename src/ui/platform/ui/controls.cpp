@@ -178,7 +178,7 @@ Picture* AddPicture(QWidget* parent, const PictureRow& row)
     auto* picture = new Picture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.picture)), parent);
     picture->setObjectName(row.name);
     PlaceInTwips(picture, row.place);
-    picture->setToolTip(QString::fromUtf8(row.toolTip));
+    picture->setToolTip(row.toolTip);
     picture->setAccessibleName(picture->toolTip());
     if (picture->toolTip().isEmpty())
         picture->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -49,7 +49,7 @@ struct PictureRow
     QString name;         // objectName, e.g. "UserCmdOpenPic"
     QRect place;          // twips, relative to the parent
     const char* picture;  // an SVG under :/icons, without ".svg"
-    const char* toolTip;  // what the picture does, for a parent's mouse; none: a
+    QString toolTip;      // what the picture does, for a parent's mouse; none: a
                           // decoration that the mouse passes through
 };
 
