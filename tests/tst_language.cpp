@@ -1,3 +1,4 @@
+#include "folders/foldernames.h"
 #include "folders/namewindow.h"
 #include "folders/progresswindow.h"
 #include "info/aboutwindow.h"
@@ -5,9 +6,11 @@
 #include "info/infowindow.h"
 #include "info/webwindow.h"
 #include "output/printquerywindow.h"
+#include "output/savefile.h"
 #include "palette/paintcolorwindow.h"
 #include "platform/language.h"
 #include "platform/twips.h"
+#include "platform/ui/browser.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/focusring.h"
 #include "support/testsupport.h"
@@ -52,7 +55,9 @@ QRect inkOf(const QWidget* control, const QString& text, int flags)
     {
         QPainter painter(&canvas);
         painter.setFont(control->font());
-        painter.drawText(box.translated(room - box.left(), room - box.top()), flags, text);
+        // Unclipped: QPainter keeps text to the box it is given, and what
+        // it cuts off is what is wrong.
+        painter.drawText(box.translated(room - box.left(), room - box.top()), flags | Qt::TextDontClip, text);
     }
     QRect ink;
     for (int y = 0; y < canvas.height(); ++y) {
@@ -106,6 +111,10 @@ QStringList troubleUnder(const QWidget* root)
         const QRect ink = inkOf(control, text, flags).adjusted(overhang, overhang, -overhang, -overhang);
         if (!control->geometry().contains(ink))
             trouble.append(name + QStringLiteral(": does not fit its box"));
+        // A label placed after another one's text may stand partly outside
+        // its window.
+        if (!control->parentWidget()->rect().contains(ink))
+            trouble.append(name + QStringLiteral(": runs out of its window"));
         texts.push_back({control, name, ink});
     }
     for (const Text& text : texts) {
@@ -175,6 +184,10 @@ private slots:
         QFETCH(QString, language);
         QFETCH(double, scale);
         const Speaking speaking(language);
+        // Translations the book does more with than show: a copy's default
+        // name shows whole in a names box, a file type keeps its pattern.
+        QVERIFY(FolderNames::DefaultName().size() <= FolderNames::MaxLength);
+        QCOMPARE(SaveFileFilters().replaceInStrings(QRegularExpression(".*\\("), "("), QStringList({"(*.bmp)", "(*.png)"}));
         test::Book book(scale);
         frmRezivIdod& window = book.window();
         QStringList trouble;
@@ -191,8 +204,19 @@ private slots:
             [&] { return new frmAbout(&window); },
             [&] { return new frmBooks(&window); },
             [&] { return new frmInfo(&window); },
-            [&] { return new frmProgressForm(&window); },
+            [&] {
+                auto* progress = new frmProgressForm(&window);
+                progress->HeaderText()->setText(QCoreApplication::translate("atoz::ContentsView", "Loading Pages ..."));
+                return progress;
+            },
             [&] { return new frmWeb(book.services.browsers, &window); },
+            [&] {  // the web window's page where no browser is built in
+                Browser* link = CreateBrowserLink(nullptr);
+                SetBookScale(link, scale);
+                link->resize(TwipsSize(8430, 4635, scale));
+                link->Navigate(QUrl("https://www.larkvale.example/"));
+                return link;
+            },
         };
         for (const auto& make : windows) {
             std::unique_ptr<QWidget> shown(make());
