@@ -18,6 +18,7 @@ namespace {
 
 constexpr qreal TileNamePoints = 12;
 constexpr qreal NameSmallestPoints = 6;  // every name of 10 letters fits
+constexpr qreal CaptionSmallestPoints = 10;
 constexpr int TileWidth = 1365;
 constexpr int TileHeight = 1635;
 constexpr QPoint TilePlaces[FolderCount] = {
@@ -120,8 +121,12 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
     for (const auto& command : commands) {
         Picture* picture = AddPicture(bar, command.picture);
         std::vector<QWidget*> parts;
+        std::vector<QLabel*> lines;
         for (const LabelRow& row : command.labels)
-            parts.push_back(AddLabel(bar, row));
+            parts.push_back(lines.emplace_back(AddLabel(bar, row)));
+        // A language whose word is longer than the bar is wide says the
+        // whole command a little smaller.
+        ShrinkTogether(lines, command.labels.front().points, CaptionSmallestPoints);
         if (!shown(command.click)) {
             picture->hide();
             for (QWidget* part : parts)
