@@ -5,148 +5,148 @@
     <name>BrowserLink</name>
     <message>
         <source>Open it in my web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri nel mio browser</translation>
     </message>
 </context>
 <context>
     <name>ColourDialog</name>
     <message>
         <source>Choose a Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un colore</translation>
     </message>
 </context>
 <context>
     <name>ColourName</name>
     <message>
         <source>pink</source>
-        <translation type="unfinished"></translation>
+        <translation>rosa</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rosso</translation>
     </message>
     <message>
         <source>dark red</source>
-        <translation type="unfinished"></translation>
+        <translation>rosso scuro</translation>
     </message>
     <message>
         <source>peach</source>
-        <translation type="unfinished"></translation>
+        <translation>arancione chiaro</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>arancione</translation>
     </message>
     <message>
         <source>brown</source>
-        <translation type="unfinished"></translation>
+        <translation>marrone</translation>
     </message>
     <message>
         <source>light yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>giallo chiaro</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>giallo</translation>
     </message>
     <message>
         <source>olive</source>
-        <translation type="unfinished"></translation>
+        <translation>verde oliva</translation>
     </message>
     <message>
         <source>light green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde chiaro</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>dark green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde scuro</translation>
     </message>
     <message>
         <source>light turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>turchese chiaro</translation>
     </message>
     <message>
         <source>turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>turchese</translation>
     </message>
     <message>
         <source>dark turquoise</source>
-        <translation type="unfinished"></translation>
+        <translation>turchese scuro</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azzurro</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blu</translation>
     </message>
     <message>
         <source>dark blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blu scuro</translation>
     </message>
     <message>
         <source>lilac</source>
-        <translation type="unfinished"></translation>
+        <translation>lilla</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>viola</translation>
     </message>
     <message>
         <source>dark purple</source>
-        <translation type="unfinished"></translation>
+        <translation>viola scuro</translation>
     </message>
     <message>
         <source>light pink</source>
-        <translation type="unfinished"></translation>
+        <translation>rosa chiaro</translation>
     </message>
     <message>
         <source>magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>fucsia</translation>
     </message>
     <message>
         <source>plum</source>
-        <translation type="unfinished"></translation>
+        <translation>prugna</translation>
     </message>
     <message>
         <source>dark pink</source>
-        <translation type="unfinished"></translation>
+        <translation>rosa scuro</translation>
     </message>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>nero</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>bianco</translation>
     </message>
     <message>
         <source>dark grey</source>
-        <translation type="unfinished"></translation>
+        <translation>grigio scuro</translation>
     </message>
     <message>
         <source>light grey</source>
-        <translation type="unfinished"></translation>
+        <translation>grigio chiaro</translation>
     </message>
     <message>
         <source>grey</source>
-        <translation type="unfinished"></translation>
+        <translation>grigio</translation>
     </message>
     <message>
         <source>light brown</source>
-        <translation type="unfinished"></translation>
+        <translation>marrone chiaro</translation>
     </message>
 </context>
 <context>
     <name>FileDialog</name>
     <message>
         <source>Save Your Coloring Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il tuo disegno</translation>
     </message>
 </context>
 <context>
@@ -154,452 +154,461 @@
     <message>
         <source>Copyright © %1 %2
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 %2
+Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>The Vorlane Pattern Maker is the drawing program we use to make our coloring pages. It turns a big, simple picture into lots of small shapes, each one just right for a young artist to fill with color.
 
 To find out more about our books and programs, come and visit us at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Vorlane Pattern Maker è il programma di disegno che usiamo per creare i nostri disegni da colorare. Trasforma un disegno grande e semplice in tante piccole forme, ognuna perfetta da riempire di colore per un piccolo artista.
+
+Per scoprire di più sui nostri libri e programmi, vieni a trovarci su %1.</translation>
     </message>
     <message>
         <source>Vorlane Coloring Books and the Vorlane Pattern Maker
 are trademarks of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlane Coloring Books e il Vorlane Pattern Maker
+sono marchi di %1.</translation>
     </message>
     <message>
         <source>Every picture in this book is yours to color! Print as many copies as you like for your family, your classroom or a birthday party, and color them again and again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni disegno di questo libro è tuo da colorare! Stampane tutte le copie che vuoi per la tua famiglia, la tua classe o una festa di compleanno, e colorale ancora e ancora.</translation>
     </message>
     <message>
         <source>Please do not sell the pictures or copy them into other books or programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per favore, non vendere i disegni e non copiarli in altri libri o programmi.</translation>
     </message>
 </context>
 <context>
     <name>OkButton</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>PrinterDialog</name>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la stampante</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>There is no printer set up on this computer yet, so the page cannot be printed.
 
 A parent can add a printer in the desktop&apos;s printer settings (often under Settings, then Printers). After that, the book offers it the next time you print, with no need to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su questo computer non c&apos;è ancora nessuna stampante, quindi la pagina non si può stampare.
+
+Un adulto può aggiungere una stampante nelle impostazioni delle stampanti del desktop (spesso in Impostazioni, poi Stampanti). Dopo, il libro la proporrà la prossima volta che stampi, senza bisogno di riaprirlo.</translation>
     </message>
     <message>
         <source>The printer did not take the page. Please check that it is switched on and has paper, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante non ha preso la pagina. Controlla che sia accesa e che abbia la carta, poi riprova.</translation>
     </message>
 </context>
 <context>
     <name>SaveFile</name>
     <message>
         <source>File Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di salvataggio</translation>
     </message>
     <message>
         <source>Your coloring page was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo disegno non è stato salvato.</translation>
     </message>
     <message>
         <source>Bitmap (*.bmp)</source>
         <extracomment>A file type in the save dialog; keep &quot;(*.bmp)&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine bitmap (*.bmp)</translation>
     </message>
     <message>
         <source>PNG picture (*.png)</source>
         <extracomment>A file type in the save dialog; keep &quot;(*.png)&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Immagine PNG (*.png)</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Settings Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni non salvate</translation>
     </message>
     <message>
         <source>The book could not save its settings in this file:
 %1
 
 The paint colors, names and print choices you change work until the book is closed, but they will be forgotten after that. Check that the file can be written and that the disk is not full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il libro non è riuscito a salvare le sue impostazioni in questo file:
+%1
+
+I colori, i nomi e le scelte di stampa che cambi valgono finché il libro resta aperto, ma poi verranno dimenticati. Controlla che il file si possa scrivere e che il disco non sia pieno.</translation>
     </message>
 </context>
 <context>
     <name>atoz::ColouringView</name>
     <message>
         <source>Keep this page in my book</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni questa pagina nel mio libro</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save the page as a picture file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la pagina come immagine</translation>
     </message>
     <message>
         <source>Print the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la pagina</translation>
     </message>
     <message>
         <source>Take back the last colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Togli l&apos;ultimo colore</translation>
     </message>
     <message>
         <source>Change the colour of the chosen paint</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia il colore scelto</translation>
     </message>
     <message>
         <source>About this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su questa pagina</translation>
     </message>
 </context>
 <context>
     <name>atoz::ContentsView</name>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Loading Pages ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sto caricando le pagine ...</translation>
     </message>
 </context>
 <context>
     <name>atoz::FolderNames</name>
     <message>
         <source>Copy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Album %1</translation>
     </message>
     <message>
         <source>Copy %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Album %1, %2</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuo nome</translation>
     </message>
 </context>
 <context>
     <name>atoz::HomeView</name>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro</translation>
     </message>
     <message>
         <source>Click your mouse button on a square to begin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic su un quadrato per iniziare.</translation>
     </message>
     <message>
         <source>Close the book</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi il libro</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Open the first copy of the book</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il primo album</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Write the children&apos;s names on the copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi i nomi dei bambini sugli album</translation>
     </message>
     <message>
         <source>Your</source>
         <comment>first line of &quot;Your Name&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo</translation>
     </message>
     <message>
         <source>Name</source>
         <comment>second line of &quot;Your Name&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>nome</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo nome</translation>
     </message>
     <message>
         <source>Choose the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli la stampante</translation>
     </message>
     <message>
         <source>Printer</source>
         <comment>first line of &quot;Printer Setup&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>Imposta</translation>
     </message>
     <message>
         <source>Setup</source>
         <comment>second line of &quot;Printer Setup&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>stampa</translation>
     </message>
     <message>
         <source>Printer Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta stampa</translation>
     </message>
     <message>
         <source>More coloring books</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri libri da colorare</translation>
     </message>
     <message>
         <source>More</source>
         <comment>first line of &quot;More Books&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>Altri</translation>
     </message>
     <message>
         <source>Books</source>
         <comment>second line of &quot;More Books&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>libri</translation>
     </message>
     <message>
         <source>More Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri libri</translation>
     </message>
     <message>
         <source>About this book</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su questo libro</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source># %1</source>
         <comment>the book&apos;s number, under &quot;Book&quot;</comment>
-        <translation type="unfinished"></translation>
+        <translation>N. %1</translation>
     </message>
 </context>
 <context>
     <name>atoz::PageSurface</name>
     <message>
         <source>The page: click inside an area to colour it</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina: fai clic dentro una zona per colorarla</translation>
     </message>
 </context>
 <context>
     <name>atoz::PageThumbnail</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1</translation>
     </message>
 </context>
 <context>
     <name>atoz::frmAbout</name>
     <message>
         <source>The Vorlane Pattern Maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Vorlane Pattern Maker</translation>
     </message>
     <message>
         <source>All patterns in the Vorlane Coloring Books were created with the Vorlane Pattern Maker by %1.  </source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i disegni dei Vorlane Coloring Books sono stati creati con il Vorlane Pattern Maker di %1.</translation>
     </message>
 </context>
 <context>
     <name>atoz::frmBooks</name>
     <message>
         <source>offer hours of fun and creativity</source>
-        <translation type="unfinished"></translation>
+        <translation>offrono ore di divertimento</translation>
     </message>
     <message>
         <source>for young artists.  Each picture may be printed then colored by hand or color each picture using your PC and our paint palette.</source>
-        <translation type="unfinished"></translation>
+        <translation>e creatività ai giovani artisti. Ogni disegno si può stampare e colorare a mano, oppure colorare al computer con la nostra tavolozza.</translation>
     </message>
     <message>
         <source>With Book Themes</source>
-        <translation type="unfinished"></translation>
+        <translation>Con temi</translation>
     </message>
     <message>
         <source>covering animals, automobiles, flowers, planes, </source>
-        <translation type="unfinished"></translation>
+        <translation>come animali, automobili, fiori, aerei, </translation>
     </message>
     <message>
         <source>scenic sites, and wildlife, every young artist&apos;s imagination is sure to come to life.</source>
-        <translation type="unfinished"></translation>
+        <translation>paesaggi e animali selvatici, la fantasia di ogni giovane artista prende vita di sicuro.</translation>
     </message>
     <message>
         <source>Our coloring books make </source>
-        <translation type="unfinished"></translation>
+        <translation>I nostri libri da colorare sono </translation>
     </message>
     <message>
         <source>Great Gifts And Party Prizes</source>
-        <translation type="unfinished"></translation>
+        <translation>ottimi regali e premi per le feste</translation>
     </message>
     <message>
         <source>at an affordable price.</source>
-        <translation type="unfinished"></translation>
+        <translation>a un prezzo conveniente.</translation>
     </message>
     <message>
         <source>Easy to buy, just visit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Facili da comprare, basta visitare...</translation>
     </message>
 </context>
 <context>
     <name>atoz::frmName</name>
     <message>
         <source>There are 8 copies of the coloring pages.  Add your name to the ones that you color.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono 8 album da colorare. Scrivi il tuo nome su quelli che colori.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Name of copy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome dell&apos;album %1</translation>
     </message>
     <message>
         <source>Maximum of 10 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Massimo 10 lettere</translation>
     </message>
 </context>
 <context>
     <name>atoz::frmPaintColor</name>
     <message>
         <source>Mix a colour of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Mescola un colore tutto tuo</translation>
     </message>
     <message>
         <source>Select Custom Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un tuo colore</translation>
     </message>
     <message>
         <source>Restore Default Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore iniziale</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti</translation>
     </message>
     <message>
         <source>Restore All Default Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i colori iniziali</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Exit Without Changing</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci senza cambiare</translation>
     </message>
 </context>
 <context>
     <name>atoz::frmPrintQuery</name>
     <message>
         <source>Coloring Page Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il disegno</translation>
     </message>
     <message>
         <source>Fill Page ?</source>
-        <translation type="unfinished"></translation>
+        <translation>In grande?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Fill Page: Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>In grande: sì</translation>
     </message>
     <message>
         <source>Fill Page: No</source>
-        <translation type="unfinished"></translation>
+        <translation>In grande: no</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Orizzontale</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Margini</translation>
     </message>
     <message>
         <source>Margin: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine: nessuno</translation>
     </message>
     <message>
         <source>Margin: a quarter inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine: un quarto di pollice</translation>
     </message>
     <message>
         <source>Margin: half an inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine: mezzo pollice</translation>
     </message>
     <message>
         <source>Margin: three quarters of an inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine: tre quarti di pollice</translation>
     </message>
     <message>
         <source>Margin: one inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine: un pollice</translation>
     </message>
     <message>
         <source>Margin: one and a half inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Margine: un pollice e mezzo</translation>
     </message>
     <message>
         <source>Print ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampo?</translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>SÌ</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
 </context>
 <context>
     <name>atoz::frmRezivIdod</name>
     <message>
         <source>Book %1: A to Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro %1: dalla A alla Z</translation>
     </message>
     <message>
         <source>A to Z, page %1</source>
         <extracomment>The print job&apos;s name in the printer&apos;s queue</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dalla A alla Z, pagina %1</translation>
     </message>
 </context>
 </TS>
