@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <QtTest>
 
@@ -169,6 +170,35 @@ private slots:
         QFETCH(QString, setting);
         QFETCH(QStringList, system);
         QTEST(ChooseLanguage(option, setting, system, {"de", "fr", "es", "it", "nl", "pt", "pl", "sv"}), "language");
+    }
+
+    // Qt's own dialogs follow the book, in the region its translation is
+    // written for; where Qt's catalogue for that region is an older one
+    // without the standard buttons, another region's gives them.
+    void qtDialogsFollow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("save");    // the file dialog's button
+        QTest::addColumn<QString>("cancel");  // a standard button
+        QTest::newRow("German") << "de" << "de_DE" << "S&peichern" << "Abbrechen";
+        QTest::newRow("Portugal's Portuguese") << "pt" << "pt_PT" << "&Gravar" << "Cancelar";
+    }
+    void qtDialogsFollow()
+    {
+        QFETCH(QString, language);
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qt_" + language + ".qm")
+            && QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).entryList({"qt_" + language + "_*"}).isEmpty())
+            QSKIP("needs Qt's translations (qt6-translations-l10n)");
+        SpeakLanguage(language);
+        const auto spoken = [](const char* context, const char* text) {
+            return QCoreApplication::translate(context, text);
+        };
+        QTEST(QLocale().name(), "locale");
+        QTEST(spoken("QFileDialog", "&Save"), "save");
+        QTEST(spoken("QPlatformTheme", "Cancel"), "cancel");
+        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+        QLocale::setDefault(QLocale::system());
     }
 
     void textsFit_data()

@@ -59,24 +59,41 @@ void SpeakLanguage(const QString& language)
 {
     if (language == QLatin1String(English) || !QCoreApplication::instance())
         return;
-    // The region follows the system's where it speaks the same language, so
-    // that Qt finds its own translation for Portugal's Portuguese as for
-    // Brazil's.
+    // The region is the system's where it speaks the same language, else the
+    // one the book's translation is written for (Portugal's Portuguese, not
+    // Brazil's, which Qt takes for "pt").
+    auto* book = new QTranslator(QCoreApplication::instance());
     QLocale locale(language);
+    if (book->load(QLatin1String(TranslationPrefix) + language, QStringLiteral(":/i18n"))) {
+        QCoreApplication::installTranslator(book);
+        if (languageOf(book->language()) == language)
+            locale = QLocale(book->language());
+    }
     const QLocale system = QLocale::system();
     if (languageOf(system.name()) == language)
         locale = system;
     QLocale::setDefault(locale);
 
-    auto* book = new QTranslator(QCoreApplication::instance());
-    if (book->load(QLatin1String(TranslationPrefix) + language, QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(book);
     // Qt's catalogue for the language: qt_<language> gathers Qt's parts, or
     // holds them itself for a language whose parts Qt no longer keeps apart.
+    // Where Qt has one for another region too, that one answers what the
+    // region's own leaves out: an older catalogue may lack the words of
+    // Qt's standard buttons, which are the same in both.
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QStringList regions =
+        QDir(qtTranslations).entryList({QStringLiteral("qt_%1_*.qm").arg(language)}, QDir::Files, QDir::Name);
+    for (const QString& region : regions) {
+        auto* other = new QTranslator(QCoreApplication::instance());
+        if (region.section(u'.', 0, 0).mid(3) != locale.name() && other->load(region, qtTranslations))
+            QCoreApplication::installTranslator(other);
+        else
+            delete other;
+    }
     auto* qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(locale, QStringLiteral("qt"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(locale, QStringLiteral("qt"), QStringLiteral("_"), qtTranslations))
         QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
 }
 
 }  // namespace atoz
