@@ -25,6 +25,7 @@
 
 #include <cmath>
 #include <functional>
+#include <optional>
 
 using namespace atoz;
 
@@ -199,6 +200,22 @@ private slots:
         QTEST(spoken("QPlatformTheme", "Cancel"), "cancel");
         qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
         QLocale::setDefault(QLocale::system());
+    }
+
+    // A copy nobody named keeps no name in the settings, whatever language
+    // showed it the default: the names window closed in German writes none,
+    // and the next run, in French, says the French default.
+    void untouchedNamesFollowTheLanguage()
+    {
+        std::optional<Speaking> speaking(std::in_place, "de");
+        test::Book book;
+        test::WhenModal<frmName>([](frmName* window) { test::Click(window, "CmdOK"); });
+        book.Click("UserCmdNamePic");
+        for (int i = 0; i < FolderCount; ++i)
+            QVERIFY(!book.settings.Setting(FolderNames::Section, FolderNames::SettingsKey(i)));
+        speaking.emplace("fr");
+        book.Start();
+        QCOMPARE(book.Find<QLabel>("OpenFolderNumber_0")->text(), QString("Ton nom"));
     }
 
     void textsFit_data()

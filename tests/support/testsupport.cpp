@@ -198,6 +198,11 @@ QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString&
     env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
     // The system-wide settings a test puts there, and never the machine's.
     env.insert("XDG_CONFIG_DIRS", home.filePath("xdg"));
+    // The book speaks English, whatever the machine's language, unless a
+    // test says otherwise.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(name);
+    env.insert("LANG", "C.UTF-8");
     if (env.contains("ASAN_OPTIONS"))
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + u':' + asanOptions);
     return env;
@@ -239,6 +244,8 @@ QProcess& RealBook::Start(const QStringList& arguments)
     QProcessEnvironment env = ProgramEnvironment(home, "strict_string_checks=0");
     env.insert("DISPLAY", display);
     env.insert("QT_QPA_PLATFORM", "xcb");
+    for (auto setting = environment.cbegin(); setting != environment.cend(); ++setting)
+        env.insert(setting.key(), setting.value());
     QProcess& program = *programs_.emplace_back(std::make_unique<QProcess>());
     program.setProcessEnvironment(env);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
