@@ -89,8 +89,11 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
         makeOption(margins_[size_t(i)], tr(m.spoken));
     }
 
-    // The question is one word in most languages, and a long one in some.
-    ShrinkToFit(AddLabel(this, {"Label1", {1380, 3840, 1920, 720}, tr("Print ?"), Yellow, Question}), Question, 18);
+    // The question is one word in most languages, and a long one in some: it
+    // grows no closer to YES's ring than the English one stands.
+    QLabel* question = AddLabel(this, {"Label1", {1380, 3840, 1920, 720}, tr("Print ?"), Yellow, Question});
+    SetTextInset(question, 0, 120);
+    ShrinkToFit(question, Question, 18);
     yesCircle_ = AddShape(this, "YesCircle", OutlineShape::Kind::Oval, {3300, 3720, 1425, 1095});
     noCircle_ = AddShape(this, "NoCircle", OutlineShape::Kind::Oval, {4770, 3750, 1425, 1095});
     QLabel* yes = AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, tr("YES"), Green, 21.75, Bold | Centred});
