@@ -1,8 +1,10 @@
 #include "folders/foldermodel.h"
+#include "folders/folderpage.h"
 #include "folders/foldernames.h"
 #include "folders/folderstore.h"
 #include "pages/contentsgrid.h"
 #include "pages/pagelibrary.h"
+#include "pages/pageoutline.h"
 #include "platform/picture.h"
 #include "platform/twips.h"
 #include "support/testsupport.h"
@@ -184,15 +186,17 @@ private slots:
 
     // The open copy keeps each page in the form it came in, or the smallest
     // that holds every colour, and gives back exactly the page it read. Only
-    // the page being coloured is a full 32-bit picture.
+    // the page being coloured is a full 32-bit picture. Its thumbnail is kept
+    // as greys, or without the byte no pixel uses, each pixel as drawn.
     void pagesAreKeptCompact_data()
     {
         QTest::addColumn<QString>("stored");  // what lies in the page's file
         QTest::addColumn<int>("bitsPerPixel");
-        QTest::newRow("library page") << "" << 1;
-        QTest::newRow("coloured page") << "coloured" << 8;
-        QTest::newRow("8-bit bitmap") << "indexed" << 8;
-        QTest::newRow("more than 256 colours") << "many" << 24;
+        QTest::addColumn<int>("thumbnailBits");
+        QTest::newRow("library page") << "" << 1 << 8;
+        QTest::newRow("coloured page") << "coloured" << 8 << 24;
+        QTest::newRow("8-bit bitmap") << "indexed" << 8 << 8;
+        QTest::newRow("more than 256 colours") << "many" << 24 << 24;
     }
     void pagesAreKeptCompact()
     {
@@ -202,8 +206,9 @@ private slots:
         QImage page = LoadPagePicture(4);
         if (stored == "coloured")
             page = test::ColouredPage(4, 255);
-        for (int x = 0; x < page.width() && stored == "many"; ++x)
-            page.setPixel(x, 0, qRgb(x % 256, x / 256, 9));
+        for (int y = 190; y < 210 && stored == "many"; ++y)
+            for (int x = 0; x < page.width(); ++x)
+                page.setPixel(x, y, qRgb(x % 256, x / 256, y));
         if (stored == "indexed")
             QVERIFY(page.convertToFormat(QImage::Format_Indexed8).save(model.store().FolderPageFileName(3, 4), "BMP"));
         else if (!stored.isEmpty())
@@ -212,6 +217,10 @@ private slots:
         model.LoadFolderPages(3);
         QTEST(model.CompactPage(4).depth(), "bitsPerPixel");
         QCOMPARE(model.page(4), page);
+        const QImage& thumbnail = model.Thumbnail(4);
+        QTEST(thumbnail.depth(), "thumbnailBits");
+        QCOMPARE(thumbnail.convertToFormat(QImage::Format_RGB32),
+                 ThumbnailOf(page, thumbnail.size(), 1, nullptr, OutlineFor(page, 4)));
         model.OpenPage(4);
         QCOMPARE(model.colouringPage().image().format(), QImage::Format_RGB32);
         QCOMPARE(model.colouringPage().image(), page);

@@ -24,6 +24,9 @@
 #ifdef ATOZ_DBUS
 #include <QDBusConnection>
 #endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #ifdef ATOZ_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -68,6 +71,14 @@ bool SessionBusNamed()
 
 int main(int argc, char* argv[])
 {
+#ifdef __GLIBC__
+    // Large pictures (a part of the page drawn for the screen, a copy's pages
+    // while they load) are made and let go again and again. Given back to
+    // the system as they go, they leave nothing in the book's memory; glibc
+    // would otherwise take the first one let go as the measure for what it
+    // keeps from then on.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Vorlane Coloring Books, book 2: A to Z"));
     parser.addHelpOption();
