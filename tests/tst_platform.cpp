@@ -20,6 +20,7 @@
 #include <thread>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace atoz;
 
@@ -117,7 +118,11 @@ class PlatformTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        ::umask(022);
+    }
 
     void settingsRoundTrip_data()
     {
@@ -329,6 +334,39 @@ private slots:
             QCOMPARE(QFileInfo(path).permissions(), permissions);
         QCOMPARE(ReadFile(notes) == "notes", !(saved && existing == "link to file"));
         QCOMPARE(QDir(dir.path()).entryList({"*.atoz-*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Pages and chosen files the book writes are their owner's to read and
+    // write, and never executable, setuid, setgid or sticky: a new file as
+    // the umask (022 here) says, a replaced page within that, a chosen file
+    // as it was within 0666.
+    void writtenFilesAreTheirOwners_data()
+    {
+        QTest::addColumn<int>("before");  // -1: no file
+        QTest::addColumn<bool>("chosen");
+        QTest::addColumn<int>("after");
+        QTest::newRow("new page") << -1 << false << 0644;
+        QTest::newRow("page nobody could read") << 0000 << false << 0600;
+        QTest::newRow("page with every bit") << 07777 << false << 0644;
+        QTest::newRow("page for the group") << 0640 << false << 0640;
+        QTest::newRow("shared page") << 0664 << false << 0644;
+        QTest::newRow("shared chosen file") << 0664 << true << 0664;
+        QTest::newRow("executable chosen file") << 04755 << true << 0644;
+    }
+    void writtenFilesAreTheirOwners()
+    {
+        QFETCH(int, before);
+        QFETCH(bool, chosen);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.BMP");
+        if (before >= 0) {
+            WriteFile(path, "earlier");
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(before)), 0);
+        }
+        QVERIFY(SavePicture(test::ColouredPage(1, 255), path, "BMP", chosen ? SaveTarget::ChosenFile : SaveTarget::Page));
+        struct stat status = {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+        QTEST(int(status.st_mode & 07777), "after");
     }
 
     // Where a run keeps its pages, and which pages an older run left beside
