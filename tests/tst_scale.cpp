@@ -76,6 +76,33 @@ private slots:
         QTEST(FittingScale(logical, frame, {frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight}), "scale");
     }
 
+    // A parent's scale that does not fit the screen (a remembered 3, or
+    // --scale 1000) is cut to the largest that fits, and standard error says
+    // so once. The offscreen screen is 800 x 600: 1.25 fits.
+    void chosenScaleIsCutToTheScreen_data()
+    {
+        QTest::addColumn<double>("chosen");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("fits") << 1.0 << 1.0;
+        QTest::newRow("remembered 3") << 3.0 << 1.25;
+        QTest::newRow("--scale 1000") << *ParseScale("1000") << 1.25;
+    }
+    void chosenScaleIsCutToTheScreen()
+    {
+        QFETCH(double, chosen);
+        QFETCH(double, scale);
+        start(1);
+        const QRegularExpression said("does not fit the screen at scale");
+        if (chosen > scale)
+            QTest::ignoreMessage(QtWarningMsg, said);
+        QTest::failOnWarning(said);
+        QCOMPARE(frmRezivIdod::ScaleFor({chosen, false}, book_->window().screen()), scale);
+        for (int shown = 0; shown < 2; ++shown) {
+            book_->window().ShowBook({chosen, false});
+            QCOMPARE(TwipsScale(), scale);
+        }
+    }
+
     void parseScale_data()
     {
         QTest::addColumn<QString>("text");

@@ -1,3 +1,4 @@
+#include "folders/folderstore.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/bookscale.h"
 #include "platform/locations.h"
@@ -140,10 +141,14 @@ int main(int argc, char* argv[])
     // One book for each page directory: a second start brings the running
     // book to the front and ends. The lock is held until the window is gone.
     // It is taken while the window is built, which reads the settings and
-    // nothing in the page directory.
+    // nothing in the page directory; what writes killed in an earlier run
+    // left there is swept meanwhile.
     atoz::SingleInstance instance(pages);
     SideStep locking;
-    locking.Start([&instance] { instance.TryLock(); });
+    locking.Start([&instance, &pages] {
+        instance.TryLock();
+        atoz::FolderStore(pages).RemoveStaleTemporaries();
+    });
 
     // The book's size: as the parent chose it last time, or for this run on
     // the command line. It is set before the window is built, so that the
@@ -165,9 +170,10 @@ int main(int argc, char* argv[])
     if (instance.Claim(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) == atoz::SingleInstance::Start::HandedOver)
         return 0;
     // A log-out, a shut-down or a closed terminal ends the book as its close
-    // box does: the page is stored, and the run ends with status 0.
+    // box does, with no message waiting for a click: the page is stored, and
+    // the run ends with status 0.
     atoz::TerminationSignals endRequests;
-    QObject::connect(&endRequests, &atoz::TerminationSignals::received, &window, &QWidget::close);
+    QObject::connect(&endRequests, &atoz::TerminationSignals::received, &window, &atoz::frmRezivIdod::EndOnRequest);
     QObject::connect(&instance, &atoz::SingleInstance::showRequested, &window, [&window](const QString& token) {
         // Wayland lets a window come forward with the token the desktop gave
         // the later start; elsewhere the window manager decides.

@@ -20,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
@@ -56,6 +57,18 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     connect(home_, &HomeView::booksClicked, this, &frmRezivIdod::UserBookAdPic_Click);
     connect(home_, &HomeView::webClicked, this, &frmRezivIdod::wwwLabel_Click);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &frmRezivIdod::CommitData);
+    connect(&folder_, &FolderModel::loadFinished, this, [this] {
+        if (closeHeld_)
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
+    // Said once the pages are in.
+    connect(
+        &folder_, &FolderModel::unreadablePagesFound, this,
+        [this](const QStringList& files) {
+            if (!ending_ && !unloaded_)
+                services_.messages.Inform(this, UnreadablePagesTitle, UnreadablePagesText(files));
+        },
+        Qt::QueuedConnection);
     // Said after the click that changed a setting has done its work.
     connect(
         &settings_, &SettingsStore::writeFailed, this,
@@ -173,14 +186,14 @@ void frmRezivIdod::addShortcuts()
 
 double frmRezivIdod::ScaleFor(const DisplayChoice& choice, const QScreen* screen, QSize frame)
 {
-    if (choice.scale > 0 && !choice.fullScreen)
-        return choice.scale;
+    const bool chosen = choice.scale > 0 && !choice.fullScreen;
     if (!screen)
-        return SmallestScale;
+        return chosen ? choice.scale : SmallestScale;
     const QSize client(ClientWidth, ClientHeight);
     if (choice.fullScreen)
         return FittingScale(screen->geometry().size(), QSize(0, 0), client);
-    return FittingScale(screen->availableGeometry().size(), frame, client);
+    const double fitting = FittingScale(screen->availableGeometry().size(), frame, client);
+    return chosen ? std::min(choice.scale, fitting) : fitting;
 }
 
 double frmRezivIdod::fittingScale() const
@@ -192,11 +205,23 @@ double frmRezivIdod::fittingScale() const
     return ScaleFor({0, choice_.fullScreen}, screen(), frame);
 }
 
+double frmRezivIdod::windowedScale()
+{
+    const double fitting = fittingScale();
+    if (choice_.scale <= 0)
+        return fitting;
+    if (choice_.scale > fitting && !scaleCutSaid_) {
+        scaleCutSaid_ = true;
+        qWarning("atoz: the book does not fit the screen at scale %g; it is drawn at %g", choice_.scale, fitting);
+    }
+    return std::min(choice_.scale, fitting);
+}
+
 void frmRezivIdod::ShowBook(const DisplayChoice& choice)
 {
     choice_ = choice;
     fullScreenScale_ = 0;
-    setScale(ScaleFor(choice_, screen()));
+    setScale(choice_.fullScreen ? ScaleFor(choice_, screen()) : windowedScale());
     if (choice_.fullScreen) {
         showFullScreen();
     } else {
@@ -255,7 +280,7 @@ void frmRezivIdod::ToggleFullScreen()
         showFullScreen();
     } else {
         showNormal();
-        setScale(choice_.scale > 0 ? choice_.scale : fittingScale());
+        setScale(windowedScale());
         centreOnScreen();
     }
     ShowView(view_);
@@ -453,12 +478,34 @@ void frmRezivIdod::UserCmdInfo_Click()
 
 void frmRezivIdod::CommitData()
 {
-    if (view_ == View::Colouring)
-        folder_.StorePage();
+    // The session may end without a close: whatever could not be written is
+    // said on standard error as each write fails, and no box waits for a
+    // click that never comes.
+    ending_ = true;
+    folder_.StoreAllPages();
+}
+
+void frmRezivIdod::EndOnRequest()
+{
+    ending_ = true;
+    // A window of the book that is open would hold the end up, as would the
+    // message that a page was not saved: each is answered as its close box
+    // answers it.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
+    close();
 }
 
 void frmRezivIdod::closeEvent(QCloseEvent* event)
 {
+    // The pages of a folder are being read (the loading lets the window
+    // system's events through): the close follows once they are in.
+    if (folder_.IsLoading()) {
+        closeHeld_ = true;
+        event->ignore();
+        return;
+    }
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload();
@@ -470,11 +517,15 @@ void frmRezivIdod::Form_Unload()
 {
     // Only the colouring view holds a page that is not stored yet. Pages an
     // earlier write could not store get one more try; what still fails is
-    // said once, and the book closes anyway.
-    if (view_ == View::Colouring)
-        folder_.StorePage();
-    if (folder_.StoreUnsavedPages() > 0)
+    // said once, and the book closes anyway, after one more try in case the
+    // disk had room again by the time the message was answered. Ended by a
+    // signal or the session, nothing waits for a click: each failed write
+    // has said itself on standard error.
+    const int unstored = view_ == View::Colouring ? folder_.StoreAllPages() : folder_.StoreUnsavedPages();
+    if (unstored > 0 && !ending_) {
         services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+        folder_.StoreUnsavedPages();
+    }
 
     progress_.CloseProgress();
     for (QWidget* window : QApplication::topLevelWidgets())

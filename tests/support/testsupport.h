@@ -15,11 +15,18 @@
 
 namespace atoz::test {
 
-// Records every message instead of showing it.
+// Records every message instead of showing it, and runs `whenShown`, if
+// set, as the child reads it.
 struct FakeMessageBox final : MessageBox
 {
-    void Inform(QWidget*, const QString& title, const QString& text) override { shown.append({title, text}); }
+    void Inform(QWidget*, const QString& title, const QString& text) override
+    {
+        shown.append({title, text});
+        if (whenShown)
+            whenShown();
+    }
     QList<QPair<QString, QString>> shown;
+    std::function<void()> whenShown;
 };
 
 // Answers with `answer` (nothing: cancel), remembering where it opened.
