@@ -291,7 +291,7 @@ private slots:
         book_->window().folderNames().StoreFolderNames({"Mia", markup, "Sam", "Maximilianus"});
         QWidget other;
         other.show();
-        test::WhenModal<frmName>([&](frmName* window) {
+        const auto answered = test::WhenModal<frmName>([&](frmName* window) {
             QCOMPARE(window->TextYourName(1)->text(), markup);
             QWidget* focus = window->CmdOK();  // Tab goes from OK through the boxes in order
             for (int i = 0; i < FolderCount; ++i) {

@@ -414,7 +414,7 @@ private slots:
         if (!printSystem())
             QSKIP("needs cups, printer-driver-cups-pdf and poppler-utils (./test.sh installs them)");
         QtPrinter printer("PDF");
-        test::WhenModal<QDialog>([accept](QDialog* dialog) {
+        const auto answered = test::WhenModal<QDialog>([accept](QDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("Printer Setup"));
             QCOMPARE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(), QString("OK"));
             for (QComboBox* list : dialog->findChildren<QComboBox*>())

@@ -70,6 +70,12 @@ void Book::Click(const QString& steps, Qt::MouseButton button, bool twice)
         step == QLatin1String("close") ? void(window_->close()) : test::Click(window_.get(), step, button, twice);
 }
 
+ModalAnswer::~ModalAnswer()
+{
+    if (state_ && !QTest::qWaitFor([this] { return state_->answered; }, 10000))
+        QTest::qFail("no modal window came to be answered", __FILE__, __LINE__);
+}
+
 QImage PageFromRows(const QStringList& rows)
 {
     QImage page(int(rows.value(0).size()), int(rows.size()), QImage::Format_RGB32);

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 
 namespace atoz::test {
 
@@ -141,23 +142,43 @@ private:
     std::unique_ptr<frmRezivIdod> window_;
 };
 
+// What WhenModal returns. When it goes (at the end of the scope that holds
+// it), it fails the test unless the answer ran, waiting up to ten seconds for
+// a modal window that is slow to come.
+class ModalAnswer
+{
+public:
+    struct State
+    {
+        QTimer poll;
+        bool answered = false;
+    };
+    explicit ModalAnswer(std::shared_ptr<State> state) : state_(std::move(state)) {}
+    ModalAnswer(ModalAnswer&&) = default;
+    ~ModalAnswer();
+
+private:
+    std::shared_ptr<State> state_;
+};
+
 // Runs `answer` on the modal window of type `Window` once it shows: call it
 // just before the click that opens the window, which returns once `answer`
-// has closed it. Gives up after ten seconds without one.
+// has closed it. Keep what it returns until then; the test fails when no
+// such window came.
 template <typename Window>
-void WhenModal(std::function<void(Window*)> answer)
+[[nodiscard]] ModalAnswer WhenModal(std::function<void(Window*)> answer)
 {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer, tries = 0]() mutable {
+    auto state = std::make_shared<ModalAnswer::State>();
+    QObject::connect(&state->poll, &QTimer::timeout, [state = state.get(), answer] {
         auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (!window && ++tries < 1000)
+        if (!window || state->answered)
             return;
-        poll->stop();
-        poll->deleteLater();
-        if (window)
-            answer(window);
+        state->answered = true;
+        state->poll.stop();
+        answer(window);
     });
-    poll->start(10);
+    state->poll.start(10);
+    return ModalAnswer(std::move(state));
 }
 
 // A small page drawn from text rows: '#' is an outline pixel (Colour 0), '.'
