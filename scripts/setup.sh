@@ -17,14 +17,16 @@ ATOZ_PACKAGES=(
     qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core
 )
 # What the tests and benchmarks need besides.
-# The real-window test runs the program under its own X server, the Wayland
+# The real-window test runs the program under its own X server and session
+# bus (dbus-daemon; dbus-x11 is there as on most desktops, where a program
+# with no bus named would start one of its own), the Wayland
 # test under a headless weston of its own (Qt's Wayland plugin, which the
 # book also recommends, and weston's screenshooter); the print
 # test prints through a print scheduler of its own onto a queue that writes
 # PDF files, and reads them back; the package test builds the Debian package,
 # validates what it installs and removes it again.
 ATOZ_TEST_PACKAGES=(
-    libbenchmark-dev xvfb xdotool
+    libbenchmark-dev xvfb xdotool dbus-daemon dbus-x11
     weston qt6-wayland
     cups printer-driver-cups-pdf poppler-utils
     dpkg-dev desktop-file-utils appstream

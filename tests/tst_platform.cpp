@@ -570,7 +570,8 @@ private slots:
         QCOMPARE(claimed, Start::HandedOver);
         QVERIFY(!messages.filter("waiting for the book that holds").isEmpty());
         holder.kill();
-        holder.waitForFinished(3000);
+        QVERIFY(holder.waitForFinished(3000));
+        QCOMPARE(SingleInstance(dir.path()).Claim(), Start::First);  // and its socket file goes with it
     }
 
     // Pages and chosen files the book writes are their owner's to read and

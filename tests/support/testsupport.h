@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace atoz::test {
@@ -220,30 +221,68 @@ void AgeFile(const QString& path, int seconds);
 // `asanOptions` added to AddressSanitizer's own when it runs under one.
 QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString& asanOptions);
 
+// Starts `program` with `arguments` in `process`, as `user` when one is named
+// (this test runs as root): the process is the program's own.
+void StartAs(QProcess& process, const QString& user, const QString& program, const QStringList& arguments);
+
+// A session bus of the test's own, as every desktop session has: a
+// dbus-daemon that starts no services, run by `user` (or this test) with its
+// files in `directory`, and stopped by the process this started. A program
+// given its address starts no bus of its own.
+class SessionBus
+{
+public:
+    explicit SessionBus(const QString& directory, const QString& user = QString());
+    ~SessionBus();
+    SessionBus(const SessionBus&) = delete;
+    SessionBus& operator=(const SessionBus&) = delete;
+
+    // Empty when no bus could be started.
+    QString address() const { return address_; }
+
+private:
+    QProcess daemon_;
+    QString address_;
+};
+
 // The built program in real X windows under a private X server on a free
-// display, with a home of its own, clicked by xdotool like a child's mouse.
-// The programs and then the server are stopped by the processes this
-// started.
+// display, with a home and a session bus of its own, clicked by xdotool like
+// a child's mouse. The programs, the bus and then the server are stopped by
+// the processes this started.
 class RealBook
 {
 public:
-    // Whether this machine has Xvfb and xdotool.
+    // Whether this machine has Xvfb, xdotool and dbus-daemon.
     static bool Possible();
-    // Starts the X server and, given `arguments`, the program, and waits
-    // for its main window.
-    explicit RealBook(const QStringList& arguments = {}, QSize screen = QSize(1024, 768));
+    // Starts the X server, the bus and, given `arguments`, the program, as
+    // `user` when one is named, and waits for its main window's first frame.
+    explicit RealBook(const QStringList& arguments = {}, QSize screen = QSize(1024, 768),
+                      const QString& user = QString());
     ~RealBook();
     RealBook(const RealBook&) = delete;
     RealBook& operator=(const RealBook&) = delete;
 
+    // The first run of the program, and a wait for its main window's first
+    // frame: false when it did not show.
+    bool StartBook(const QStringList& arguments);
     // Another run of the program on this display.
     QProcess& Start(const QStringList& arguments);
     QProcess& program() { return *programs_.front(); }
+    // What `program` has said on standard error so far; it goes on to this
+    // test's standard error as well.
+    QString Errors(const QProcess& program) const { return QString::fromLocal8Bit(errors_.at(&program)); }
     QString Xdotool(const QStringList& arguments) const;
+    // The whole screen as it is now, as the X server draws it.
+    QImage Screen() const;
     // A click at `twips` (its middle) in the part of the window that starts
-    // `leftTwips` from its left edge, then a wait longer than a double-click.
-    void Click(int leftTwips, QRect twips);
-    void Click(QPoint pixels);
+    // `leftTwips` from its left edge, or at `pixels` in the window; then the
+    // pointer goes to the screen's corner. True once the screen has changed
+    // within those twips, or around those pixels, within 20 s: the program
+    // has taken the click.
+    [[nodiscard]] bool Click(int leftTwips, QRect twips);
+    [[nodiscard]] bool Click(QPoint pixels);
+    // The same click, for one that changes nothing under it, without a wait.
+    void ClickOnly(QPoint pixels);
     // Exit on the bar, and the program's end.
     bool Exit();
     // Ends the server before its time, as a display that goes away.
@@ -254,7 +293,14 @@ public:
     QString window;  // the first program's, empty when it did not show
 
 private:
+    QRect windowOnScreen() const;
+    bool clickAndWatch(QPoint pixels, QRect watched);
+
+    QString user_;
     QProcess server_;
+    QSize screen_;
+    std::unique_ptr<SessionBus> bus_;
+    std::map<const QProcess*, QByteArray> errors_;  // outlives the programs, which write to it to their end
     std::vector<std::unique_ptr<QProcess>> programs_;
 };
 
