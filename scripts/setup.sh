@@ -2,8 +2,10 @@
 # and builds it. Safe to run again: it installs only what is missing and
 # builds only what changed.
 #
-#   ATOZ_BUILD_DIR    build directory (default: build)
-#   ATOZ_CMAKE_ARGS   extra arguments for the first configure
+#   ATOZ_BUILD_DIR      build directory (default: build)
+#   ATOZ_CMAKE_ARGS     extra arguments for the configure (applied again to
+#                       a build directory configured before)
+#   ATOZ_BUILD_TARGETS  the targets to build, separated by spaces (default: all)
 
 ATOZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ATOZ_BUILD_DIR=${ATOZ_BUILD_DIR:-$ATOZ_ROOT/build}
@@ -51,11 +53,12 @@ atoz_install_packages() {
 }
 
 atoz_build() {
-    if [ ! -f "$ATOZ_BUILD_DIR/CMakeCache.txt" ]; then
+    if [ ! -f "$ATOZ_BUILD_DIR/CMakeCache.txt" ] || [ -n "${ATOZ_CMAKE_ARGS:-}" ]; then
         # shellcheck disable=SC2086 # ATOZ_CMAKE_ARGS is a list of arguments
         cmake -S "$ATOZ_ROOT" -B "$ATOZ_BUILD_DIR" -G Ninja ${ATOZ_CMAKE_ARGS:-}
     fi
-    cmake --build "$ATOZ_BUILD_DIR"
+    # shellcheck disable=SC2086 # ATOZ_BUILD_TARGETS is a list of targets
+    cmake --build "$ATOZ_BUILD_DIR" ${ATOZ_BUILD_TARGETS:+--target $ATOZ_BUILD_TARGETS}
 }
 
 # Qt wants a private runtime directory; a missing one only makes it noisy.
