@@ -45,7 +45,6 @@ void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pa
         loading_ = false;
         emit loadFinished();
     });
-    store_.RemoveStaleTemporaries(folder);
 
     // Two readers, each taking the next page nobody has taken: a worker from
     // the start, and this thread once `started` has returned, whenever the
@@ -102,7 +101,15 @@ void FolderModel::LoadFolderPages(int folder, const std::function<void(int)>& pa
         ready[size_t(i)].notify_one();
         return true;
     };
-    QFuture<void> worker = QtConcurrent::run(&readers_, [&readOne] {
+    QFuture<void> worker = QtConcurrent::run(&readers_, [&readOne, &files, folder] {
+        // What killed writes of the folder's pages left goes first: a look at
+        // every name in the folder, which may hold many other files, while
+        // this thread starts on the pages.
+        try {
+            files.RemoveStaleTemporaries(folder);
+        } catch (...) {
+            // Out of memory, say: they are swept the next time.
+        }
         QImage scratch;
         while (readOne(scratch)) {
         }

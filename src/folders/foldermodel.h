@@ -75,7 +75,7 @@ public:
     // so that the caller can show progress. It returns when all 26 are in,
     // also when a page could not be read (it starts as its library page).
     // Temporary files that killed writes left of the folder's pages are
-    // swept first.
+    // swept meanwhile.
     void LoadFolderPages(int folder, const std::function<void(int page)>& pageLoaded = {},
                          const std::function<void()>& started = {});
     // True while LoadFolderPages runs.
