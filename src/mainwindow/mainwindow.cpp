@@ -28,6 +28,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <utility>
+
 namespace atoz {
 
 frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory, const QString& picturesDirectory,
@@ -61,14 +63,9 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
         if (closeHeld_)
             QTimer::singleShot(0, this, &QWidget::close);
     });
-    // Said once the pages are in.
-    connect(
-        &folder_, &FolderModel::unreadablePagesFound, this,
-        [this](const QStringList& files) {
-            if (!ending_ && !unloaded_)
-                services_.messages.Inform(this, UnreadablePagesTitle, UnreadablePagesText(files));
-        },
-        Qt::QueuedConnection);
+    // Said once the copy is open and its progress window gone.
+    connect(&folder_, &FolderModel::unreadablePagesFound, this,
+            [this](const QStringList& files) { unreadable_ += files; });
     // Said after the click that changed a setting has done its work.
     connect(
         &settings_, &SettingsStore::writeFailed, this,
@@ -103,6 +100,11 @@ void frmRezivIdod::buildViews()
     connect(contents_, &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
     connect(contents_, &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
     connect(contents_, &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(contents_, &ContentsView::folderOpened, this, [this] {
+        const QStringList files = std::exchange(unreadable_, {});
+        if (!files.isEmpty() && !ending_ && !unloaded_)
+            services_.messages.Inform(this, UnreadablePagesTitle, UnreadablePagesText(files));
+    });
     connect(colouring_, &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
     connect(colouring_, &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
     connect(colouring_, &ColouringView::saveClicked, this, &frmRezivIdod::UserCmdSave_Click);

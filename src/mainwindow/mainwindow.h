@@ -148,6 +148,7 @@ private:
     bool ending_ = false;      // ended by a signal or the session: no message boxes
     bool closeHeld_ = false;   // a close came while a folder loaded
     bool scaleCutSaid_ = false;
+    QStringList unreadable_;   // stored pages that could not be read, to be told once their copy is open
     DisplayChoice choice_;       // remembered, or this run's from the command line
     double fullScreenScale_ = 0;  // this run's while full screen; 0: the fitting one
     bool frameSeen_ = false;      // the desktop's frame has been measured against the screen

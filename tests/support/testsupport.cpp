@@ -406,11 +406,19 @@ bool RealBook::Click(QPoint pixels)
 bool RealBook::clickAndWatch(QPoint pixels, QRect watched)
 {
     // What shows there, drawn without the pointer, changes once the program
-    // has taken the click and drawn what it does.
+    // has taken the click and drawn what it does. A copy that opens draws its
+    // pages one by one under its progress window, which stands from before
+    // the sheet is drawn until the last page is in: the click is over once
+    // it has gone.
     const QRect onScreen = watched.translated(windowOnScreen().topLeft());
     const QImage before = Screen().copy(onScreen);
     ClickOnly(pixels);
-    return QTest::qWaitFor([&] { return Screen().copy(onScreen) != before; }, 20000);
+    return QTest::qWaitFor([&] { return Screen().copy(onScreen) != before; }, 20000)
+        && QTest::qWaitFor(
+               [this] {
+                   return Xdotool({"search", "--onlyvisible", "--name", "^Vorlane Coloring Books$"}).isEmpty();
+               },
+               20000);
 }
 
 void RealBook::ClickOnly(QPoint pixels)

@@ -277,8 +277,9 @@ public:
     // A click at `twips` (its middle) in the part of the window that starts
     // `leftTwips` from its left edge, or at `pixels` in the window; then the
     // pointer goes to the screen's corner. True once the screen has changed
-    // within those twips, or around those pixels, within 20 s: the program
-    // has taken the click.
+    // within those twips, or around those pixels, and no progress window
+    // stands over the book, each within 20 s: the program has taken the
+    // click and done what it does.
     [[nodiscard]] bool Click(int leftTwips, QRect twips);
     [[nodiscard]] bool Click(QPoint pixels);
     // The same click, for one that changes nothing under it, without a wait.
