@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <cmath>
+
 #include <functional>
 
 using namespace atoz;
@@ -97,9 +99,11 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, said);
         QTest::failOnWarning(said);
         QCOMPARE(frmRezivIdod::ScaleFor({chosen, false}, book_->window().screen()), scale);
+        const QSize drawn(int(std::lround(frmRezivIdod::ClientWidth * scale / TwipsPerPixel)),
+                          int(std::lround(frmRezivIdod::ClientHeight * scale / TwipsPerPixel)));
         for (int shown = 0; shown < 2; ++shown) {
             book_->window().ShowBook({chosen, false});
-            QCOMPARE(TwipsScale(), scale);
+            QCOMPARE(book_->window().size(), drawn);
         }
     }
 
