@@ -2,8 +2,10 @@
 # and builds it. Safe to run again: it installs only what is missing and
 # builds only what changed.
 #
-#   ATOZ_BUILD_DIR    build directory (default: build)
-#   ATOZ_CMAKE_ARGS   extra arguments for the first configure
+#   ATOZ_BUILD_DIR      build directory (default: build)
+#   ATOZ_CMAKE_ARGS     extra arguments for the configure (applied again to
+#                       a build directory configured before)
+#   ATOZ_BUILD_TARGETS  the targets to build, separated by spaces (default: all)
 
 ATOZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ATOZ_BUILD_DIR=${ATOZ_BUILD_DIR:-$ATOZ_ROOT/build}
@@ -19,7 +21,9 @@ ATOZ_PACKAGES=(
     qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core qt6-translations-l10n
 )
 # What the tests and benchmarks need besides.
-# The real-window test runs the program under its own X server, the Wayland
+# The real-window test runs the program under its own X server and session
+# bus (dbus-daemon; dbus-x11 is there as on most desktops, where a program
+# with no bus named would start one of its own), the Wayland
 # test under a headless weston of its own (Qt's Wayland plugin, which the
 # book also recommends, and weston's screenshooter); the print
 # test prints through a print scheduler of its own onto a queue that writes
@@ -27,7 +31,7 @@ ATOZ_PACKAGES=(
 # validates what it installs and removes it again. The page generator
 # (tools/pagegen) traces the pages' smooth outlines with potrace.
 ATOZ_TEST_PACKAGES=(
-    libbenchmark-dev xvfb xdotool
+    libbenchmark-dev xvfb xdotool dbus-daemon dbus-x11
     weston qt6-wayland
     cups printer-driver-cups-pdf poppler-utils
     dpkg-dev desktop-file-utils appstream
@@ -53,11 +57,12 @@ atoz_install_packages() {
 }
 
 atoz_build() {
-    if [ ! -f "$ATOZ_BUILD_DIR/CMakeCache.txt" ]; then
+    if [ ! -f "$ATOZ_BUILD_DIR/CMakeCache.txt" ] || [ -n "${ATOZ_CMAKE_ARGS:-}" ]; then
         # shellcheck disable=SC2086 # ATOZ_CMAKE_ARGS is a list of arguments
         cmake -S "$ATOZ_ROOT" -B "$ATOZ_BUILD_DIR" -G Ninja ${ATOZ_CMAKE_ARGS:-}
     fi
-    cmake --build "$ATOZ_BUILD_DIR"
+    # shellcheck disable=SC2086 # ATOZ_BUILD_TARGETS is a list of targets
+    cmake --build "$ATOZ_BUILD_DIR" ${ATOZ_BUILD_TARGETS:+--target $ATOZ_BUILD_TARGETS}
 }
 
 # Qt wants a private runtime directory; a missing one only makes it noisy.

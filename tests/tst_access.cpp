@@ -168,7 +168,7 @@ private slots:
         if (!opener.startsWith("UserBook") && !opener.startsWith("UserCmdAbout"))
             book_->OpenPage(0, 0);
         bool closedByKeys = false;
-        test::WhenModal<QDialog>([&](QDialog* dialog) {
+        const auto answered = test::WhenModal<QDialog>([&](QDialog* dialog) {
             press(dialog, keys);
             closedByKeys = !dialog->isVisible();
             if (!closedByKeys)
@@ -276,7 +276,7 @@ private slots:
     void pressAnswersAtOnce()
     {
         bool opened = false;
-        test::WhenModal<frmAbout>([&](frmAbout* about) {
+        const auto answered = test::WhenModal<frmAbout>([&](frmAbout* about) {
             opened = true;
             about->accept();
         });

@@ -52,7 +52,7 @@ private slots:
         const auto view = book_->window().CurrentView();
         for (int opening = 0; opening < 2; ++opening) {
             QString shown;
-            test::WhenModal<QWidget>([&](QWidget* modal) {
+            const auto answered = test::WhenModal<QWidget>([&](QWidget* modal) {
                 shown = modal->parentWidget() == &book_->window() ? modal->objectName() : "not the main window's";
                 closeBox ? void(modal->close()) : test::Click(modal, "CmdOK", Qt::LeftButton, true);
             });

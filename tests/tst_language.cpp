@@ -209,7 +209,7 @@ private slots:
     {
         std::optional<Speaking> speaking(std::in_place, "de");
         test::Book book;
-        test::WhenModal<frmName>([](frmName* window) { test::Click(window, "CmdOK"); });
+        const auto answered = test::WhenModal<frmName>([](frmName* window) { test::Click(window, "CmdOK"); });
         book.Click("UserCmdNamePic");
         for (int i = 0; i < FolderCount; ++i)
             QVERIFY(!book.settings.Setting(FolderNames::Section, FolderNames::SettingsKey(i)));

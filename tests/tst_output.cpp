@@ -110,7 +110,7 @@ private slots:
     {
         QFETCH(QString, answer);
         QFETCH(bool, printed);
-        test::WhenModal<frmPrintQuery>([answer](frmPrintQuery* query) {
+        const auto answered = test::WhenModal<frmPrintQuery>([answer](frmPrintQuery* query) {
             const QColor green(0, 255, 0);
             const auto greens = [&] {
                 QStringList shown;
@@ -145,7 +145,7 @@ private slots:
     void printerTroubleIsSaidOnce()
     {
         book_->services.printer.refuses = true;
-        test::WhenModal<frmPrintQuery>([](frmPrintQuery* query) { test::Click(query, "CmdYes"); });
+        const auto answered = test::WhenModal<frmPrintQuery>([](frmPrintQuery* query) { test::Click(query, "CmdYes"); });
         book_->Click("UserCmdPrint");
         QCOMPARE(book_->services.messages.shown.size(), 1);
         QCOMPARE(page(), book_->services.printer.printed.value(0).picture);  // the page is as it was
@@ -198,7 +198,7 @@ private slots:
             book_->services.colours.answer = Black;
         Colour preview = 0;
         bool stillOpen = false;
-        test::WhenModal<frmPaintColor>([&](frmPaintColor* editor) {
+        const auto answered = test::WhenModal<frmPaintColor>([&](frmPaintColor* editor) {
             preview = *Find<OutlineShape>(editor, "CmdDefault1")->fill();
             control == "close" ? void(editor->close()) : test::Click(editor, control);
             stillOpen = editor->isVisible();

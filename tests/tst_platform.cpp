@@ -8,19 +8,21 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QDir>
+#include <QMutex>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QtEndian>
 #include <QtTest>
 
-#include <thread>
-
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <thread>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace atoz;
 
@@ -107,18 +109,56 @@ QByteArray encoded(const QImage& image, const char* format)
 using Start = SingleInstance::Start;
 
 // Set for a copy of this test program that only holds a directory, as a
-// running book does, until it is killed.
+// running book does, until it is killed. With HoldSlowlyVariable set too, it
+// takes the lock first and listens only once a file "listen" shows in the
+// directory, as a book that is slow to start.
 constexpr char HolderVariable[] = "ATOZ_HOLD_DIRECTORY";
+constexpr char HoldSlowlyVariable[] = "ATOZ_HOLD_SLOWLY";
 
 int HoldDirectory(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     SingleInstance instance(qEnvironmentVariable(HolderVariable));
+    if (qEnvironmentVariableIsSet(HoldSlowlyVariable)) {
+        instance.TryLock();
+        std::puts("locked");
+        std::fflush(stdout);
+        for (int wait = 0; !QFileInfo::exists(QDir(qEnvironmentVariable(HolderVariable)).filePath("listen")); ++wait)
+            if (wait < 3000)
+                QThread::msleep(10);
+            else
+                return 1;
+    }
     if (instance.Claim() != Start::First)
         return 1;
     std::puts("holding");
     std::fflush(stdout);
     return app.exec();
+}
+
+// A copy of this test program holding `directory`, slowly or not.
+bool StartHolder(QProcess& holder, const QString& directory, bool slowly = false)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(HolderVariable, directory);
+    if (slowly)
+        env.insert(HoldSlowlyVariable, "1");
+    holder.setProcessEnvironment(env);
+    holder.start(QCoreApplication::applicationFilePath(), {});
+    return holder.waitForReadyRead(10000) && holder.readLine().trimmed() == (slowly ? "locked" : "holding");
+}
+
+// The messages of this test program, as they come, from any thread.
+QMutex messagesLock;
+QStringList messages;
+QtMessageHandler testHandler = nullptr;
+void recordMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    {
+        const QMutexLocker locked(&messagesLock);
+        messages.append(text);
+    }
+    testHandler(type, context, text);
 }
 
 }  // namespace
@@ -128,7 +168,11 @@ class PlatformTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        ::umask(022);
+    }
 
     void settingsRoundTrip_data()
     {
@@ -204,6 +248,8 @@ private slots:
         QCOMPARE(store.GetSetting("Paints", "Color5", "default"), QString("default"));
 
         const QString longName(3000, u'x');
+        if (fails)  // and says so on standard error, naming the file
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("settings.ini was not written: "));
         test::WithFullDisk(trouble.endsWith("full") ? 2000 : RLIM_INFINITY, [&] {
             store.SaveSetting("Book2", "Name0", longName);
             store.SaveSetting("Book2", key, "Kim");
@@ -432,21 +478,29 @@ private slots:
     }
 
     // Two starts in one test program, the first still running when the
-    // second claims.
+    // second claims. A lock left empty or damaged, or naming another
+    // computer, is no book's: the first start takes it over. A book that
+    // cannot lock its folder still listens.
     void secondStart_data()
     {
         QTest::addColumn<QString>("secondDirectory");
+        QTest::addColumn<QByteArray>("lock");  // what the lock file holds before the first start
         QTest::addColumn<bool>("lockable");
         QTest::addColumn<Start>("second");
 
-        QTest::newRow("same folder: hands over") << "pages" << true << Start::HandedOver;
-        QTest::newRow("same folder by another path") << "other/../pages" << true << Start::HandedOver;
-        QTest::newRow("separate folders") << "other" << true << Start::First;
-        QTest::newRow("a folder that cannot be locked") << "pages" << false << Start::Unlocked;
+        QTest::newRow("same folder: hands over") << "pages" << QByteArray() << true << Start::HandedOver;
+        QTest::newRow("same folder by another path") << "other/../pages" << QByteArray() << true << Start::HandedOver;
+        QTest::newRow("separate folders") << "other" << QByteArray() << true << Start::First;
+        QTest::newRow("a folder that cannot be locked") << "pages" << QByteArray() << false << Start::HandedOver;
+        QTest::newRow("an empty lock") << "pages" << QByteArray("") << true << Start::HandedOver;
+        QTest::newRow("a damaged lock") << "pages" << QByteArray("\x01\xfe lock\n") << true << Start::HandedOver;
+        QTest::newRow("another computer's lock") << "pages" << QByteArray("4242\natoz\nanother-computer\n") << true
+                                                 << Start::HandedOver;
     }
     void secondStart()
     {
         QFETCH(QString, secondDirectory);
+        QFETCH(QByteArray, lock);
         QFETCH(bool, lockable);
         QFETCH(Start, second);
 
@@ -455,8 +509,10 @@ private slots:
         QDir(dir.path()).mkpath("other");
         const QString first = lockable ? dir.filePath("pages") : test::UnwritablePath(dir.path(), "pages");
         const QString laterDirectory = lockable ? dir.filePath(secondDirectory) : first;
+        if (!lock.isNull())
+            WriteFile(SingleInstance::LockFileName(first), lock);
 
-        for (int start = 0; start < 2 && !lockable; ++start)
+        if (!lockable)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot lock .*running without the lock"));
         auto running = std::make_unique<SingleInstance>(first);
         QCOMPARE(running->Claim(), lockable ? Start::First : Start::Unlocked);
@@ -466,7 +522,6 @@ private slots:
         SingleInstance later(laterDirectory);
         std::thread([&later] { later.TryLock(); }).join();
         QCOMPARE(later.Claim("token-2"), second);
-        QTest::qWait(100);  // time for a hand-over to arrive
         QTRY_COMPARE(shown.count(), int(second == Start::HandedOver));
         QCOMPARE(shown.value(0).value(0).toString(), QString(second == Start::HandedOver ? "token-2" : ""));
 
@@ -482,27 +537,96 @@ private slots:
 
     // A book in another process: a later start hands over to it; killed with
     // SIGKILL, it leaves its lock and socket file, which the next start takes
-    // over.
+    // over. A socket file left by a book that is gone, on any folder, is
+    // removed when a book ends well.
     void handOverToAnotherProcessAndTakeOverAfterKill()
     {
-        QTemporaryDir dir;
-        QProcess holder;  // a copy of this test program that holds the folder
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(HolderVariable, dir.path());
-        holder.setProcessEnvironment(env);
-        holder.start(QCoreApplication::applicationFilePath(), {});
-        QVERIFY(holder.waitForReadyRead(10000) && holder.readLine().trimmed() == "holding");
+        QTemporaryDir dir, elsewhere;
+        QProcess holder, other;  // copies of this test program that hold the folders
+        QVERIFY(StartHolder(holder, dir.path()) && StartHolder(other, elsewhere.path()));
         QCOMPARE(SingleInstance(dir.path()).Claim(), Start::HandedOver);
-        holder.kill();
-        QVERIFY(holder.waitForFinished(3000));
+        for (QProcess* process : {&holder, &other}) {
+            process->kill();
+            QVERIFY(process->waitForFinished(3000));
+        }
         QVERIFY(QFileInfo::exists(SingleInstance::LockFileName(dir.path())));
-        QVERIFY(QFileInfo::exists(SingleInstance::ServerName(dir.path())));
+        const QString left = SingleInstance::ServerName(elsewhere.path());
+        QVERIFY(QFileInfo(left).isAbsolute() && QFileInfo::exists(SingleInstance::ServerName(dir.path())));
+        test::AgeFile(left, 120);
 
-        SingleInstance after(dir.path());
-        QCOMPARE(after.Claim(), Start::First);
-        QSignalSpy shown(&after, &SingleInstance::showRequested);
+        auto after = std::make_unique<SingleInstance>(dir.path());
+        QCOMPARE(after->Claim(), Start::First);
+        QSignalSpy shown(after.get(), &SingleInstance::showRequested);
         QCOMPARE(SingleInstance(dir.path()).Claim(), Start::HandedOver);
         QTRY_COMPARE(shown.count(), 1);
+        QVERIFY(QFileInfo::exists(left));
+        after.reset();
+        QVERIFY(!QFileInfo::exists(left));
+    }
+
+    // A later start waits for a book that holds the lock and is slow to
+    // listen, however long it takes, and then hands over to it.
+    void waitsForABookThatStartsSlowly()
+    {
+        QTemporaryDir dir;
+        QProcess holder;
+        QVERIFY(StartHolder(holder, dir.path(), true));
+        testHandler = qInstallMessageHandler(recordMessage);
+        // Once the later start says it waits, the book listens.
+        std::thread starting([&dir] {
+            for (int wait = 0; wait < 1000; ++wait) {
+                {
+                    const QMutexLocker locked(&messagesLock);
+                    if (!messages.filter("waiting for the book that holds").isEmpty())
+                        break;
+                }
+                QThread::msleep(10);
+            }
+            WriteFile(dir.filePath("listen"), "");
+        });
+        SingleInstance later(dir.path());
+        later.SetHandOverWait(0);
+        const Start claimed = later.Claim();
+        starting.join();
+        qInstallMessageHandler(testHandler);
+        QCOMPARE(claimed, Start::HandedOver);
+        QVERIFY(!messages.filter("waiting for the book that holds").isEmpty());
+        holder.kill();
+        QVERIFY(holder.waitForFinished(3000));
+        QCOMPARE(SingleInstance(dir.path()).Claim(), Start::First);  // and its socket file goes with it
+    }
+
+    // Pages and chosen files the book writes are their owner's to read and
+    // write, and never executable, setuid, setgid or sticky: a new file as
+    // the umask (022 here) says, a replaced page within that, a chosen file
+    // as it was within 0666.
+    void writtenFilesAreTheirOwners_data()
+    {
+        QTest::addColumn<int>("before");  // -1: no file
+        QTest::addColumn<bool>("chosen");
+        QTest::addColumn<int>("after");
+        QTest::newRow("new page") << -1 << false << 0644;
+        QTest::newRow("page nobody could read") << 0000 << false << 0600;
+        QTest::newRow("page with every bit") << 07777 << false << 0644;
+        QTest::newRow("page for the group") << 0640 << false << 0640;
+        QTest::newRow("shared page") << 0664 << false << 0644;
+        QTest::newRow("shared chosen file") << 0664 << true << 0664;
+        QTest::newRow("executable chosen file") << 04755 << true << 0644;
+    }
+    void writtenFilesAreTheirOwners()
+    {
+        QFETCH(int, before);
+        QFETCH(bool, chosen);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.BMP");
+        if (before >= 0) {
+            WriteFile(path, "earlier");
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(before)), 0);
+        }
+        QVERIFY(SavePicture(test::ColouredPage(1, 255), path, "BMP", chosen ? SaveTarget::ChosenFile : SaveTarget::Page));
+        struct stat status = {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+        QTEST(int(status.st_mode & 07777), "after");
     }
 };
 

@@ -32,6 +32,8 @@
 #include <QStyleOptionSlider>
 #include <QtTest>
 
+#include <cmath>
+
 #include <functional>
 
 using namespace atoz;
@@ -87,6 +89,35 @@ private slots:
         QFETCH(QSize, frame);
         const QSize logical = (QSizeF(screen) / ratio).toSize();
         QTEST(FittingScale(logical, frame, {frmRezivIdod::ClientWidth, frmRezivIdod::ClientHeight}), "scale");
+    }
+
+    // A parent's scale that does not fit the screen (a remembered 3, or
+    // --scale 1000) is cut to the largest that fits, and standard error says
+    // so once. The offscreen screen is 800 x 600: 1.25 fits.
+    void chosenScaleIsCutToTheScreen_data()
+    {
+        QTest::addColumn<double>("chosen");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("fits") << 1.0 << 1.0;
+        QTest::newRow("remembered 3") << 3.0 << 1.25;
+        QTest::newRow("--scale 1000") << *ParseScale("1000") << 1.25;
+    }
+    void chosenScaleIsCutToTheScreen()
+    {
+        QFETCH(double, chosen);
+        QFETCH(double, scale);
+        start(1);
+        const QRegularExpression said("does not fit the screen at scale");
+        if (chosen > scale)
+            QTest::ignoreMessage(QtWarningMsg, said);
+        QTest::failOnWarning(said);
+        QCOMPARE(frmRezivIdod::ScaleFor({chosen, false}, book_->window().screen()), scale);
+        const QSize drawn(int(std::lround(frmRezivIdod::ClientWidth * scale / TwipsPerPixel)),
+                          int(std::lround(frmRezivIdod::ClientHeight * scale / TwipsPerPixel)));
+        for (int shown = 0; shown < 2; ++shown) {
+            book_->window().ShowBook({chosen, false});
+            QCOMPARE(book_->window().size(), drawn);
+        }
     }
 
     void parseScale_data()
@@ -319,7 +350,7 @@ private slots:
             QtPrinter printer;
             Services services = real.services();
             Seen seen;
-            test::WhenModal<QDialog>([&](QDialog* shown) {
+            const auto answered = test::WhenModal<QDialog>([&](QDialog* shown) {
                 seen = {shown->font().pointSizeF(), shown->size(), {}, {}};
                 for (QWidget* part : shown->findChildren<QWidget*>())  // the colour cells
                     if (QByteArray(part->metaObject()->className()).endsWith("QWellArray"))

@@ -150,6 +150,25 @@
     </message>
 </context>
 <context>
+    <name>FolderStore</name>
+    <message>
+        <source>File Open Error</source>
+        <translation>Fehler beim Öffnen</translation>
+    </message>
+    <message>
+        <source>A coloring page could not be read, so it starts blank. Its file is kept as:
+%1</source>
+        <translation>Ein Ausmalbild konnte nicht gelesen werden und beginnt deshalb leer. Seine Datei bleibt erhalten als:
+%1</translation>
+    </message>
+    <message>
+        <source>Some coloring pages could not be read, so they start blank. Their files are kept as:
+%1</source>
+        <translation>Einige Ausmalbilder konnten nicht gelesen werden und beginnen deshalb leer. Ihre Dateien bleiben erhalten als:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Maker</name>
     <message>
         <source>Copyright © %1 %2

@@ -150,6 +150,25 @@
     </message>
 </context>
 <context>
+    <name>FolderStore</name>
+    <message>
+        <source>File Open Error</source>
+        <translation>Error al abrir</translation>
+    </message>
+    <message>
+        <source>A coloring page could not be read, so it starts blank. Its file is kept as:
+%1</source>
+        <translation>No se ha podido leer un dibujo, así que empieza en blanco. Su archivo se conserva como:
+%1</translation>
+    </message>
+    <message>
+        <source>Some coloring pages could not be read, so they start blank. Their files are kept as:
+%1</source>
+        <translation>No se han podido leer algunos dibujos, así que empiezan en blanco. Sus archivos se conservan como:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Maker</name>
     <message>
         <source>Copyright © %1 %2

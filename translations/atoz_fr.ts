@@ -150,6 +150,25 @@
     </message>
 </context>
 <context>
+    <name>FolderStore</name>
+    <message>
+        <source>File Open Error</source>
+        <translation>Erreur d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>A coloring page could not be read, so it starts blank. Its file is kept as:
+%1</source>
+        <translation>Un coloriage n&apos;a pas pu être lu, il recommence donc vierge. Son fichier est conservé sous le nom :
+%1</translation>
+    </message>
+    <message>
+        <source>Some coloring pages could not be read, so they start blank. Their files are kept as:
+%1</source>
+        <translation>Des coloriages n&apos;ont pas pu être lus, ils recommencent donc vierges. Leurs fichiers sont conservés sous les noms :
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Maker</name>
     <message>
         <source>Copyright © %1 %2

@@ -150,6 +150,25 @@
     </message>
 </context>
 <context>
+    <name>FolderStore</name>
+    <message>
+        <source>File Open Error</source>
+        <translation>Errore di apertura</translation>
+    </message>
+    <message>
+        <source>A coloring page could not be read, so it starts blank. Its file is kept as:
+%1</source>
+        <translation>Non è stato possibile leggere un disegno, quindi ricomincia bianco. Il suo file è conservato come:
+%1</translation>
+    </message>
+    <message>
+        <source>Some coloring pages could not be read, so they start blank. Their files are kept as:
+%1</source>
+        <translation>Non è stato possibile leggere alcuni disegni, quindi ricominciano bianchi. I loro file sono conservati come:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Maker</name>
     <message>
         <source>Copyright © %1 %2

@@ -150,6 +150,25 @@
     </message>
 </context>
 <context>
+    <name>FolderStore</name>
+    <message>
+        <source>File Open Error</source>
+        <translation>Fout bij openen</translation>
+    </message>
+    <message>
+        <source>A coloring page could not be read, so it starts blank. Its file is kept as:
+%1</source>
+        <translation>Een kleurplaat kon niet worden gelezen en begint daarom leeg. Het bestand is bewaard als:
+%1</translation>
+    </message>
+    <message>
+        <source>Some coloring pages could not be read, so they start blank. Their files are kept as:
+%1</source>
+        <translation>Enkele kleurplaten konden niet worden gelezen en beginnen daarom leeg. De bestanden zijn bewaard als:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Maker</name>
     <message>
         <source>Copyright © %1 %2

@@ -1,3 +1,4 @@
+#include "folders/folderstore.h"
 #include "folders/pagecopy.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/bookscale.h"
@@ -25,6 +26,9 @@
 
 #ifdef ATOZ_DBUS
 #include <QDBusConnection>
+#endif
+#ifdef __GLIBC__
+#include <malloc.h>
 #endif
 #ifdef ATOZ_FONTCONFIG
 #include <fontconfig/fontconfig.h>
@@ -70,6 +74,14 @@ bool SessionBusNamed()
 
 int main(int argc, char* argv[])
 {
+#ifdef __GLIBC__
+    // Large pictures (a part of the page drawn for the screen, a copy's pages
+    // while they load) are made and let go again and again. Given back to
+    // the system as they go, they leave nothing in the book's memory; glibc
+    // would otherwise take the first one let go as the measure for what it
+    // keeps from then on.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Vorlane Coloring Books, book 2: A to Z"));
     parser.addHelpOption();
@@ -173,10 +185,14 @@ int main(int argc, char* argv[])
     // One book for each page directory: a second start brings the running
     // book to the front and ends. The lock is held until the window is gone.
     // It is taken while the window is built, which reads the settings and
-    // nothing in the page directory.
+    // nothing in the page directory; what writes killed in an earlier run
+    // left there is swept meanwhile.
     atoz::SingleInstance instance(pages);
     SideStep locking;
-    locking.Start([&instance] { instance.TryLock(); });
+    locking.Start([&instance, &pages] {
+        instance.TryLock();
+        atoz::FolderStore(pages).RemoveStaleTemporaries();
+    });
 
     // The book's size: as the parent chose it last time, or for this run on
     // the command line, unless an adult fixed it. It is set before the window
@@ -198,10 +214,11 @@ int main(int argc, char* argv[])
     locking.Finish();
     if (instance.Claim(qEnvironmentVariable("XDG_ACTIVATION_TOKEN")) == atoz::SingleInstance::Start::HandedOver)
         return 0;
-    // A log-out, a shut-down or a closed terminal ends the book as Exit
-    // does: the page is stored, and the run ends with status 0.
+    // A log-out, a shut-down or a closed terminal ends the book as its close
+    // box does, with no message waiting for a click: the page is stored, and
+    // the run ends with status 0.
     atoz::TerminationSignals endRequests;
-    QObject::connect(&endRequests, &atoz::TerminationSignals::received, &window, &atoz::frmRezivIdod::EndBook);
+    QObject::connect(&endRequests, &atoz::TerminationSignals::received, &window, &atoz::frmRezivIdod::EndOnRequest);
     QObject::connect(&instance, &atoz::SingleInstance::showRequested, &window, [&window](const QString& token) {
         // Wayland lets a window come forward with the token the desktop gave
         // the later start; elsewhere the window manager decides.

@@ -12,9 +12,16 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <csignal>
+#include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -66,6 +73,12 @@ void Book::Click(const QString& steps, Qt::MouseButton button, bool twice)
 {
     for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts))
         step == QLatin1String("close") ? void(window_->close()) : test::Click(window_.get(), step, button, twice);
+}
+
+ModalAnswer::~ModalAnswer()
+{
+    if (state_ && !QTest::qWaitFor([this] { return state_->answered; }, 10000))
+        QTest::qFail("no modal window came to be answered", __FILE__, __LINE__);
 }
 
 QImage PageFromRows(const QStringList& rows)
@@ -181,9 +194,10 @@ void WithFullDisk(qint64 bytes, const std::function<void()>& write)
 
 void AgeFile(const QString& path, int seconds)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)
-        || !file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime))
+    // Any kind of file, a socket too, and a link itself.
+    const timespec then{std::time(nullptr) - seconds, 0};
+    const timespec times[2] = {then, then};
+    if (::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) != 0)
         qFatal("cannot age %s", qPrintable(path));
 }
 
@@ -208,31 +222,106 @@ QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString&
     return env;
 }
 
-bool RealBook::Possible()
+void StartAs(QProcess& process, const QString& user, const QString& program, const QStringList& arguments)
 {
-    return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
+    const passwd* account = user.isEmpty() ? nullptr : ::getpwnam(user.toLocal8Bit().constData());
+    if (!account) {
+        process.start(program, arguments);
+        return;
+    }
+    // setpriv runs the program in its own process, so that a signal sent to
+    // this process reaches the program itself.
+    process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=%1").arg(account->pw_uid),
+                                                         QStringLiteral("--regid=%1").arg(account->pw_gid),
+                                                         QStringLiteral("--clear-groups"), "--", program}
+                                                 + arguments);
 }
 
-RealBook::RealBook(const QStringList& arguments, QSize screen)
+SessionBus::SessionBus(const QString& directory, const QString& user)
 {
+    // The session bus's own rules less its services: nothing is started on
+    // it that could outlive it.
+    const QString config = QDir(directory).filePath("session-bus.conf");
+    WriteFile(config, "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
+                      "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                      "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>");
+    QFile::setPermissions(config, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::ReadGroup);
+    StartAs(daemon_, user, QStringLiteral("dbus-daemon"),
+            {"--config-file=" + config, "--nofork", "--nosyslog", "--print-address=1"});
+    if (daemon_.waitForReadyRead(10000))
+        address_ = QString::fromLatin1(daemon_.readLine()).trimmed();
+}
+
+SessionBus::~SessionBus()
+{
+    daemon_.terminate();
+    if (!daemon_.waitForFinished(3000))
+        daemon_.kill();
+}
+
+bool RealBook::Possible()
+{
+    for (const char* tool : {"Xvfb", "xdotool", "dbus-daemon"})
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            return false;
+    return true;
+}
+
+RealBook::RealBook(const QStringList& arguments, QSize screen, const QString& user) : user_(user), screen_(screen)
+{
+    for (const char* folder : {"runtime", "config", "data", "fb", "bus"})
+        QDir(home.path()).mkpath(QLatin1String(folder));
+    if (const passwd* account = user.isEmpty() ? nullptr : ::getpwnam(user.toLocal8Bit().constData())) {
+        const QStringList folders = QDir(home.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot) << ".";
+        for (const QString& path : folders)
+            if (::chown(QFile::encodeName(home.filePath(path)).constData(), account->pw_uid, account->pw_gid) != 0)
+                qFatal("cannot give %s to %s", qPrintable(home.filePath(path)), qPrintable(user));
+    }
+    bus_ = std::make_unique<SessionBus>(home.filePath("bus"), user);
+    // The screen's pixels are kept in a file there as the server draws them.
     const QString size = QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height());
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp"});
+    server_.start(QStringLiteral("Xvfb"),
+                  {"-displayfd", "1", "-screen", "0", size, "-nolisten", "tcp", "-fbdir", home.filePath("fb")});
     if (server_.waitForReadyRead(10000))
         display = u':' + QString::fromLatin1(server_.readLine()).trimmed();
-    if (arguments.isEmpty())
-        return;
-    if (!display.isEmpty() && Start(arguments).waitForStarted())
-        window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
-    QTest::qWait(500);
+    // The pointer waits in a corner the book never covers, so that its
+    // picture stays out of every comparison of the screen.
+    Xdotool({"mousemove", "--sync", QString::number(screen.width() - 1), QString::number(screen.height() - 1)});
+    if (!arguments.isEmpty())
+        StartBook(arguments);
+}
+
+bool RealBook::StartBook(const QStringList& arguments)
+{
+    if (display.isEmpty() || !Start(arguments).waitForStarted())
+        return false;
+    window = Xdotool({"search", "--sync", "--onlyvisible", "--name", "Book 2: A to Z"}).section(u'\n', 0, 0);
+    // Mapped is not drawn yet: the first frame has more than one colour.
+    const bool drawn = !window.isEmpty() && QTest::qWaitFor(
+        [this] {
+            const QImage shown = Screen().copy(windowOnScreen());
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (shown.pixel(x, y) != shown.pixel(0, 0))
+                        return true;
+            return false;
+        },
+        20000);
+    if (!drawn)
+        window.clear();
+    return drawn;
 }
 
 RealBook::~RealBook()
 {
     for (const auto& program : programs_) {
         program->terminate();
-        if (!program->waitForFinished(3000))
+        if (!program->waitForFinished(3000)) {
             program->kill();
+            program->waitForFinished(3000);
+        }
     }
+    bus_.reset();
     StopDisplay();
 }
 
@@ -244,12 +333,20 @@ QProcess& RealBook::Start(const QStringList& arguments)
     QProcessEnvironment env = ProgramEnvironment(home, "strict_string_checks=0");
     env.insert("DISPLAY", display);
     env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", bus_->address());
+    if (!user_.isEmpty())
+        env.insert("HOME", home.path());
     for (auto setting = environment.cbegin(); setting != environment.cend(); ++setting)
         env.insert(setting.key(), setting.value());
     QProcess& program = *programs_.emplace_back(std::make_unique<QProcess>());
+    QByteArray& errors = errors_[&program];
+    QObject::connect(&program, &QProcess::readyReadStandardError, [&program, &errors] {
+        const QByteArray said = program.readAllStandardError();
+        errors += said;
+        std::fwrite(said.constData(), 1, size_t(said.size()), stderr);
+    });
     program.setProcessEnvironment(env);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(ATOZ_PROGRAM), arguments);
+    StartAs(program, user_, QStringLiteral(ATOZ_PROGRAM), arguments);
     return program;
 }
 
@@ -269,24 +366,79 @@ QString RealBook::Xdotool(const QStringList& arguments) const
     env.insert("DISPLAY", display);
     tool.setProcessEnvironment(env);
     tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(15000);
+    tool.waitForFinished(30000);
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
 }
 
-void RealBook::Click(int leftTwips, QRect twips)
+QImage RealBook::Screen() const
 {
-    Click(TwipsRect(twips.translated(leftTwips, 0), scale).center());
+    // The server's screen file is an XWD dump: a header of big-endian
+    // 32-bit fields, a colour table, then the pixels.
+    QFile file(home.filePath("fb/Xvfb_screen0"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const auto field = [&bytes](int index) {
+        return bytes.size() < 100 ? 0 : qFromBigEndian<quint32>(bytes.constData() + 4 * index);
+    };
+    const qint64 start = qint64(field(0)) + qint64(field(19)) * 12;  // header, then 12 bytes a colour
+    const int width = int(field(4)), height = int(field(5)), stride = int(field(12));
+    if (field(11) != 32 || start + qint64(stride) * height > bytes.size())
+        return {};
+    return QImage(reinterpret_cast<const uchar*>(bytes.constData() + start), width, height, stride,
+                  QImage::Format_RGB32)
+        .copy();
 }
 
-void RealBook::Click(QPoint pixels)
+QRect RealBook::windowOnScreen() const
 {
-    Xdotool({"mousemove", "--window", window, QString::number(pixels.x()), QString::number(pixels.y()), "click", "1"});
-    QTest::qWait(700);  // longer than a double-click, and time for the view to change
+    const QString geometry = Xdotool({"getwindowgeometry", window});
+    const QRegularExpressionMatch at = QRegularExpression("Position: (\\d+),(\\d+).*Geometry: (\\d+)x(\\d+)",
+                                                          QRegularExpression::DotMatchesEverythingOption)
+                                           .match(geometry);
+    return at.hasMatch() ? QRect(at.captured(1).toInt(), at.captured(2).toInt(), at.captured(3).toInt(),
+                                 at.captured(4).toInt())
+                         : QRect();
+}
+
+bool RealBook::Click(int leftTwips, QRect twips)
+{
+    const QRect control = TwipsRect(twips.translated(leftTwips, 0), scale);
+    return clickAndWatch(control.center(), control);
+}
+
+bool RealBook::Click(QPoint pixels)
+{
+    return clickAndWatch(pixels, QRect(pixels - QPoint(4, 4), QSize(9, 9)));
+}
+
+bool RealBook::clickAndWatch(QPoint pixels, QRect watched)
+{
+    // What shows there, drawn without the pointer, changes once the program
+    // has taken the click and drawn what it does. A copy that opens draws its
+    // pages one by one under its progress window, which stands from before
+    // the sheet is drawn until the last page is in: the click is over once
+    // it has gone.
+    const QRect onScreen = watched.translated(windowOnScreen().topLeft());
+    const QImage before = Screen().copy(onScreen);
+    ClickOnly(pixels);
+    return QTest::qWaitFor([&] { return Screen().copy(onScreen) != before; }, 20000)
+        && QTest::qWaitFor(
+               [this] {
+                   return Xdotool({"search", "--onlyvisible", "--name", "^Vorlane Coloring Books$"}).isEmpty();
+               },
+               20000);
+}
+
+void RealBook::ClickOnly(QPoint pixels)
+{
+    Xdotool({"mousemove", "--window", window, QString::number(pixels.x()), QString::number(pixels.y()), "click", "1",
+             "mousemove", "--sync", QString::number(screen_.width() - 1), QString::number(screen_.height() - 1)});
 }
 
 bool RealBook::Exit()
 {
-    Click(0, {150, 5190, 1785, 585});
+    ClickOnly(TwipsRect(QRect(150, 5190, 1785, 585), scale).center());
     return (program().state() == QProcess::NotRunning || program().waitForFinished(10000))
         && program().exitStatus() == QProcess::NormalExit && program().exitCode() == 0;
 }

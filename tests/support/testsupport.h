@@ -13,14 +13,23 @@
 #include <QUrl>
 
 #include <functional>
+#include <map>
+#include <memory>
 
 namespace atoz::test {
 
-// Records every message instead of showing it.
+// Records every message instead of showing it, and runs `whenShown`, if
+// set, as the child reads it.
 struct FakeMessageBox final : MessageBox
 {
-    void Inform(QWidget*, const QString& title, const QString& text) override { shown.append({title, text}); }
+    void Inform(QWidget*, const QString& title, const QString& text) override
+    {
+        shown.append({title, text});
+        if (whenShown)
+            whenShown();
+    }
     QList<QPair<QString, QString>> shown;
+    std::function<void()> whenShown;
 };
 
 // Answers with `answer` (nothing: cancel), remembering where it opened.
@@ -137,23 +146,43 @@ private:
     std::unique_ptr<frmRezivIdod> window_;
 };
 
+// What WhenModal returns. When it goes (at the end of the scope that holds
+// it), it fails the test unless the answer ran, waiting up to ten seconds for
+// a modal window that is slow to come.
+class ModalAnswer
+{
+public:
+    struct State
+    {
+        QTimer poll;
+        bool answered = false;
+    };
+    explicit ModalAnswer(std::shared_ptr<State> state) : state_(std::move(state)) {}
+    ModalAnswer(ModalAnswer&&) = default;
+    ~ModalAnswer();
+
+private:
+    std::shared_ptr<State> state_;
+};
+
 // Runs `answer` on the modal window of type `Window` once it shows: call it
 // just before the click that opens the window, which returns once `answer`
-// has closed it. Gives up after ten seconds without one.
+// has closed it. Keep what it returns until then; the test fails when no
+// such window came.
 template <typename Window>
-void WhenModal(std::function<void(Window*)> answer)
+[[nodiscard]] ModalAnswer WhenModal(std::function<void(Window*)> answer)
 {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer, tries = 0]() mutable {
+    auto state = std::make_shared<ModalAnswer::State>();
+    QObject::connect(&state->poll, &QTimer::timeout, [state = state.get(), answer] {
         auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (!window && ++tries < 1000)
+        if (!window || state->answered)
             return;
-        poll->stop();
-        poll->deleteLater();
-        if (window)
-            answer(window);
+        state->answered = true;
+        state->poll.stop();
+        answer(window);
     });
-    poll->start(10);
+    state->poll.start(10);
+    return ModalAnswer(std::move(state));
 }
 
 // A small page drawn from text rows: '#' is an outline pixel (Colour 0), '.'
@@ -197,32 +226,71 @@ void AgeFile(const QString& path, int seconds);
 // under one.
 QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString& asanOptions);
 
+// Starts `program` with `arguments` in `process`, as `user` when one is named
+// (this test runs as root): the process is the program's own.
+void StartAs(QProcess& process, const QString& user, const QString& program, const QStringList& arguments);
+
+// A session bus of the test's own, as every desktop session has: a
+// dbus-daemon that starts no services, run by `user` (or this test) with its
+// files in `directory`, and stopped by the process this started. A program
+// given its address starts no bus of its own.
+class SessionBus
+{
+public:
+    explicit SessionBus(const QString& directory, const QString& user = QString());
+    ~SessionBus();
+    SessionBus(const SessionBus&) = delete;
+    SessionBus& operator=(const SessionBus&) = delete;
+
+    // Empty when no bus could be started.
+    QString address() const { return address_; }
+
+private:
+    QProcess daemon_;
+    QString address_;
+};
+
 // The built program in real X windows under a private X server on a free
-// display, with a home of its own, clicked by xdotool like a child's mouse.
-// The programs and then the server are stopped by the processes this
-// started.
+// display, with a home and a session bus of its own, clicked by xdotool like
+// a child's mouse. The programs, the bus and then the server are stopped by
+// the processes this started.
 class RealBook
 {
 public:
-    // Whether this machine has Xvfb and xdotool.
+    // Whether this machine has Xvfb, xdotool and dbus-daemon.
     static bool Possible();
-    // Starts the X server and, given `arguments`, the program, and waits
-    // for its main window.
-    explicit RealBook(const QStringList& arguments = {}, QSize screen = QSize(1024, 768));
+    // Starts the X server, the bus and, given `arguments`, the program, as
+    // `user` when one is named, and waits for its main window's first frame.
+    explicit RealBook(const QStringList& arguments = {}, QSize screen = QSize(1024, 768),
+                      const QString& user = QString());
     ~RealBook();
     RealBook(const RealBook&) = delete;
     RealBook& operator=(const RealBook&) = delete;
 
+    // The first run of the program, and a wait for its main window's first
+    // frame: false when it did not show.
+    bool StartBook(const QStringList& arguments);
     // Another run of the program on this display.
     QProcess& Start(const QStringList& arguments);
     QProcess& program() { return *programs_.front(); }
+    // What `program` has said on standard error so far; it goes on to this
+    // test's standard error as well.
+    QString Errors(const QProcess& program) const { return QString::fromLocal8Bit(errors_.at(&program)); }
     QString Xdotool(const QStringList& arguments) const;
+    // The whole screen as it is now, as the X server draws it.
+    QImage Screen() const;
     // A click at `twips` (its middle) in the part of the window that starts
-    // `leftTwips` from its left edge, with the book at `scale`, then a wait
-    // longer than a double-click.
-    void Click(int leftTwips, QRect twips);
+    // `leftTwips` from its left edge (the book at `scale`), or at `pixels` in
+    // the window; then the
+    // pointer goes to the screen's corner. True once the screen has changed
+    // within those twips, or around those pixels, and no progress window
+    // stands over the book, each within 20 s: the program has taken the
+    // click and done what it does.
+    [[nodiscard]] bool Click(int leftTwips, QRect twips);
+    [[nodiscard]] bool Click(QPoint pixels);
+    // The same click, for one that changes nothing under it, without a wait.
+    void ClickOnly(QPoint pixels);
     double scale = 1;  // the book's, as the program was started
-    void Click(QPoint pixels);
     // Exit on the bar, and the program's end.
     bool Exit();
     // Ends the server before its time, as a display that goes away.
@@ -234,7 +302,14 @@ public:
     QString window;  // the first program's, empty when it did not show
 
 private:
+    QRect windowOnScreen() const;
+    bool clickAndWatch(QPoint pixels, QRect watched);
+
+    QString user_;
     QProcess server_;
+    QSize screen_;
+    std::unique_ptr<SessionBus> bus_;
+    std::map<const QProcess*, QByteArray> errors_;  // outlives the programs, which write to it to their end
     std::vector<std::unique_ptr<QProcess>> programs_;
 };
 

@@ -10,6 +10,7 @@
 #include <QFutureWatcher>
 #include <QImage>
 #include <QObject>
+#include <QSet>
 #include <QThreadPool>
 #include <QTimer>
 
@@ -35,7 +36,8 @@ namespace atoz {
 // The page being coloured is never more than a moment away from its file:
 // after each fill or undo it is written again in the background, a burst of
 // clicks as one write, so that a crash, a log-out or a power cut loses at
-// most the last second of a child's colouring.
+// most the last second of a child's colouring. The writes of a page run one
+// at a time, and none outlives the model.
 class FolderModel : public QObject
 {
     Q_OBJECT
@@ -45,8 +47,15 @@ public:
     // latest, less the time the write itself takes.
     static constexpr int StoreDelay = 500;  // ms
 
-    explicit FolderModel(QString directory, QObject* parent = nullptr);
+    // The pages of `directory`, read and written through `files` (see
+    // FolderStore).
+    explicit FolderModel(QString directory, FolderStore::FileAccess files = FolderStore::SystemFiles(),
+                         QObject* parent = nullptr);
+    // Waits for a write under way; starts none.
     ~FolderModel() override;
+
+    // Another delay than StoreDelay, for a test that should not wait.
+    void SetStoreDelay(int milliseconds);
 
     FolderStore& store() { return store_; }
 
@@ -65,9 +74,14 @@ public:
     // caller can show its progress window. Then, page by page in order, the
     // model takes each page as it is ready (reading the next ones itself
     // while it waits), announces pageChanged(i) and calls `pageLoaded(i)`,
-    // so that the caller can show progress. It returns when all 26 are in.
+    // so that the caller can show progress. It returns when all 26 are in,
+    // also when a page could not be read (it starts as its library page).
+    // Temporary files that killed writes left of the folder's pages are
+    // swept meanwhile.
     void LoadFolderPages(int folder, const std::function<void(int page)>& pageLoaded = {},
                          const std::function<void()>& started = {});
+    // True while LoadFolderPages runs.
+    bool IsLoading() const { return loading_; }
 
     // Page i of the open folder at full size, as a QImage::Format_RGB32
     // picture made for the caller; null before any folder loaded.
@@ -96,13 +110,21 @@ public:
     // Tries once more to write every page an earlier store could not write.
     // The number of pages that still could not be written.
     int StoreUnsavedPages();
+    // Shut-down and the end of a session: the page being coloured, if one
+    // is, as StorePage stores it, and one more try for every other page an
+    // earlier store could not write. The number of pages not written.
+    int StoreAllPages();
 
     // Starts writing the page being coloured now, off the window thread, if
     // it has changes that are not on disk; what the timer does after a change.
     void StoreInBackground();
     // True while the page being coloured has changes that are not on disk.
     bool HasUnstoredChanges() const { return unstored_; }
-    // Waits until no background write is under way.
+    // True while a background write is under way or due.
+    bool IsStoring() const { return storeTimer_.isActive() || writing_.isRunning() || storeWhenDone_; }
+    // Waits until no background write is under way, and takes its result.
+    // Starts none: a write that became due meanwhile is left to the caller,
+    // who stores the page itself.
     void WaitForBackgroundStore();
 
 signals:
@@ -110,6 +132,11 @@ signals:
     // A background write of the page being coloured ended; `stored` false
     // when it failed (it is tried again at the next change and at OK).
     void backgroundStoreFinished(bool stored);
+    // LoadFolderPages is over.
+    void loadFinished();
+    // Stored pages of the folder just loaded could not be read: `files`,
+    // where each is kept now. Each file is announced once a run.
+    void unreadablePagesFound(const QStringList& files);
 
 private:
     void pageEdited();
@@ -130,6 +157,9 @@ private:
     ColouringPage colouring_;
     // The worker that reads a folder's pages alongside the window's thread.
     QThreadPool readers_;
+
+    bool loading_ = false;
+    QSet<QString> unreadableTold_;  // files already announced
 
     QTimer storeTimer_;
     QFutureWatcher<bool> writing_;

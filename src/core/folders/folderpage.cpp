@@ -148,6 +148,19 @@ QImage CompactPicture(const QImage& picture)
     return compact.isNull() ? full.convertToFormat(QImage::Format_RGB888) : compact;
 }
 
+QImage CompactThumbnail(const QImage& thumbnail)
+{
+    if (thumbnail.format() != QImage::Format_RGB32)
+        return thumbnail;
+    for (int y = 0; y < thumbnail.height(); ++y) {
+        const std::uint32_t* line = row(thumbnail, y);
+        for (int x = 0; x < thumbnail.width(); ++x)
+            if (qRed(line[x]) != qGreen(line[x]) || qGreen(line[x]) != qBlue(line[x]))
+                return thumbnail.convertToFormat(QImage::Format_RGB888);
+    }
+    return thumbnail.convertToFormat(QImage::Format_Grayscale8);
+}
+
 QImage ThumbnailOf(const QImage& picture, QSize size, qreal scale, QImage* scratch, const QPainterPath& outline)
 {
     if (picture.isNull() || size.isEmpty())

@@ -8,7 +8,7 @@ namespace atoz {
 
 // A page of the open copy as the folder model keeps it: the picture in a
 // compact form, every pixel still exactly its Colour, and the thumbnail that
-// the contents sheet paints.
+// the contents sheet paints, compact likewise.
 struct FolderPage
 {
     QImage picture;
@@ -21,6 +21,13 @@ struct FolderPage
 // more QImage::Format_RGB888. Never shares its pixels with a picture that can
 // be painted on (QImage::Format_RGB32 is always copied). Null stays null.
 QImage CompactPicture(const QImage& picture);
+
+// A thumbnail (QImage::Format_RGB32) in less memory, every pixel as it was:
+// QImage::Format_Grayscale8 for the greys and white of a page not coloured
+// yet, QImage::Format_RGB888 for a coloured one. Thumbnails have too many
+// shades along their smooth lines to make the colour table of CompactPicture
+// worth its time.
+QImage CompactThumbnail(const QImage& thumbnail);
 
 // The picture scaled smoothly to `size` (in pixels of a window at `scale`
 // device pixels a pixel), exactly as a window draws the full 32-bit picture

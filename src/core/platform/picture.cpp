@@ -364,7 +364,7 @@ QString randomLetters()
 
 #ifdef Q_OS_UNIX
 
-// The file a write replaces, and the permissions it keeps.
+// The file a write replaces, and the permissions it had.
 struct Destination
 {
     QString path;
@@ -373,22 +373,62 @@ struct Destination
 
 // Where a write of `path` goes: `path` itself when it names a regular file or
 // nothing at all, or for a chosen file the regular file a link leads to.
-// Nothing for anything else.
-std::optional<Destination> destinationOf(const QString& path, SaveTarget target)
+// Nothing for anything else, with the reason in `reason`.
+std::optional<Destination> destinationOf(const QString& path, SaveTarget target, QString& reason)
 {
     struct stat status = {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-        return errno == ENOENT ? std::optional<Destination>(Destination{path, std::nullopt}) : std::nullopt;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return Destination{path, std::nullopt};
+        reason = qt_error_string(errno);
+        return std::nullopt;
+    }
     if (S_ISLNK(status.st_mode) && target == SaveTarget::ChosenFile) {
         const QString resolved = QFileInfo(path).canonicalFilePath();  // empty for a link that leads nowhere
-        if (resolved.isEmpty() || ::lstat(QFile::encodeName(resolved).constData(), &status) != 0)
+        if (resolved.isEmpty() || ::lstat(QFile::encodeName(resolved).constData(), &status) != 0) {
+            reason = QStringLiteral("a link that leads nowhere");
             return std::nullopt;
-        return S_ISREG(status.st_mode) ? std::optional<Destination>(Destination{resolved, status.st_mode & 07777})
-                                       : std::nullopt;
+        }
+        if (S_ISREG(status.st_mode))
+            return Destination{resolved, status.st_mode};
+    } else if (S_ISREG(status.st_mode)) {
+        return Destination{path, status.st_mode};
     }
-    if (!S_ISREG(status.st_mode))
-        return std::nullopt;
-    return Destination{path, status.st_mode & 07777};
+    reason = S_ISLNK(status.st_mode) ? QStringLiteral("a link, which a page is never written through")
+                                     : QStringLiteral("not a regular file");
+    return std::nullopt;
+}
+
+// The process's umask, read without changing it: a change, even for a moment,
+// would reach the files other threads create meanwhile.
+mode_t processUmask()
+{
+    static const mode_t mask = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : status.readAll().split('\n')) {
+                bool ok = false;
+                const uint value = line.startsWith("Umask:") ? line.mid(6).trimmed().toUInt(&ok, 8) : 0;
+                if (ok)
+                    return mode_t(value & 0777);
+            }
+        }
+        const mode_t old = ::umask(022);  // a system without that line: read once, at the first write
+        ::umask(old);
+        return old;
+    }();
+    return mask;
+}
+
+// The permissions a written file gets: never executable, setuid, setgid or
+// sticky, and always readable and writable by its owner, whatever the file
+// it replaces allowed.
+mode_t writtenMode(const Destination& destination, SaveTarget target)
+{
+    const mode_t usual = 0666 & ~processUmask();
+    if (!destination.mode)
+        return usual | 0600;
+    return (*destination.mode & (target == SaveTarget::Page ? usual : 0666)) | 0600;
 }
 
 #endif
@@ -397,31 +437,52 @@ std::optional<Destination> destinationOf(const QString& path, SaveTarget target)
 
 QImage LoadPicture(const QString& path, PictureForm form)
 {
-    QByteArray bytes;
+    return ReadPictureFile(path, form).picture;
+}
+
+PictureFile ReadPictureFile(const QString& path, PictureForm form)
+{
 #ifdef Q_OS_UNIX
     // Not blocking: opening a FIFO would otherwise wait for a writer forever.
     // Only a regular file is read, and no more of it than a picture can take:
     // a device claims size 0 and never ends.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return {};
+    if (fd < 0) {
+        // A name that leads to nothing is no file; any other refusal is a
+        // file that is there and cannot be read.
+        const int error = errno;
+        return {{}, error == ENOENT || error == ENOTDIR || error == ELOOP || error == ENAMETOOLONG ? 0 : error};
+    }
     struct stat status = {};
-    QFile file;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MaxPictureFileSize
-        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > MaxPictureFileSize) {
         ::close(fd);
         return {};
     }
-    bytes = file.read(qint64(status.st_size) + 1);
+    QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t count = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (count > 0) {
+            got += count;
+        } else if (count == 0) {
+            break;
+        } else if (errno != EINTR) {
+            const int error = errno;
+            ::close(fd);
+            return {{}, error};
+        }
+    }
+    ::close(fd);
+    bytes.truncate(got);
 #else
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
-    bytes = file.read(MaxPictureFileSize + 1);
+    const QByteArray bytes = file.read(MaxPictureFileSize + 1);
 #endif
     if (bytes.size() > MaxPictureFileSize)
         return {};
-    return LoadPictureData(bytes, form);
+    return {LoadPictureData(bytes, form), 0};
 }
 
 QImage LoadPictureData(const QByteArray& data, PictureForm form)
@@ -442,11 +503,16 @@ QImage LoadPictureData(const QByteArray& data, PictureForm form)
 
 bool SavePicture(const QImage& image, const QString& path, const QByteArray& format, SaveTarget target)
 {
-    if (image.isNull())
+    if (image.isNull()) {
+        SayNotWritten(path, QStringLiteral("no picture"));
         return false;
-    const std::optional<Destination> destination = destinationOf(path, target);
-    if (!destination)
+    }
+    QString reason;
+    const std::optional<Destination> destination = destinationOf(path, target, reason);
+    if (!destination) {
+        SayNotWritten(path, reason);
         return false;
+    }
     // Encoded in memory first: Qt's file classes can take a write that
     // stopped short (a disk filling up) for a whole one, so the bytes go to
     // disk below, each write checked.
@@ -455,36 +521,53 @@ bool SavePicture(const QImage& image, const QString& path, const QByteArray& for
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, format);
-        if (!writer.write(image.convertToFormat(QImage::Format_RGB32)))
+        if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
+            SayNotWritten(path, writer.errorString());
             return false;
+        }
     }
     const QFileInfo info(destination->path);
     const QString directory = info.absolutePath();
 
+    // The temporary file is its owner's alone until it takes the page's
+    // place, with the page's permissions.
     QString temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
         temporary = directory + u'/' + info.fileName() + TemporaryMark + randomLetters();
         fd = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                    0666);
-        if (fd < 0 && errno != EEXIST)
+                    0600);
+        if (fd < 0 && errno != EEXIST) {
+            SayNotWritten(destination->path, qt_error_string(errno));
             return false;
+        }
     }
-    if (fd < 0)
+    if (fd < 0) {
+        SayNotWritten(destination->path, QStringLiteral("no free name for a temporary file"));
         return false;
+    }
     const QByteArray temporaryName = QFile::encodeName(temporary);
-    bool written = !destination->mode || ::fchmod(fd, *destination->mode) == 0;
-    for (qsizetype at = 0; written && at < bytes.size();) {
+    int error = 0;
+    for (qsizetype at = 0; !error && at < bytes.size();) {
         const ssize_t count = ::write(fd, bytes.constData() + at, size_t(bytes.size() - at));
         if (count > 0)
             at += count;
-        else if (count == 0 || errno != EINTR)
-            written = false;
+        else if (count == 0)
+            error = ENOSPC;
+        else if (errno != EINTR)
+            error = errno;
     }
-    written = written && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporaryName.constData(), QFile::encodeName(destination->path).constData()) != 0) {
+    if (!error && ::fchmod(fd, writtenMode(*destination, target)) != 0)
+        error = errno;
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::rename(temporaryName.constData(), QFile::encodeName(destination->path).constData()) != 0)
+        error = errno;
+    if (error) {
         ::unlink(temporaryName.constData());
+        SayNotWritten(destination->path, qt_error_string(error));
         return false;
     }
     syncDirectory(directory);
@@ -496,34 +579,45 @@ bool SavePicture(const QImage& image, const QString& path, const QByteArray& for
 bool SavePicture(const QImage& image, const QString& path, const QByteArray& format, SaveTarget target)
 {
     const QFileInfo info(path);
-    if (image.isNull() || (info.exists() && !info.isFile()) || (target == SaveTarget::Page && info.isSymLink()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, format);
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB32))) {
-        file.cancelWriting();
+    if (image.isNull() || (info.exists() && !info.isFile()) || (target == SaveTarget::Page && info.isSymLink())) {
+        SayNotWritten(path, image.isNull() ? QStringLiteral("no picture") : QStringLiteral("not a regular file"));
         return false;
     }
-    return file.commit();
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        QImageWriter writer(&file, format);
+        if (writer.write(image.convertToFormat(QImage::Format_RGB32)) && file.commit())
+            return true;
+        file.cancelWriting();
+    }
+    SayNotWritten(path, file.errorString());
+    return false;
 }
 
 #endif
 
-void RemoveStaleTemporaries(const QString& path)
+void RemoveStaleTemporaries(const QString& directory, const std::function<bool(const QString& fileName)>& isTarget)
 {
-    const QFileInfo target(path);
-    const QString prefix = target.fileName() + TemporaryMark;
-    const QDir directory = target.absoluteDir();
+    const QDir folder(directory);
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-StaleTemporarySeconds);
-    // Files only: no links, no devices, no FIFOs.
-    for (const QFileInfo& entry : directory.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        const QString name = entry.fileName();
-        if (name.size() == prefix.size() + RandomLetters && name.startsWith(prefix)
-            && std::all_of(name.cend() - RandomLetters, name.cend(), isRandomLetter) && entry.lastModified() < stale)
+    // Regular files only, and only names of the temporary form are looked at
+    // any further: the folder may hold many other files.
+    const QStringList names = folder.entryList({u'*' + TemporaryMark + u'*'},
+                                               QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    for (const QString& name : names) {
+        const qsizetype target = name.size() - TemporaryMark.size() - RandomLetters;
+        if (target <= 0 || QStringView(name).sliced(target, TemporaryMark.size()) != TemporaryMark
+            || !std::all_of(name.cend() - RandomLetters, name.cend(), isRandomLetter) || !isTarget(name.left(target)))
+            continue;
+        const QFileInfo entry(folder.filePath(name));
+        if (entry.isFile() && !entry.isSymLink() && entry.lastModified() < stale)
             QFile::remove(entry.filePath());
     }
+}
+
+void SayNotWritten(const QString& path, const QString& reason)
+{
+    qWarning("atoz: %s was not written: %s", qPrintable(QDir::toNativeSeparators(path)), qPrintable(reason));
 }
 
 }  // namespace atoz

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 namespace atoz {
 
 // Pictures as the book reads and writes them. Every picture that is loaded is
@@ -34,6 +36,18 @@ inline constexpr qint64 MaxPicturePixels = qint64(2048) * 2048;
 // runs break off or reach outside the picture is refused like a truncated file.
 QImage LoadPicture(const QString& path, PictureForm form = PictureForm::Full);
 
+// A file as LoadPicture reads it, and whether it is there but could not be
+// read at all.
+struct PictureFile
+{
+    QImage picture;
+    // The system's error number when the file is there but could not be
+    // opened or read (no permission, an input/output error); 0 when it was
+    // read, is missing, or is no picture.
+    int readError = 0;
+};
+PictureFile ReadPictureFile(const QString& path, PictureForm form = PictureForm::Full);
+
 // A picture within the limits takes at most 4 bytes a pixel; room is left for
 // headers and generous encodings. No more than this is ever read of a file.
 inline constexpr qint64 MaxPictureFileSize = 5 * MaxPicturePixels + 65536;
@@ -55,11 +69,17 @@ enum class SaveTarget {
 
 // Writes a 24-bit BMP, or another format Qt writes ("PNG"). The file is
 // replaced atomically through a temporary file beside it named
-// "<name>.atoz-XXXXXX" (six random letters or digits): when anything fails
-// the earlier file is left whole and the temporary file is removed. True when
-// the file was written; then the directory entry is synced too where the
-// system allows it, so that the new file survives a power cut. A file that is
-// replaced keeps its permissions.
+// "<name>.atoz-XXXXXX" (six random letters or digits), which only its owner
+// may read while it is written: when anything fails the earlier file is left
+// whole and the temporary file is removed. True when the file was written;
+// then the directory entry is synced too where the system allows it, so that
+// the new file survives a power cut. False after one line on standard error
+// that names the file and gives the system's reason.
+//
+// The file is always readable and writable by its owner, and never
+// executable, setuid, setgid or sticky. A new file gets 0666 less the umask;
+// a page that is replaced keeps its permissions within that, a chosen file
+// within 0666.
 bool SavePicture(const QImage& image, const QString& path, const QByteArray& format = "BMP",
                  SaveTarget target = SaveTarget::Page);
 
@@ -67,10 +87,15 @@ bool SavePicture(const QImage& image, const QString& path, const QByteArray& for
 // book's write in progress; an older one is a write that was killed.
 inline constexpr qint64 StaleTemporarySeconds = 10 * 60;
 
-// Removes what earlier writes of `path` left behind when they were killed
-// half-way: regular files named exactly as SavePicture names its temporary
-// files and last changed more than StaleTemporarySeconds ago. No other name
-// is ever touched.
-void RemoveStaleTemporaries(const QString& path);
+// Removes what earlier writes left behind in `directory` when they were
+// killed half-way: regular files named exactly as SavePicture names the
+// temporary files of a file name that `isTarget` accepts, and last changed
+// more than StaleTemporarySeconds ago. No other name is ever touched. The
+// directory is listed once, by name.
+void RemoveStaleTemporaries(const QString& directory, const std::function<bool(const QString& fileName)>& isTarget);
+
+// One line on standard error for a file the book could not write: the file
+// and the reason.
+void SayNotWritten(const QString& path, const QString& reason);
 
 }  // namespace atoz

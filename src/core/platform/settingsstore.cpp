@@ -176,6 +176,9 @@ void SettingsStore::writeToDisk()
     const bool written = settings_->status() != QSettings::AccessError && holdsWholly(keys);
     if (!written) {
         failureAnnounced_ = true;
+        qWarning("atoz: %s was not written: %s", qPrintable(QDir::toNativeSeparators(fileName())),
+                 settings_->status() == QSettings::AccessError ? "the file could not be written"
+                                                               : "what was written is not all in the file");
         emit writeFailed();
     }
 }

@@ -13,10 +13,16 @@ namespace atoz {
 // canonical path; a later start on the same directory finds the lock taken,
 // asks the running book over the socket to come to the front, and ends.
 //
-// The lock outlives a crash as a file naming a process that is gone: the next
-// start takes it over, and replaces the socket file left with it. A directory
-// that cannot hold a lock (read-only, missing) does not stop a start: the
-// book then runs without the lock, as a book did before there was one.
+// A live book holds its lock file open and locked (flock). A lock that no
+// process holds is stale, whatever it says: a book that crashed, a file left
+// empty or damaged by a power cut, another computer's name. The next start
+// takes it over, and replaces the socket file left with it. A start waits
+// for a live book of its own user that holds the lock and does not answer
+// yet, however long that book takes to start; only a book it cannot ask
+// (another user's, another computer's) lets it run without the lock, after
+// HandOverWait. A directory that cannot hold a lock (read-only, missing)
+// does not stop a start: the book then runs without the lock, and still
+// listens, so that later starts hand over to it.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -30,14 +36,13 @@ public:
     Q_ENUM(Start)
 
     explicit SingleInstance(const QString& pageDirectory, QObject* parent = nullptr);
-    // Stops listening and releases the lock.
+    // Stops listening and releases the lock. Socket files that books which
+    // are gone left in the runtime directory are removed too.
     ~SingleInstance() override;
 
     // Claims the directory; call once. A start that finds the lock taken
     // hands `activationToken` (the desktop's permission to come to the front,
-    // may be empty) to the running book. A book that holds the lock but does
-    // not listen (still starting, or already ending) gets HandOverWait to
-    // listen or let go; after that this start runs without the lock.
+    // may be empty) to the running book.
     Start Claim(const QString& activationToken = QString());
     // A first try at the lock ahead of Claim, which then finds it held. Taking
     // the lock waits for its file to reach the disk, so a start runs this on
@@ -45,7 +50,11 @@ public:
     // object may be used until it returns.
     void TryLock();
 
+    // How long a start waits for a book it cannot ask before it runs without
+    // the lock; a start that waits for a book of its own user says so on
+    // standard error once this has passed.
     static constexpr int HandOverWait = 3000;  // milliseconds
+    void SetHandOverWait(int milliseconds) { handOverWait_ = milliseconds; }
 
     // The lock file in a page directory, and the local socket's name for it.
     static QString LockFileName(const QString& pageDirectory);
@@ -56,6 +65,14 @@ signals:
     void showRequested(const QString& activationToken);
 
 private:
+    // Who holds the lock file that this start could not take.
+    enum class Holder {
+        Nobody,     // stale: it was removed, and can be taken now
+        Unsure,     // it could not be read: a book may be writing it this moment
+        Starting,   // a live book of this user on this computer, not listening yet
+        Unreachable,  // a live book this start cannot ask
+    };
+    Holder LockHolder(bool readBefore);
     bool Listen();
     bool AskToShow(const QString& activationToken) const;
     void Receive();
@@ -63,6 +80,7 @@ private:
     QString serverName_;
     QLockFile lock_;
     QLocalServer* server_ = nullptr;
+    int handOverWait_ = HandOverWait;
 };
 
 }  // namespace atoz

@@ -268,6 +268,7 @@ void ContentsView::LoadFolderPages(int folder)
         showProgress);
     progress_.ShowLastStep();
     progress_.CloseProgress();
+    emit folderOpened();
 }
 
 void ContentsView::HideThumbnails()

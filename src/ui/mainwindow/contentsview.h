@@ -76,6 +76,8 @@ signals:
     void homeClicked();
     void exitClicked();
     void pageChosen(int page);
+    // A copy's pages are in and the progress window has gone.
+    void folderOpened();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -22,12 +22,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 namespace atoz {
 
@@ -81,6 +84,13 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
     connect(home_, &HomeView::booksClicked, this, &frmRezivIdod::UserBookAdPic_Click);
     connect(home_, &HomeView::webClicked, this, &frmRezivIdod::wwwLabel_Click);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &frmRezivIdod::CommitData);
+    connect(&folder_, &FolderModel::loadFinished, this, [this] {
+        if (closeHeld_)
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
+    // Said once the copy is open and its progress window gone.
+    connect(&folder_, &FolderModel::unreadablePagesFound, this,
+            [this](const QStringList& files) { unreadable_ += files; });
     // Said after the click that changed a setting has done its work.
     connect(
         &settings_, &SettingsStore::writeFailed, this,
@@ -115,6 +125,11 @@ void frmRezivIdod::buildViews()
     connect(contents_, &ContentsView::pageChosen, this, &frmRezivIdod::Thumbnail_Click);
     connect(contents_, &ContentsView::homeClicked, this, &frmRezivIdod::UserCmdHome_Click);
     connect(contents_, &ContentsView::exitClicked, this, &frmRezivIdod::UserCmdExit_Click);
+    connect(contents_, &ContentsView::folderOpened, this, [this] {
+        const QStringList files = std::exchange(unreadable_, {});
+        if (!files.isEmpty() && !ending_ && !unloaded_)
+            services_.messages.Inform(this, UnreadablePagesTitle(), UnreadablePagesText(files));
+    });
     connect(colouring_, &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
     connect(colouring_, &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
     connect(colouring_, &ColouringView::saveClicked, this, &frmRezivIdod::UserCmdSave_Click);
@@ -202,29 +217,42 @@ void frmRezivIdod::addShortcuts()
 
 double frmRezivIdod::ScaleFor(const DisplayChoice& choice, const QScreen* screen, QSize frame)
 {
-    if (choice.current() > 0)
-        return choice.current();
+    const double chosen = choice.current();
     if (!screen)
-        return SmallestScale;
+        return chosen > 0 ? chosen : SmallestScale;
     const QSize client(ClientWidth, ClientHeight);
-    if (choice.fullScreen)
-        return FittingScale(screen->geometry().size(), QSize(0, 0), client);
-    return FittingScale(screen->availableGeometry().size(), frame, client);
+    const double fitting = choice.fullScreen ? FittingScale(screen->geometry().size(), QSize(0, 0), client)
+                                             : FittingScale(screen->availableGeometry().size(), frame, client);
+    // Never larger than fits: OK would be off the screen.
+    return chosen > 0 ? std::min(chosen, fitting) : fitting;
+}
+
+QSize frmRezivIdod::frame() const
+{
+    // The frame the desktop gave the window, once it has shown one.
+    const QSize shown = frameGeometry().size() - size();
+    return !isVisible() || shown.isNull() ? EstimatedFrame : shown;
 }
 
 double frmRezivIdod::fittingScale() const
 {
-    // The frame the desktop gave the window, once it has shown one.
-    QSize frame = frameGeometry().size() - size();
-    if (!isVisible() || frame.isNull())
-        frame = EstimatedFrame;
-    return ScaleFor({0, choice_.fullScreen, 0}, screen(), frame);
+    return ScaleFor({0, choice_.fullScreen, 0}, screen(), frame());
+}
+
+double frmRezivIdod::chosenScale()
+{
+    const double scale = ScaleFor(choice_, screen(), frame());
+    if (choice_.current() > scale && !scaleCutSaid_) {
+        scaleCutSaid_ = true;
+        qWarning("atoz: the book does not fit the screen at scale %g; it is drawn at %g", choice_.current(), scale);
+    }
+    return scale;
 }
 
 void frmRezivIdod::ShowBook(const DisplayChoice& choice)
 {
     choice_ = choice;
-    setScale(ScaleFor(choice_, screen()));
+    setScale(chosenScale());
     if (choice_.fullScreen) {
         enterFullScreen();
     } else {
@@ -282,11 +310,11 @@ void frmRezivIdod::ToggleFullScreen()
     choice_.fullScreen = !choice_.fullScreen;
     SaveFullScreenChoice(settings_, choice_.fullScreen);
     if (choice_.fullScreen) {
-        setScale(ScaleFor(choice_, screen()));
+        setScale(chosenScale());
         enterFullScreen();
     } else {
         showNormal();
-        setScale(choice_.scale > 0 ? choice_.scale : fittingScale());
+        setScale(chosenScale());
         centreOnScreen();
     }
     ShowView(view_);
@@ -416,7 +444,7 @@ void frmRezivIdod::UserCmdExit_Click()
 
 void frmRezivIdod::EndBook()
 {
-    ending_ = true;
+    endRequested_ = true;
     close();
 }
 
@@ -521,16 +549,37 @@ void frmRezivIdod::UserCmdInfo_Click()
 
 void frmRezivIdod::CommitData()
 {
-    // The session is ending: the desktop may close the window next.
-    ending_ = true;
-    if (view_ == View::Colouring)
-        folder_.StorePage();
+    // The session may end without a close: whatever could not be written is
+    // said on standard error as each write fails, and no box waits for a
+    // click that never comes. The desktop may close the window next, also
+    // where an adult keeps the book open.
+    ending_ = endRequested_ = true;
+    folder_.StoreAllPages();
+}
+
+void frmRezivIdod::EndOnRequest()
+{
+    ending_ = endRequested_ = true;
+    // A window of the book that is open would hold the end up, as would the
+    // message that a page was not saved: each is answered as its close box
+    // answers it.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
+    close();
 }
 
 void frmRezivIdod::closeEvent(QCloseEvent* event)
 {
+    // The pages of a folder are being read (the loading lets the window
+    // system's events through): the close follows once they are in.
+    if (folder_.IsLoading()) {
+        closeHeld_ = true;
+        event->ignore();
+        return;
+    }
     // Where an adult keeps the book open, the close box is a child's.
-    if (settings_.locks().adultExit && !ending_ && !unloaded_) {
+    if (settings_.locks().adultExit && !endRequested_ && !unloaded_) {
         event->ignore();
         return;
     }
@@ -545,11 +594,15 @@ void frmRezivIdod::Form_Unload()
 {
     // Only the colouring view holds a page that is not stored yet. Pages an
     // earlier write could not store get one more try; what still fails is
-    // said once, and the book closes anyway.
-    if (view_ == View::Colouring)
-        folder_.StorePage();
-    if (folder_.StoreUnsavedPages() > 0)
+    // said once, and the book closes anyway, after one more try in case the
+    // disk had room again by the time the message was answered. Ended by a
+    // signal or the session, nothing waits for a click: each failed write
+    // has said itself on standard error.
+    const int unstored = view_ == View::Colouring ? folder_.StoreAllPages() : folder_.StoreUnsavedPages();
+    if (unstored > 0 && !ending_) {
         services_.messages.Inform(this, SaveErrorTitle(), SaveErrorText());
+        folder_.StoreUnsavedPages();
+    }
 
     progress_.CloseProgress();
     for (QWidget* window : QApplication::topLevelWidgets())

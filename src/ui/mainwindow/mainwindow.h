@@ -52,10 +52,13 @@ public:
     //
     // The scale for `choice` on `screen`: the parent's scale, or the largest
     // that fits (the window with its frame inside the screen's available
-    // area; full screen: the whole screen). Never below 1.
+    // area; full screen: the whole screen). Never below 1, and never above
+    // the largest that fits.
     static double ScaleFor(const DisplayChoice& choice, const QScreen* screen, QSize frame = EstimatedFrame);
     // Shows the book as `choice` says, windowed in the middle of the screen
     // or full screen; a scale of `choice` is for this run and not remembered.
+    // A parent's scale that does not fit is cut to the largest that does,
+    // which standard error tells once a run.
     void ShowBook(const DisplayChoice& choice);
     // What the parent's keys do: Ctrl+plus and Ctrl+minus a quarter step up
     // (as far as fits) and down (to 1), Ctrl+0 back to the fitting scale,
@@ -71,13 +74,21 @@ public:
     // A window frame the desktop has not shown yet: a title bar's height.
     static constexpr QSize EstimatedFrame{0, 40};
 
-    // Stores the page being coloured, if there is one, without closing: for a
-    // session manager that is about to end the session.
+    // Stores the page being coloured, if there is one, and tries once more
+    // every page an earlier store could not write, without closing: for a
+    // session manager that is about to end the session. From then on, as
+    // after EndOnRequest, no message box is shown.
     void CommitData();
     // Ends the book as Exit does: the page stored, every window closed. What
-    // Exit, Ctrl+Shift+Q, a signal and a log-out do, also where an adult
-    // keeps the book open against a child's click on the close box.
+    // Exit and Ctrl+Shift+Q do, also where an adult keeps the book open
+    // against a child's click on the close box.
     void EndBook();
+    // A signal (a log-out, a shut-down, a closed terminal) ends the book: any
+    // window of the book that is open is closed, the pages get one more try
+    // as the window closes, and a page that could not be stored is said on
+    // standard error, never in a message box that would hold the end up.
+    // An adult's lock on Exit does not keep it open.
+    void EndOnRequest();
 
 signals:
     // The window's first frame is on the screen: what the child does not see
@@ -107,7 +118,8 @@ public:
     FolderNames& folderNames() { return names_; }
 
 protected:
-    // Shut-down, whatever closes the window: never refused.
+    // Shut-down, whatever closes the window: never refused, only held while
+    // a folder's pages load, and carried out when they are in.
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -122,8 +134,12 @@ private:
     ColouringView& colouring();
     void buildViews();
     void addShortcuts();
-    // The scale now wanted: full screen, this run's; windowed, the choice.
+    // The largest scale that fits, in full screen or in a window.
     double fittingScale() const;
+    // The frame around the window: the desktop's, once it has shown one.
+    QSize frame() const;
+    // The scale in force for the mode the book is in, cut to what fits.
+    double chosenScale();
     void setScale(double scale);
     void chooseScale(double scale);
     // The window's size and the book in its middle, at the present scale.
@@ -142,7 +158,11 @@ private:
     Progress progress_;
     View view_ = View::Home;
     bool unloaded_ = false;
-    bool ending_ = false;  // the book is asked to end by more than a child's click
+    bool ending_ = false;        // ended by a signal or the session: no message boxes
+    bool endRequested_ = false;  // asked to end by more than a child's click on the close box
+    bool closeHeld_ = false;     // a close came while a folder loaded
+    bool scaleCutSaid_ = false;
+    QStringList unreadable_;     // stored pages that could not be read, to be told once their copy is open
     DisplayChoice choice_;       // remembered, or this run's from the command line
     bool frameSeen_ = false;      // the desktop's frame has been measured against the screen
     // The one window kept once made; a child of this window.

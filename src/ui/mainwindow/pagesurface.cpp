@@ -27,14 +27,6 @@ std::vector<int> pixelMap(int count, int size, double scale)
     return map;
 }
 
-// The device pixels [first, last] whose page pixel lies in [from, to].
-std::pair<int, int> devicePixels(const std::vector<int>& map, int from, int to)
-{
-    const auto first = std::lower_bound(map.begin(), map.end(), from);
-    const auto end = std::upper_bound(map.begin(), map.end(), to);
-    return {int(first - map.begin()), int(end - map.begin()) - 1};
-}
-
 // The stretches of each row of `coverage` that are not nothing, as
 // PageSurface keeps them.
 void findRuns(const QImage& coverage, std::vector<int>& runs, std::vector<int>& rows)
@@ -77,7 +69,6 @@ PageSurface::PageSurface(const ColouringPage& page, QWidget* parent) : QWidget(p
     });
     connect(&page_, &ColouringPage::pageChanged, this, [this](QRect area) {
         FitToScale();
-        stale_ |= area;
         // The colours under the line reach a little way around a change.
         if (smooth())
             area.adjust(-LineColours::Reach, -LineColours::Reach, LineColours::Reach, LineColours::Reach);
@@ -120,69 +111,62 @@ QPointF PageSurface::PagePositionAt(QPointF position) const
             PagePosition(int(std::floor(position.y() * ratio)), scale)};
 }
 
-void PageSurface::drawScaled(QRect area)
+void PageSurface::drawScaled(QRect device, QImage& target) const
 {
     const QImage& page = page_.image();
-    const auto [left, right] = devicePixels(columns_, area.left(), area.right());
-    const auto [top, bottom] = devicePixels(rows_, area.top(), area.bottom());
-    if (left > right || top > bottom)
-        return;
     int previous = -1;
-    for (int y = top; y <= bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(scaled_.scanLine(y));
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(y - device.top()));
         const int source = rows_[size_t(y)];
         if (source == previous) {  // a page row shown twice or more: copy the line above
-            std::memcpy(line + left, reinterpret_cast<const QRgb*>(scaled_.constScanLine(y - 1)) + left,
-                        size_t(right - left + 1) * sizeof(QRgb));
+            std::memcpy(line, target.constScanLine(y - device.top() - 1), size_t(device.width()) * sizeof(QRgb));
             continue;
         }
         const auto* from = reinterpret_cast<const QRgb*>(page.constScanLine(source));
-        for (int x = left; x <= right; ++x)
-            line[x] = from[columns_[size_t(x)]];
+        for (int x = device.left(); x <= device.right(); ++x)
+            line[x - device.left()] = from[columns_[size_t(x)]];
         previous = source;
     }
 }
 
-void PageSurface::drawSmooth(QRect area)
+void PageSurface::drawSmooth(QRect device, QImage& target)
 {
     const QImage& page = page_.image();
-    if (lineColours_.size() != page.size()) {
+    if (lineColours_.size() != page.size())
         lineColours_ = LineColours(page);
-        area = page.rect();
-    }
-    const int reach = lineColours_.reach();
-    area = area.adjusted(-reach, -reach, reach, reach) & page.rect();
-    const auto [left, right] = devicePixels(columns_, area.left(), area.right());
-    const auto [top, bottom] = devicePixels(rows_, area.top(), area.bottom());
-    if (left > right || top > bottom)
-        return;
-    row_.resize(size_t(scaled_.width()));
+    const int left = device.left();
+    const int right = device.right();
+    // The page's columns that these device pixels show.
+    const int first = columns_[size_t(left)];
+    const int last = columns_[size_t(right)];
+    row_.resize(size_t(device.width()));
     pageRow_.resize(size_t(page.width()));
     int previous = -1;
-    for (int y = top; y <= bottom; ++y) {
+    for (int y = device.top(); y <= device.bottom(); ++y) {
         const int source = rows_[size_t(y)];
         if (source != previous) {  // a page row shown twice or more is scaled once
-            lineColours_.PaintRow(page, source, area.left(), area.right(), pageRow_.data());
+            lineColours_.PaintRow(page, source, first, last, pageRow_.data());
             for (int x = left; x <= right; ++x)
-                row_[size_t(x)] = pageRow_[size_t(columns_[size_t(x)])];
+                row_[size_t(x - left)] = pageRow_[size_t(columns_[size_t(x)])];
             previous = source;
         }
         // The colours as they are, and under the line's stretches mixed with black.
-        auto* line = reinterpret_cast<QRgb*>(scaled_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(y - device.top())) - left;
+        const QRgb* colours = row_.data() - left;
         const uchar* cover = coverage_.constScanLine(y);
         int x = left;
         for (int r = rowRuns_[size_t(y)]; r < rowRuns_[size_t(y) + 1]; r += 2) {
-            const int first = std::max(lineRuns_[size_t(r)], x);
+            const int begin = std::max(lineRuns_[size_t(r)], x);
             const int end = std::min(lineRuns_[size_t(r) + 1], right + 1);
-            if (first >= end)
+            if (begin >= end)
                 continue;
-            std::memcpy(line + x, row_.data() + x, size_t(first - x) * sizeof(QRgb));
-            for (int i = first; i < end; ++i)
-                line[i] = cover[i] == 255 ? ToQRgb(Black) : Darkened(row_[size_t(i)], cover[i]);
+            std::memcpy(line + x, colours + x, size_t(begin - x) * sizeof(QRgb));
+            for (int i = begin; i < end; ++i)
+                line[i] = cover[i] == 255 ? ToQRgb(Black) : Darkened(colours[i], cover[i]);
             x = end;
         }
         if (x <= right)
-            std::memcpy(line + x, row_.data() + x, size_t(right + 1 - x) * sizeof(QRgb));
+            std::memcpy(line + x, colours + x, size_t(right + 1 - x) * sizeof(QRgb));
     }
 }
 
@@ -194,31 +178,34 @@ void PageSurface::paintEvent(QPaintEvent* event)
         painter.fillRect(event->rect(), palette().window());
         return;
     }
+    const double ratio = devicePixelRatioF();
     const double scale = deviceScale();
-    const QSize device(int(std::ceil(width() * devicePixelRatioF())), int(std::ceil(height() * devicePixelRatioF())));
+    const QSize device(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
     const bool smoothly = smooth();
-    if (scaledAt_ != scale || scaled_.size() != device) {
-        scaled_ = QImage(device, QImage::Format_RGB32);
-        scaled_.setDevicePixelRatio(devicePixelRatioF());
+    if (scaledAt_ != scale || int(columns_.size()) != device.width() || int(rows_.size()) != device.height()) {
         columns_ = pixelMap(device.width(), page.width(), scale);
         rows_ = pixelMap(device.height(), page.height(), scale);
         scaledAt_ = scale;
-        stale_ = page.rect();
         coverage_ = QImage();
     }
     if (smoothly && coverage_.size() != device) {  // a new page, or a new scale
         coverage_ = OutlineCoverage(page_.outline(), device, {scale, scale});
         findRuns(coverage_, lineRuns_, rowRuns_);
-        stale_ = page.rect();
     }
-    if (!stale_.isEmpty()) {
-        if (smoothly && coverage_.size() == device)
-            drawSmooth(stale_ & page.rect());
-        else
-            drawScaled(stale_ & page.rect());
-        stale_ = QRect();
-    }
-    painter.drawImage(QPointF(0, 0), scaled_);  // clipped to what needs painting
+    // Only the part that needs painting is drawn, each time: the screen's
+    // own copy of the window keeps the rest.
+    const QRect dirty = QRectF(QRectF(event->rect()).topLeft() * ratio, QSizeF(event->rect().size()) * ratio)
+                            .toAlignedRect()
+                            .intersected(QRect(QPoint(0, 0), device));
+    if (dirty.isEmpty())
+        return;
+    QImage part(dirty.size(), QImage::Format_RGB32);
+    if (smoothly && coverage_.size() == device)
+        drawSmooth(dirty, part);
+    else
+        drawScaled(dirty, part);
+    part.setDevicePixelRatio(ratio);
+    painter.drawImage(QPointF(dirty.topLeft()) / ratio, part);
 }
 
 }  // namespace atoz

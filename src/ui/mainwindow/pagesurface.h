@@ -46,26 +46,25 @@ private:
     double deviceScale() const;
     // True when the page is drawn with its smooth outline.
     bool smooth() const;
-    // Draws the part of the scaled page that shows `area` of the page.
-    void drawScaled(QRect area);
+    // Draws `device`, a rectangle of this control's device pixels, of the
+    // scaled page into `target`, whose top-left pixel is its top-left.
+    void drawScaled(QRect device, QImage& target) const;
     // The same with the smooth outline over the colours under the line.
-    void drawSmooth(QRect area);
+    void drawSmooth(QRect device, QImage& target);
 
     const ColouringPage& page_;
-    QImage scaled_;                         // the page as the screen shows it, in device pixels
-    double scaledAt_ = 0;                   // the device scale `scaled_` is drawn at
+    double scaledAt_ = 0;                   // the device scale the maps below are for
     std::vector<int> columns_, rows_;       // for each device pixel, the page pixel it shows
-    QRect stale_;                           // page pixels changed since `scaled_` was drawn
     // With a smooth outline: the colours under the line, made once a page is
     // opened, and how much of each device pixel the outline covers.
     LineColours lineColours_;
     std::vector<QRgb> pageRow_;             // one row of the page in the colours under the line
-    QImage coverage_;                       // QImage::Format_Alpha8, the size of `scaled_`
+    QImage coverage_;                       // QImage::Format_Alpha8, the control's size in device pixels
     // The stretches of each row of `coverage_` that the outline touches:
     // first and end columns, row y's from lineRuns_[rowRuns_[y]] to before
     // lineRuns_[rowRuns_[y + 1]].
     std::vector<int> lineRuns_, rowRuns_;
-    std::vector<QRgb> row_;                 // the same at the device scale
+    std::vector<QRgb> row_;                 // the same at the device scale, for the part drawn
 };
 
 }  // namespace atoz
