@@ -12,11 +12,13 @@ ATOZ_BUILD_DIR=${ATOZ_BUILD_DIR:-$ATOZ_ROOT/build}
 
 # What building and running the book needs. Qt WebEngine shows the maker's
 # web page inside the book; without it the book still builds and the web
-# window opens the page in the system's browser.
+# window opens the page in the system's browser. Qt's linguist tools
+# (lupdate, lrelease) build the book's translations into it; Qt's own
+# translations speak Qt's dialogs in the family's language.
 ATOZ_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev qt6-webengine-dev
-    qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools
+    qt6-qpa-plugins libqt6svg6 fonts-comic-neue fonts-dejavu-core qt6-translations-l10n
 )
 # What the tests and benchmarks need besides.
 # The real-window test runs the program under its own X server and session

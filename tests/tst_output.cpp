@@ -287,9 +287,9 @@ private slots:
         paints.SetPaintColor(4321);
         paints.RestoreAllDefaultPaints();
         paints.SetPaintColor(1234);
-        book_->window().folderNames().StoreFolderNames({"Kim"});
+        book_->window().folderNames().StoreFolderNames({QString("Kim")});
         QTRY_COMPARE(book_->services.messages.shown.size(), 1);
-        QCOMPARE(book_->services.messages.shown[0].first, SettingsErrorTitle);
+        QCOMPARE(book_->services.messages.shown[0].first, SettingsErrorTitle());
         QVERIFY(book_->services.messages.shown[0].second.contains(file));
         QCOMPARE(paints.CurrentPaint(), Colour(1234));
         QCOMPARE(book_->window().folderNames().name(0), QString("Kim"));

@@ -601,6 +601,37 @@ private slots:
 
     // In a terminal with no display at all, the book still tells its
     // version and its options.
+    // The language of a run, on a German desktop: the system's, else the
+    // one a parent set in the settings file, else --lang; the home view and
+    // its title speak it from the first frame.
+    void speaksTheFamilysLanguage_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QStringList>("option");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("the system's") << "" << QStringList() << "Buch 2: A bis Z";
+        QTest::newRow("the setting over the system") << "it" << QStringList() << "Libro 2: dalla A alla Z";
+        QTest::newRow("--lang over the setting") << "it" << QStringList{"--lang", "nl"} << "Boek 2: van A tot Z";
+    }
+    void speaksTheFamilysLanguage()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QStringList, option);
+        if (!test::RealBook::Possible())
+            QSKIP("needs Xvfb and xdotool (./test.sh installs them)");
+        test::RealBook x;
+        QVERIFY2(!x.display.isEmpty(), "Xvfb did not start");
+        x.environment = {{"LANGUAGE", "de"}, {"LANG", "de_DE.UTF-8"}};
+        if (!setting.isEmpty()) {
+            QDir(x.home.path()).mkpath("config/Vorlane");
+            test::WriteFile(x.home.filePath("config/Vorlane/RezivIdod.ini"), "[Display]\nLanguage=" + setting.toUtf8() + '\n');
+        }
+        x.Start(QStringList{"--data-dir", x.home.filePath("pages")} + option);
+        QFETCH(QString, title);
+        QVERIFY2(!x.Xdotool({"search", "--sync", "--onlyvisible", "--name", '^' + title + '$'}).isEmpty(),
+                 qPrintable("no window titled " + title));
+    }
+
     void answersInATerminal_data()
     {
         QTest::addColumn<QString>("option");

@@ -365,9 +365,9 @@ private slots:
             });
             QWidget* book = &book_->window();
             if (dialog == "file save error")
-                services.messages.Inform(book, SaveErrorTitle, SaveErrorText);
+                services.messages.Inform(book, SaveErrorTitle(), SaveErrorText());
             else if (dialog == "no printer")
-                services.messages.Inform(book, PrintProblemTitle, NoPrinterText());
+                services.messages.Inform(book, PrintProblemTitle(), NoPrinterText());
             else if (dialog == "colours")
                 services.colours.ChooseColour(book, 255);
             else if (dialog == "save")
@@ -436,7 +436,7 @@ private slots:
         QFETCH(double, scale);
         start(scale);
         for (const QString& name : {QString(10, u'W'), QString(10, u'M'), QStringLiteral("Maximilian")}) {
-            book_->window().folderNames().StoreFolderNames(QStringList(FolderCount, name));
+            book_->window().folderNames().StoreFolderNames(QList<std::optional<QString>>(FolderCount, name));
             book_->Click("OpenFolder_0");
             const QRect marker = book_->Find("ImagePoint")->geometry();
             for (const QString& shown : {QString("OpenFolderNumber_3"), QString("UserCmdChangeFolder_0")}) {

@@ -2,6 +2,7 @@
 #include "folders/pagecopy.h"
 #include "mainwindow/mainwindow.h"
 #include "platform/bookscale.h"
+#include "platform/language.h"
 #include "platform/locations.h"
 #include "platform/settingsstore.h"
 #include "platform/terminationsignals.h"
@@ -14,6 +15,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
@@ -94,7 +96,11 @@ int main(int argc, char* argv[])
                                    QStringLiteral("factor"));
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"), QStringLiteral("Show the book full screen."));
     const QCommandLineOption windowed(QStringLiteral("windowed"), QStringLiteral("Show the book in a window."));
-    parser.addOptions({scale, fullScreen, windowed});
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("Speak <language> for this run (de, fr, ..., or en); "
+                                                     "the system's language is the default."),
+                                      QStringLiteral("language"));
+    parser.addOptions({scale, fullScreen, windowed, language});
 
     // A start that only prints its help or version, or stops at a wrong
     // option, needs no fonts and no session bus.
@@ -156,6 +162,11 @@ int main(int argc, char* argv[])
     QAccessible::isActive();
 
     atoz::SettingsStore settings;
+    // Every window speaks the family's language from its first word on.
+    atoz::SpeakLanguage(atoz::ChooseLanguage(
+        parser.value(language),
+        settings.GetSetting(QLatin1String(atoz::DisplaySection), QLatin1String(atoz::LanguageKey), QString()),
+        QLocale::system().uiLanguages(), atoz::ShippedLanguages()));
     atoz::QtServices services;
     // Where an adult set the page folder for every user, that is where pages
     // are kept.

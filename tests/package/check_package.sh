@@ -56,7 +56,7 @@ web_deb=$(ls "$work"/${web}_*.deb 2>/dev/null || true)
 fields=$(dpkg-deb --field "$book_deb" Package Version Section Maintainer Depends Recommends Description)
 echo "$fields"
 for expected in "Package: $book" "Section: education" "Depends: .*libqt6widgets6" "Depends: .*fonts-comic-neue" \
-    "Recommends: .*$web"; do
+    "Recommends: .*qt6-translations-l10n" "Recommends: .*$web"; do
     grep -q "$expected" <<<"$fields" || fail "the book's package lacks '$expected'"
 done
 ! grep -q "^Depends: .*webengine" <<<"$fields" || fail "the book's package depends on the web engine"

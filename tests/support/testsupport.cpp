@@ -212,6 +212,11 @@ QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString&
     env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
     // The system-wide settings a test puts there, and never the machine's.
     env.insert("XDG_CONFIG_DIRS", home.filePath("xdg"));
+    // The book speaks English, whatever the machine's language, unless a
+    // test says otherwise.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(name);
+    env.insert("LANG", "C.UTF-8");
     if (env.contains("ASAN_OPTIONS"))
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + u':' + asanOptions);
     return env;
@@ -331,6 +336,8 @@ QProcess& RealBook::Start(const QStringList& arguments)
     env.insert("DBUS_SESSION_BUS_ADDRESS", bus_->address());
     if (!user_.isEmpty())
         env.insert("HOME", home.path());
+    for (auto setting = environment.cbegin(); setting != environment.cend(); ++setting)
+        env.insert(setting.key(), setting.value());
     QProcess& program = *programs_.emplace_back(std::make_unique<QProcess>());
     QByteArray& errors = errors_[&program];
     QObject::connect(&program, &QProcess::readyReadStandardError, [&program, &errors] {

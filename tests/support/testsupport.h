@@ -6,6 +6,7 @@
 #include "platform/ui/services.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -220,8 +221,9 @@ void AgeFile(const QString& path, int seconds);
 
 // The environment of the built program started by a test: a home of its own
 // below `home` (its runtime folder private, as the system makes it; the
-// system-wide settings in xdg/Vorlane/RezivIdod.ini below it), and
-// `asanOptions` added to AddressSanitizer's own when it runs under one.
+// system-wide settings in xdg/Vorlane/RezivIdod.ini below it), speaking
+// English, and `asanOptions` added to AddressSanitizer's own when it runs
+// under one.
 QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home, const QString& asanOptions);
 
 // Starts `program` with `arguments` in `process`, as `user` when one is named
@@ -295,6 +297,7 @@ public:
     void StopDisplay();
 
     QTemporaryDir home;
+    QHash<QString, QString> environment;  // set for the runs started after, over ProgramEnvironment's
     QString display;
     QString window;  // the first program's, empty when it did not show
 

@@ -1,15 +1,17 @@
 #include "foldernames.h"
 
-#include "folders/folderstore.h"
 #include "platform/settingsstore.h"
 
 namespace atoz {
 
-FolderNames::FolderNames(SettingsStore& settings, QObject* parent) : QObject(parent), settings_(settings)
-{
-    for (int i = 0; i < FolderCount; ++i)
-        names_.append(DefaultName());
-}
+namespace {
+
+// The default as the book has always written it, in English.
+constexpr char WrittenDefault[] = "Your Name";
+
+}  // namespace
+
+FolderNames::FolderNames(SettingsStore& settings, QObject* parent) : QObject(parent), settings_(settings) {}
 
 QString FolderNames::Shortened(QString name)
 {
@@ -21,22 +23,35 @@ QString FolderNames::Shortened(QString name)
     return name;
 }
 
+QString FolderNames::name(int folder) const
+{
+    if (!IsFolderIndex(folder))
+        return {};
+    const std::optional<QString>& own = names_[size_t(folder)];
+    return own ? *own : DefaultName();
+}
+
 void FolderNames::LoadFolderNames()
 {
     for (int i = 0; i < FolderCount; ++i) {
+        std::optional<QString> stored = settings_.Setting(Section, SettingsKey(i));
         // Where an adult locked the names, the adult's own names come first.
-        const QString own = settings_.GetSetting(Section, SettingsKey(i), DefaultName());
-        names_[i] = Shortened(settings_.locks().names ? own : settings_.GetSystemSetting(Section, SettingsKey(i), own));
+        if (!settings_.locks().names)
+            if (std::optional<QString> adults = settings_.SystemSetting(Section, SettingsKey(i)))
+                stored = adults;
+        names_[size_t(i)] = stored && *stored != QLatin1String(WrittenDefault) ? std::optional(Shortened(*stored))
+                                                                              : std::nullopt;
     }
     emit namesChanged();
 }
 
-void FolderNames::StoreFolderNames(const QStringList& names)
+void FolderNames::StoreFolderNames(const QList<std::optional<QString>>& typed)
 {
     {
         const SettingsStore::WriteGroup group(settings_);
-        for (int i = 0; i < FolderCount; ++i)
-            settings_.SaveSetting(Section, SettingsKey(i), names.value(i));
+        for (int i = 0; i < FolderCount && i < typed.size(); ++i)
+            if (typed[i])
+                settings_.SaveSetting(Section, SettingsKey(i), *typed[i]);
     }
     LoadFolderNames();
 }

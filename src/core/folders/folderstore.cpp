@@ -3,6 +3,7 @@
 #include "pages/pagelibrary.h"
 #include "platform/picture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -79,12 +80,21 @@ Colour FolderColour(int folder)
     return IsFolderIndex(folder) ? FolderColours[size_t(folder)] : White;
 }
 
+QString UnreadablePagesTitle()
+{
+    return QCoreApplication::translate("FolderStore", "File Open Error");
+}
+
 QString UnreadablePagesText(const QStringList& files)
 {
     const QString kept = QDir::toNativeSeparators(files.join(u'\n'));
     return files.size() == 1
-        ? QStringLiteral("A coloring page could not be read, so it starts blank. Its file is kept as:\n%1").arg(kept)
-        : QStringLiteral("Some coloring pages could not be read, so they start blank. Their files are kept as:\n%1")
+        ? QCoreApplication::translate("FolderStore",
+                                      "A coloring page could not be read, so it starts blank. Its file is kept as:\n%1")
+              .arg(kept)
+        : QCoreApplication::translate(
+              "FolderStore",
+              "Some coloring pages could not be read, so they start blank. Their files are kept as:\n%1")
               .arg(kept);
 }
 

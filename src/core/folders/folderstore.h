@@ -25,7 +25,7 @@ Colour FolderColour(int folder);
 
 // What the parent is told, once, about stored pages that could not be read:
 // `files` as the store keeps them now.
-inline const QString UnreadablePagesTitle = QStringLiteral("File Open Error");
+QString UnreadablePagesTitle();
 QString UnreadablePagesText(const QStringList& files);
 
 class FolderStore

@@ -10,14 +10,13 @@ class QImage;
 
 namespace atoz {
 
-
-// What a parent is told when a page cannot be printed.
-inline const QString PrintProblemTitle = QStringLiteral("Printing");
+// What a parent is told when a page cannot be printed, in the language the
+// book speaks.
+QString PrintProblemTitle();
 // Where a parent adds a printer, and that the book then offers it: it asks
 // the system for its printers each time.
 QString NoPrinterText();
-inline const QString PrintRefusedText = QStringLiteral(
-    "The printer did not take the page. Please check that it is switched on and has paper, then try again.");
+QString PrintRefusedText();
 
 // One coloured page on the printer as one document: turned as chosen, then
 // placed where PrintPage puts it on the sheet of that orientation, drawn with

@@ -3,6 +3,7 @@
 #include "platform/filefilter.h"
 #include "platform/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,9 +19,22 @@ const QString FirstEditionDefault = QStringLiteral("c:\\colorpage.bmp");
 
 }  // namespace
 
+QString SaveErrorTitle()
+{
+    return QCoreApplication::translate("SaveFile", "File Save Error");
+}
+
+QString SaveErrorText()
+{
+    return QCoreApplication::translate("SaveFile", "Your coloring page was not saved.");
+}
+
 QStringList SaveFileFilters()
 {
-    return {QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("PNG picture (*.png)")};
+    //: A file type in the save dialog; keep "(*.bmp)" as it is
+    return {QCoreApplication::translate("SaveFile", "Bitmap (*.bmp)"),
+            //: A file type in the save dialog; keep "(*.png)" as it is
+            QCoreApplication::translate("SaveFile", "PNG picture (*.png)")};
 }
 
 QString ProposedSaveFile(const SettingsStore& settings, const QString& picturesDirectory)

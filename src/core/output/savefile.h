@@ -6,9 +6,10 @@
 
 namespace atoz {
 
-// The one failure the book reports about its pages.
-inline const QString SaveErrorTitle = QStringLiteral("File Save Error");
-inline const QString SaveErrorText = QStringLiteral("Your coloring page was not saved.");
+// The one failure the book reports about its pages, in the language the
+// book speaks.
+QString SaveErrorTitle();
+QString SaveErrorText();
 
 class SettingsStore;
 
@@ -16,7 +17,8 @@ class SettingsStore;
 // file saved is remembered in the settings store, section "Setting", key
 // "SaveFile", and proposed again next time.
 
-// The file types the save dialog offers, the bitmap first.
+// The file types the save dialog offers, the bitmap first, each named in the
+// language the book speaks and ending in its pattern, "(*.bmp)".
 QStringList SaveFileFilters();
 
 // The file the save dialog proposes, always a whole path: the last one saved

@@ -88,17 +88,27 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::GetSetting(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    const QString path = section + u'/' + key;
-    if (const auto run = thisRun_.constFind(path); run != thisRun_.constEnd())
-        return *run;
-    if (const std::optional<QString> own = valueIn(settings_.get(), path))
-        return *own;
-    return GetSystemSetting(section, key, defaultValue);
+    return Setting(section, key).value_or(defaultValue);
 }
 
 QString SettingsStore::GetSystemSetting(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    return valueIn(system_.get(), section + u'/' + key).value_or(defaultValue);
+    return SystemSetting(section, key).value_or(defaultValue);
+}
+
+std::optional<QString> SettingsStore::Setting(const QString& section, const QString& key) const
+{
+    const QString path = section + u'/' + key;
+    if (const auto run = thisRun_.constFind(path); run != thisRun_.constEnd())
+        return *run;
+    if (std::optional<QString> own = valueIn(settings_.get(), path))
+        return own;
+    return SystemSetting(section, key);
+}
+
+std::optional<QString> SettingsStore::SystemSetting(const QString& section, const QString& key) const
+{
+    return valueIn(system_.get(), section + u'/' + key);
 }
 
 void SettingsStore::SetForThisRun(const QString& section, const QString& key, const QString& value)

@@ -2,6 +2,7 @@
 
 #include "platform/adultlocks.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -15,14 +16,19 @@ class QSettings;
 
 namespace atoz {
 
-// Said once a run, for a parent, when the settings cannot be written.
-inline const QString SettingsErrorTitle = QStringLiteral("Settings Not Saved");
+// Said once a run, for a parent, when the settings cannot be written; in
+// the language the book speaks.
+inline QString SettingsErrorTitle()
+{
+    return QCoreApplication::translate("Settings", "Settings Not Saved");
+}
 inline QString SettingsErrorText(const QString& file)
 {
-    return QStringLiteral("The book could not save its settings in this file:\n%1\n\n"
-                          "The paint colors, names and print choices you change work until the book is closed, "
-                          "but they will be forgotten after that. Check that the file can be written and that "
-                          "the disk is not full.")
+    return QCoreApplication::translate("Settings",
+                                       "The book could not save its settings in this file:\n%1\n\n"
+                                       "The paint colors, names and print choices you change work until the book "
+                                       "is closed, but they will be forgotten after that. Check that the file can "
+                                       "be written and that the disk is not full.")
         .arg(file);
 }
 
@@ -70,6 +76,9 @@ public:
     // The system file's value, or `defaultValue`: what an adult set for
     // every user, whatever this user's file and the command line say.
     QString GetSystemSetting(const QString& section, const QString& key, const QString& defaultValue) const;
+    // The same, with nothing where no place holds a value.
+    std::optional<QString> Setting(const QString& section, const QString& key) const;
+    std::optional<QString> SystemSetting(const QString& section, const QString& key) const;
     // Writes the user's file; this run's value for the key, if any, gives way.
     void SaveSetting(const QString& section, const QString& key, const QString& value);
     // A value for this run only, as the command line gives it: it beats the

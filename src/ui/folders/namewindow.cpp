@@ -11,6 +11,15 @@
 
 namespace atoz {
 
+QString frmName::CopiesHint()
+{
+    // Two spaces after the first full stop, as the book has always written
+    // it. The hint counts the copies in its own words, so it must change
+    // with their number.
+    static_assert(FolderCount == 8, "CopiesHint counts the copies");
+    return tr("There are 8 copies of the coloring pages.  Add your name to the ones that you color.");
+}
+
 frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(names)
 {
     SetUpSmallWindow(this, QStringLiteral("frmName"), QStringLiteral("Vorlane Coloring Books"), {4560, 4605});
@@ -18,7 +27,7 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
     // A real push button, not a clickable label as in the other windows: this
     // window is typed in, and the button is the dialog's default, so Enter in
     // any box presses it, and it takes the keyboard focus in the tab order.
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("CmdOK"));
     PlaceInTwips(ok_, {3330, 3570, 810, 750});
     SetBookFont(ok_, FaceFont(Face::Comic, 12));
@@ -45,9 +54,10 @@ frmName::frmName(FolderNames& names, QWidget* owner) : QDialog(owner), names_(na
         previous = box;
     }
 
+    static_assert(FolderNames::MaxLength == 10, "the instructions name the longest name");
     const LabelRow instructions[] = {
-        {"LabelInstruct2", {3150, 180, 1275, 1965}, CopiesHint, White, 9.75, Wrapped},
-        {"LabelInstruct", {3150, 2370, 1245, 825}, "Maximum of 10 Characters", White, 9.75, Wrapped},
+        {"LabelInstruct2", {3150, 180, 1275, 1965}, CopiesHint(), White, 9.75, Wrapped},
+        {"LabelInstruct", {3150, 2370, 1245, 825}, tr("Maximum of 10 Characters"), White, 9.75, Wrapped},
     };
     for (const LabelRow& row : instructions)
         AddLabel(this, row);
@@ -59,14 +69,13 @@ void frmName::done(int result)
 {
     if (!stored_) {
         stored_ = true;
-        // A box the child did not touch keeps its name whole, even one longer
-        // than a box holds (only an edited settings file has those).
-        QStringList names;
-        for (int i = 0; i < FolderCount; ++i) {
-            const QLineEdit* box = boxes_[size_t(i)];
-            names.append(box->isModified() ? box->text() : names_.name(i));
-        }
-        names_.StoreFolderNames(names);
+        // A box the child did not touch keeps its name as it is: whole, even
+        // one longer than a box holds (only an edited settings file has
+        // those), and the default unwritten, to show in any language.
+        QList<std::optional<QString>> typed;
+        for (const QLineEdit* box : boxes_)
+            typed.append(box->isModified() ? std::optional(box->text()) : std::nullopt);
+        names_.StoreFolderNames(typed);
     }
     QDialog::done(result);
 }

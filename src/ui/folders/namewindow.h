@@ -13,22 +13,18 @@ namespace atoz {
 
 class FolderNames;
 
-// The hint beside the names, also on the home view; two spaces after the first
-// full stop, as the book has always written it. It counts the copies in its
-// own words, so it must change with their number.
-inline constexpr char CopiesHint[] =
-    "There are 8 copies of the coloring pages.  Add your name to the ones that you color.";
-static_assert(FolderCount == 8, "CopiesHint counts the copies");
-
 // The names window: one box for the name of each copy of the book. There is
 // no cancel: every way of closing it (OK, the close box, Escape) stores every
-// name, changed or not, and the main window shows them at once.
+// name that was typed, and the main window shows them at once.
 class frmName : public QDialog
 {
     Q_OBJECT
 
 public:
     frmName(FolderNames& names, QWidget* owner);
+
+    // The hint beside the names, also on the home view.
+    static QString CopiesHint();
 
     QLineEdit* TextYourName(int folder) const { return boxes_.at(size_t(folder)); }
     QPushButton* CmdOK() const { return ok_; }

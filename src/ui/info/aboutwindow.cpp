@@ -10,12 +10,11 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
 {
     SetUpSmallWindow(this, QStringLiteral("frmAbout"), QStringLiteral("Vorlane Coloring Books"), {7710, 4965});
 
-    AddPicture(this, {"Image1", {120, 120, 1800, 1350}, "aboutpicture", "The Vorlane Pattern Maker"});
+    AddPicture(this, {"Image1", {120, 120, 1800, 1350}, "aboutpicture", tr("The Vorlane Pattern Maker")});
     const LabelRow texts[] = {
         // name              left, top, width x height   text                          colour  size  look
         {"Label1", {2040, 120, 5550, 1350},
-         QStringLiteral("All patterns in the Vorlane Coloring Books were created with the Vorlane Pattern Maker by "
-                        "%1.  ")
+         tr("All patterns in the Vorlane Coloring Books were created with the Vorlane Pattern Maker by %1.  ")
              .arg(QLatin1String(MakerName)),
          White, 12, Bold | Wrapped},
         {"PMlabel", {120, 1590, 7470, 1710}, PatternMakerText(), White, 9.75, Wrapped},

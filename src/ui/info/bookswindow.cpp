@@ -32,20 +32,20 @@ frmBooks::frmBooks(QWidget* owner) : QDialog(owner)
     const LabelRow texts[] = {
         // name        left, top, width x height   text                                  colour  size      look
         {"Label1", {120, 120, 3600, 330}, "The Vorlane Coloring Books", Yellow, TextSize},
-        {"Label2", {0, 120, 3900, 330}, "offer hours of fun and creativity", White, TextSize},
+        {"Label2", {0, 120, 3900, 330}, tr("offer hours of fun and creativity"), White, TextSize},
         {"Label3", {120, 450, 7650, 1000},
-         "for young artists.  Each picture may be printed then colored by hand or color each picture using your PC "
-         "and our paint palette.",
+         tr("for young artists.  Each picture may be printed then colored by hand or color each picture using your PC "
+            "and our paint palette."),
          White, TextSize, Bold | Wrapped},
-        {"Label4", {120, 1530, 2400, 330}, "With Book Themes", Green, TextSize},
-        {"Label8", {0, 1530, 5400, 330}, "covering animals, automobiles, flowers, planes, ", White, TextSize},
+        {"Label4", {120, 1530, 2400, 330}, tr("With Book Themes"), Green, TextSize},
+        {"Label8", {0, 1530, 5400, 330}, tr("covering animals, automobiles, flowers, planes, "), White, TextSize},
         {"Label6", {120, 1860, 7650, 680},
-         "scenic sites, and wildlife, every young artist's imagination is sure to come to life.", White, TextSize,
+         tr("scenic sites, and wildlife, every young artist's imagination is sure to come to life."), White, TextSize,
          Bold | Wrapped},
-        {"Label11", {120, 2640, 3300, 330}, "Our coloring books make ", White, TextSize},
-        {"Label10", {0, 2640, 4200, 330}, "Great Gifts And Party Prizes", Cyan, TextSize},
-        {"Label12", {120, 2970, 3600, 330}, "at an affordable price.", White, TextSize},
-        {"Label13", {120, 3540, 3600, 330}, "Easy to buy, just visit...", White, TextSize},
+        {"Label11", {120, 2640, 3300, 330}, tr("Our coloring books make "), White, TextSize},
+        {"Label10", {0, 2640, 4200, 330}, tr("Great Gifts And Party Prizes"), Cyan, TextSize},
+        {"Label12", {120, 2970, 3600, 330}, tr("at an affordable price."), White, TextSize},
+        {"Label13", {120, 3540, 3600, 330}, tr("Easy to buy, just visit..."), White, TextSize},
         {"wwwLabel", {120, 3900, 5700, 420}, WebAddress, White, 14.25},
     };
     QLabel* before = nullptr;

@@ -25,7 +25,7 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, const AdultL
 
     // OK is a label over a white ring.
     AddShape(bar, "UserCmdDone2", OutlineShape::Kind::Oval, {60, 90, 585, 555});
-    QLabel* done = AddLabel(bar, {"UserCmdDone", {60, 180, 585, 465}, "OK", Green, 14.25, Bold | Centred});
+    QLabel* done = AddLabel(bar, {"UserCmdDone", {60, 180, 585, 465}, tr("OK"), Green, 14.25, Bold | Centred});
     done->setToolTip(tr("Keep this page in my book"));
     OnClick(done, this, &ColouringView::doneClicked);
 
@@ -36,12 +36,14 @@ ColouringView::ColouringView(Palette& palette, ColouringPage& page, const AdultL
         PictureRow row;
         void (ColouringView::*click)();
     } buttons[] = {
-        {{"UserCmdSave", {780, 150, 480, 480}, "save", "Save the page as a picture file"}, &ColouringView::saveClicked},
-        {{"UserCmdPrint", {1380, 90, 510, 555}, "print", "Print the page"}, &ColouringView::printClicked},
-        {{"UserCmdUndo", {90, 5400, 495, 480}, "undo", "Take back the last colour"}, &ColouringView::UserCmdUndo_Click},
-        {{"UserCmdColor", {720, 5400, 495, 480}, "colour", "Change the colour of the chosen paint"},
+        {{"UserCmdSave", {780, 150, 480, 480}, "save", tr("Save the page as a picture file")},
+         &ColouringView::saveClicked},
+        {{"UserCmdPrint", {1380, 90, 510, 555}, "print", tr("Print the page")}, &ColouringView::printClicked},
+        {{"UserCmdUndo", {90, 5400, 495, 480}, "undo", tr("Take back the last colour")},
+         &ColouringView::UserCmdUndo_Click},
+        {{"UserCmdColor", {720, 5400, 495, 480}, "colour", tr("Change the colour of the chosen paint")},
          &ColouringView::colourClicked},
-        {{"UserCmdInfo", {1410, 5400, 480, 480}, "info", "About this page"}, &ColouringView::infoClicked},
+        {{"UserCmdInfo", {1410, 5400, 480, 480}, "info", tr("About this page")}, &ColouringView::infoClicked},
     };
     QWidget* undoButton = nullptr;
     // Tab goes from OK along the bar, through the palette as one stop, to

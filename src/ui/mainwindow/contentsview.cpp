@@ -60,7 +60,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
     SetBackground(this, Black);
 
     QWidget* bar = AddBox(this, "CmdBar_1", {0, 0, BarWidth, BarHeight}, Black);
-    QLabel* home = AddLabel(bar, {"UserCmdHome", {150, 240, 1785, 585}, "Home", White, 18, Bold | Centred, DarkGreen});
+    QLabel* home = AddLabel(bar, {"UserCmdHome", {150, 240, 1785, 585}, tr("Home"), White, 18, Bold | Centred, DarkGreen});
     OnClick(home, this, &ContentsView::homeClicked);
     for (int i = 0; i < FolderCount; ++i) {
         // Each tab shows its folder's name, clear of the marker that points
@@ -71,7 +71,7 @@ ContentsView::ContentsView(FolderModel& folder, FolderNames& names, Progress& pr
         OnClick(tabs_[size_t(i)], this, [this, i] { UserCmdChangeFolder_Click(i); });
         Clickable::Of(tabs_[size_t(i)])->SetKind(Clickable::Kind::Tab);
     }
-    QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, "Exit", White, 18, Bold | Centred, Red});
+    QLabel* exit = AddLabel(bar, {"UserCmdExit_1", {150, 5190, 1785, 585}, tr("Exit"), White, 18, Bold | Centred, Red});
     if (locks.adultExit)
         OnHold(exit, this, AdultLocks::ExitHold, &ContentsView::exitClicked);
     else
@@ -253,7 +253,7 @@ void ContentsView::LoadFolderPages(int folder)
     folder_.SetThumbnailCell(cellSize(), devicePixelRatioF());
     // The progress window shows while the first pages are read.
     const auto showProgress = [this] {
-        progress_.ShowProgress(window(), 0, PageCount, QStringLiteral("Loading Pages ..."));
+        progress_.ShowProgress(window(), 0, PageCount, tr("Loading Pages ..."));
     };
     folder_.LoadFolderPages(
         folder,

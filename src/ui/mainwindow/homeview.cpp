@@ -18,6 +18,7 @@ namespace {
 
 constexpr qreal TileNamePoints = 12;
 constexpr qreal NameSmallestPoints = 6;  // every name of 10 letters fits
+constexpr qreal CaptionSmallestPoints = 10;
 constexpr int TileWidth = 1365;
 constexpr int TileHeight = 1635;
 constexpr QPoint TilePlaces[FolderCount] = {
@@ -39,8 +40,9 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
         // name           left, top, width x height   text                   colour     size   look
         {"TitleLabel_0", {120, 60, 3960, 765}, "The Vorlane", Yellow, 27.75},
         {"TitleLabel_1", {180, 750, 3795, 765}, "Coloring Books", Yellow, 27.75},
-        {"BookNumLabel", {5400, 390, 960, 600}, "Book", Yellow, 21.75, Bold | Centred},
-        {"LabelBookNum", {5010, 960, 1845, 600}, QStringLiteral("# %1").arg(BookNumber), Yellow, 21.75, Bold | Centred},
+        {"BookNumLabel", {5400, 390, 960, 600}, tr("Book"), Yellow, 21.75, Bold | Centred},
+        {"LabelBookNum", {5010, 960, 1845, 600}, tr("# %1", "the book's number, under \"Book\"").arg(BookNumber),
+         Yellow, 21.75, Bold | Centred},
         {"byLabel", {1410, 1500, 405, 525}, "by", Green, 18},
         {"lableZQ", {1920, 1500, 2775, 525}, MakerName, Green, 18},
     };
@@ -50,9 +52,12 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
     QLabel* web = AddLabel(page_, {"wwwLabel", {2310, 1920, 4170, 525}, WebAddress, LightGrey, 18});
     if (locks.web)
         OnClick(web, this, &HomeView::webClicked);
-    AddLabel(page_, {"LabelStart", {120, 2520, 1245, 1185}, "Click your mouse button on a square to begin.", White,
-                     9.75, Wrapped, Black});
-    QLabel* hint = AddLabel(page_, {"UserCmdName_1", {60, 3900, 1275, 1965}, CopiesHint, White, 9.75, Wrapped, Black});
+    // The two hints wrap a little short of the tiles beside them, so that no
+    // word runs into a tile.
+    AddLabel(page_, {"LabelStart", {120, 2520, 1185, 1185}, tr("Click your mouse button on a square to begin."),
+                     White, 9.75, Wrapped, Black});
+    QLabel* hint =
+        AddLabel(page_, {"UserCmdName_1", {60, 3900, 1245, 1965}, frmName::CopiesHint(), White, 9.75, Wrapped, Black});
     if (locks.names)
         OnClick(hint, this, &HomeView::namesClicked);
     hint->setFocusPolicy(Qt::NoFocus);  // "Your Name" on the bar is the same, and a stop of Tab
@@ -76,30 +81,33 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
     {
         PictureRow picture;
         std::vector<LabelRow> labels;
-        const char* name;  // of the whole button, to screen readers
+        QString name;  // of the whole button, to screen readers
         void (HomeView::*click)();
     } commands[] = {
-        {{"UserCmdExitPic", {-195, 210, 885, 720}, "exit", "Close the book"},
-         {{"UserCmdExit_0", {825, 270, 1035, 495}, "Exit", Red, 18, Bold | Centred, White}},
-         QT_TRANSLATE_NOOP("atoz::HomeView", "Exit"), &HomeView::exitClicked},
-        {{"UserCmdOpenPic", {30, 960, 750, 660}, "open", "Open the first copy of the book"},
-         {{"UserCmdOpen_0", {825, 1020, 1110, 495}, "Open", Green, 18}},
-         QT_TRANSLATE_NOOP("atoz::HomeView", "Open"), &HomeView::UserCmdOpen_Click},
-        {{"UserCmdNamePic", {180, 1920, 480, 480}, "name", "Write the children's names on the copies"},
-         {{"UserCmdName_2", {870, 1710, 1080, 420}, "Your", Yellow, 15.75},
-          {"UserCmdName_0", {870, 2100, 1080, 420}, "Name", Yellow, 15.75}},
-         QT_TRANSLATE_NOOP("atoz::HomeView", "Your Name"), &HomeView::namesClicked},
-        {{"UserPrinterSetupPic", {210, 2880, 480, 465}, "print", "Choose the printer"},
-         {{"UserPrinterSetup_0", {825, 2610, 1125, 420}, "Printer", LightCyan, 15.75},
-          {"UserPrinterSetup_1", {825, 2970, 1125, 420}, "Setup", LightCyan, 15.75}},
-         QT_TRANSLATE_NOOP("atoz::HomeView", "Printer Setup"), &HomeView::printerSetupClicked},
-        {{"UserBookAdPic", {210, 3720, 480, 480}, "books", "More coloring books"},
-         {{"UserBookAd_0", {870, 3510, 1080, 420}, "More", Magenta, 15.75},
-          {"UserBookAd_1", {870, 3900, 1080, 420}, "Books", Magenta, 15.75}},
-         QT_TRANSLATE_NOOP("atoz::HomeView", "More Books"), &HomeView::booksClicked},
-        {{"UserCmdAboutPic", {210, 4590, 480, 480}, "about", "About this book"},
-         {{"UserCmdAbout_0", {870, 4620, 1080, 420}, "About", LightGrey, 15.75}},
-         QT_TRANSLATE_NOOP("atoz::HomeView", "About"), &HomeView::aboutClicked},
+        {{"UserCmdExitPic", {-195, 210, 885, 720}, "exit", tr("Close the book")},
+         {{"UserCmdExit_0", {825, 270, 1035, 495}, tr("Exit"), Red, 18, Bold | Centred, White}},
+         tr("Exit"), &HomeView::exitClicked},
+        {{"UserCmdOpenPic", {30, 960, 750, 660}, "open", tr("Open the first copy of the book")},
+         {{"UserCmdOpen_0", {825, 1020, 1110, 495}, tr("Open"), Green, 18}},
+         tr("Open"), &HomeView::UserCmdOpen_Click},
+        // A command of two words shows them on two lines.
+        {{"UserCmdNamePic", {180, 1920, 480, 480}, "name", tr("Write the children's names on the copies")},
+         {{"UserCmdName_2", {870, 1710, 1080, 420}, tr("Your", "first line of \"Your Name\""), Yellow, 15.75},
+          {"UserCmdName_0", {870, 2100, 1080, 420}, tr("Name", "second line of \"Your Name\""), Yellow, 15.75}},
+         tr("Your Name"), &HomeView::namesClicked},
+        {{"UserPrinterSetupPic", {210, 2880, 480, 465}, "print", tr("Choose the printer")},
+         {{"UserPrinterSetup_0", {825, 2610, 1125, 420}, tr("Printer", "first line of \"Printer Setup\""), LightCyan,
+           15.75},
+          {"UserPrinterSetup_1", {825, 2970, 1125, 420}, tr("Setup", "second line of \"Printer Setup\""), LightCyan,
+           15.75}},
+         tr("Printer Setup"), &HomeView::printerSetupClicked},
+        {{"UserBookAdPic", {210, 3720, 480, 480}, "books", tr("More coloring books")},
+         {{"UserBookAd_0", {870, 3510, 1080, 420}, tr("More", "first line of \"More Books\""), Magenta, 15.75},
+          {"UserBookAd_1", {870, 3900, 1080, 420}, tr("Books", "second line of \"More Books\""), Magenta, 15.75}},
+         tr("More Books"), &HomeView::booksClicked},
+        {{"UserCmdAboutPic", {210, 4590, 480, 480}, "about", tr("About this book")},
+         {{"UserCmdAbout_0", {870, 4620, 1080, 420}, tr("About"), LightGrey, 15.75}},
+         tr("About"), &HomeView::aboutClicked},
     };
     // Tab goes down the bar, then to the web address and the tiles, which
     // the arrow keys move among. What an adult has locked is not shown, and
@@ -113,8 +121,12 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
     for (const auto& command : commands) {
         Picture* picture = AddPicture(bar, command.picture);
         std::vector<QWidget*> parts;
+        std::vector<QLabel*> lines;
         for (const LabelRow& row : command.labels)
-            parts.push_back(AddLabel(bar, row));
+            parts.push_back(lines.emplace_back(AddLabel(bar, row)));
+        // A language whose word is longer than the bar is wide says the
+        // whole command a little smaller.
+        ShrinkTogether(lines, command.labels.front().points, CaptionSmallestPoints);
         if (!shown(command.click)) {
             picture->hide();
             for (QWidget* part : parts)
@@ -125,7 +137,7 @@ HomeView::HomeView(FolderNames& names, const AdultLocks& locks, QWidget* parent)
             OnHold(picture, this, AdultLocks::ExitHold, command.click);
         else
             OnClick(picture, this, command.click);
-        JoinButton(picture, parts, tr(command.name));
+        JoinButton(picture, parts, command.name);
         order.append(picture);
     }
     if (locks.web)

@@ -73,7 +73,7 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
 
     paints_.LoadPalette();
     names_.LoadFolderNames();
-    setWindowTitle(QStringLiteral("Book %1: A to Z").arg(BookNumber));
+    setWindowTitle(tr("Book %1: A to Z").arg(BookNumber));
     ShowView(View::Home);
 
     connect(home_, &HomeView::folderChosen, this, &frmRezivIdod::OpenFolder_Click);
@@ -96,7 +96,7 @@ frmRezivIdod::frmRezivIdod(SettingsStore& settings, const QString& pageDirectory
         &settings_, &SettingsStore::writeFailed, this,
         [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            services_.messages.Inform(modal ? modal : this, SettingsErrorTitle, SettingsErrorText(settings_.fileName()));
+            services_.messages.Inform(modal ? modal : this, SettingsErrorTitle(), SettingsErrorText(settings_.fileName()));
         },
         Qt::QueuedConnection);
 }
@@ -128,7 +128,7 @@ void frmRezivIdod::buildViews()
     connect(contents_, &ContentsView::folderOpened, this, [this] {
         const QStringList files = std::exchange(unreadable_, {});
         if (!files.isEmpty() && !ending_ && !unloaded_)
-            services_.messages.Inform(this, UnreadablePagesTitle, UnreadablePagesText(files));
+            services_.messages.Inform(this, UnreadablePagesTitle(), UnreadablePagesText(files));
     });
     connect(colouring_, &ColouringView::doneClicked, this, &frmRezivIdod::UserCmdDone_Click);
     connect(colouring_, &ColouringView::colourClicked, this, &frmRezivIdod::UserCmdColor_Click);
@@ -424,7 +424,7 @@ void frmRezivIdod::UserCmdDone_Click()
     if (keyboard)
         contents().FocusPage(folder_.CurrentPage());
     if (!stored)
-        services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+        services_.messages.Inform(this, SaveErrorTitle(), SaveErrorText());
 }
 
 void frmRezivIdod::UserCmdHome_Click()
@@ -480,7 +480,7 @@ void frmRezivIdod::UserCmdSave_Click()
     } else {
         if (madePictures)
             QDir().rmdir(picturesDirectory_);
-        services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+        services_.messages.Inform(this, SaveErrorTitle(), SaveErrorText());
     }
 }
 
@@ -490,17 +490,18 @@ void frmRezivIdod::UserCmdPrint_Click()
         return;
     Printer& printer = services_.printer;
     if (!printer.IsInstalled()) {
-        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText());
+        services_.messages.Inform(this, PrintProblemTitle(), NoPrinterText());
         return;
     }
     frmPrintQuery query(settings_, printer.DeviceName(), printer.IsLandscape(), this);
     query.exec();
     if (query.CancelPrint())
         return;
-    const QString name = QStringLiteral("A to Z, page %1").arg(PageLetter(folder_.CurrentPage()));
+    //: The print job's name in the printer's queue
+    const QString name = tr("A to Z, page %1").arg(PageLetter(folder_.CurrentPage()));
     const ColouringPage& page = folder_.colouringPage();
     if (!PrintColouredPage(printer, page.image(), query.choices(), name, page.outline()))
-        services_.messages.Inform(this, PrintProblemTitle, PrintRefusedText);
+        services_.messages.Inform(this, PrintProblemTitle(), PrintRefusedText());
 }
 
 void frmRezivIdod::UserPrinterSetupPic_Click()
@@ -510,7 +511,7 @@ void frmRezivIdod::UserPrinterSetupPic_Click()
     if (services_.printer.IsInstalled())
         services_.printer.ChoosePrinter(this);
     else
-        services_.messages.Inform(this, PrintProblemTitle, NoPrinterText());
+        services_.messages.Inform(this, PrintProblemTitle(), NoPrinterText());
 }
 
 void frmRezivIdod::UserCmdAboutPic_Click()
@@ -599,7 +600,7 @@ void frmRezivIdod::Form_Unload()
     // has said itself on standard error.
     const int unstored = view_ == View::Colouring ? folder_.StoreAllPages() : folder_.StoreUnsavedPages();
     if (unstored > 0 && !ending_) {
-        services_.messages.Inform(this, SaveErrorTitle, SaveErrorText);
+        services_.messages.Inform(this, SaveErrorTitle(), SaveErrorText());
         folder_.StoreUnsavedPages();
     }
 

@@ -12,6 +12,7 @@ namespace {
 
 constexpr qreal Captions = 15.75;
 constexpr qreal MarginCaptions = 14.25;
+constexpr qreal Question = 27.75;
 
 Colour shown(bool chosen)
 {
@@ -38,15 +39,15 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
                              QWidget* owner)
     : QDialog(owner), settings_(settings), choices_(LoadPrintSettings(settings, printerLandscape))
 {
-    SetUpSmallWindow(this, QStringLiteral("frmPrintQuery"), QStringLiteral("Coloring Page Print"), {6255, 4920});
+    SetUpSmallWindow(this, QStringLiteral("frmPrintQuery"), tr("Coloring Page Print"), {6255, 4920});
 
     QLabel* name = AddLabel(this, {"PrinterName", {120, 180, 6015, 420}, printerName, White, Captions});
     ShrinkToFit(name, Captions);
     name->setToolTip(printerName);
 
-    AddLabel(this, {"Label2", {210, 900, 1800, 420}, "Fill Page ?", LightCyan, Captions});
-    fill_[0] = AddLabel(this, {"FillPageL_0", {2130, 930, 660, 420}, "Yes", LightGrey, Captions});
-    fill_[1] = AddLabel(this, {"FillPageL_1", {2880, 930, 660, 420}, "No", LightGrey, Captions});
+    AddLabel(this, {"Label2", {210, 900, 1800, 420}, tr("Fill Page ?"), LightCyan, Captions});
+    fill_[0] = AddLabel(this, {"FillPageL_0", {2130, 930, 660, 420}, tr("Yes"), LightGrey, Captions});
+    fill_[1] = AddLabel(this, {"FillPageL_1", {2880, 930, 660, 420}, tr("No"), LightGrey, Captions});
     for (int i = 0; i < 2; ++i)
         OnClick(fill_[size_t(i)], this, [this, i] { FillPageL_Click(i); });
     makeOption(fill_[0], tr("Fill Page: Yes"));
@@ -55,8 +56,8 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     // A page on end and a page on its side; their colour shows the choice.
     portraitPage_ = AddBox(this, "Portrait2", {1020, 1830, 375, 555}, LightGrey);
     landscapePage_ = AddBox(this, "Landscape2", {3510, 1800, 615, 375}, LightGrey);
-    portrait_ = AddLabel(this, {"Portrait1", {1530, 1890, 1440, 420}, "Portrait", LightGrey, Captions});
-    landscape_ = AddLabel(this, {"Landscape1", {3060, 2280, 1800, 420}, "Landscape", LightGrey, Captions});
+    portrait_ = AddLabel(this, {"Portrait1", {1530, 1890, 1440, 420}, tr("Portrait"), LightGrey, Captions});
+    landscape_ = AddLabel(this, {"Landscape1", {3060, 2280, 1800, 420}, tr("Landscape"), LightGrey, Captions});
     // Each page and its caption are one option.
     OnClick(portrait_, this, &frmPrintQuery::Portrait1_Click);
     JoinButton(portrait_, {portraitPage_}, tr("Portrait"));
@@ -65,7 +66,7 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
     makeOption(portrait_, tr("Portrait"));
     makeOption(landscape_, tr("Landscape"));
 
-    AddLabel(this, {"Label3", {240, 2970, 1400, 420}, "Margins", LightCyan, Captions});
+    AddLabel(this, {"Label3", {240, 2970, 1400, 420}, tr("Margins"), LightCyan, Captions});
     const struct
     {
         int left;
@@ -88,11 +89,15 @@ frmPrintQuery::frmPrintQuery(SettingsStore& settings, const QString& printerName
         makeOption(margins_[size_t(i)], tr(m.spoken));
     }
 
-    AddLabel(this, {"Label1", {1380, 3840, 1920, 720}, "Print ?", Yellow, 27.75});
+    // The question is one word in most languages, and a long one in some: it
+    // grows no closer to YES's ring than the English one stands.
+    QLabel* question = AddLabel(this, {"Label1", {1380, 3840, 1920, 720}, tr("Print ?"), Yellow, Question});
+    SetTextInset(question, 0, 120);
+    ShrinkToFit(question, Question, 18);
     yesCircle_ = AddShape(this, "YesCircle", OutlineShape::Kind::Oval, {3300, 3720, 1425, 1095});
     noCircle_ = AddShape(this, "NoCircle", OutlineShape::Kind::Oval, {4770, 3750, 1425, 1095});
-    QLabel* yes = AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, "YES", Green, 21.75, Bold | Centred});
-    QLabel* no = AddLabel(this, {"CmdNo", {4950, 3960, 1065, 600}, "NO", Red, 21.75, Bold | Centred});
+    QLabel* yes = AddLabel(this, {"CmdYes", {3450, 3960, 1125, 600}, tr("YES"), Green, 21.75, Bold | Centred});
+    QLabel* no = AddLabel(this, {"CmdNo", {4950, 3960, 1065, 600}, tr("NO"), Red, 21.75, Bold | Centred});
     OnClick(yes, this, &frmPrintQuery::CmdYes_Click);
     OnClick(no, this, &frmPrintQuery::CmdNo_Click);
     // Return prints, wherever the focus is but on NO.

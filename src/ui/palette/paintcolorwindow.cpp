@@ -24,7 +24,7 @@ frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* o
     AddShape(this, "CmdAll2", Kind::Rectangle, {150, 2130, 915, 975});
     AddShape(this, "CmdOK2", Kind::Oval, {180, 3150, 915, 1095});
 
-    QWidget* custom = AddPicture(this, {"CmdCustom1", {90, 150, 915, 915}, "colourdisc", "Mix a colour of your own"});
+    QWidget* custom = AddPicture(this, {"CmdCustom1", {90, 150, 915, 915}, "colourdisc", tr("Mix a colour of your own")});
     OnClick(custom, this, &frmPaintColor::CmdCustom1_Click);
 
     // Each row: the caption and the clear labels over its outline do the same.
@@ -33,16 +33,16 @@ frmPaintColor::frmPaintColor(Palette& palette, ColourDialog& colours, QWidget* o
         LabelRow label;
         void (frmPaintColor::*click)();
     } rows[] = {
-        {{"CmdCustom2", {1270, 420, 2610, 420}, "Select Custom Color", Yellow, 12}, &frmPaintColor::CmdCustom1_Click},
+        {{"CmdCustom2", {1270, 420, 2610, 420}, tr("Select Custom Color"), Yellow, 12}, &frmPaintColor::CmdCustom1_Click},
         {{"CmdDefault3", {120, 1140, 975, 915}, "", Yellow, 12}, &frmPaintColor::CmdDefault2_Click},
-        {{"CmdDefault2", {1270, 1440, 2610, 420}, "Restore Default Color", Yellow, 12},
+        {{"CmdDefault2", {1270, 1440, 2610, 420}, tr("Restore Default Color"), Yellow, 12},
          &frmPaintColor::CmdDefault2_Click},
-        {{"CmdAll1", {90, 2430, 990, 420}, "All", Green, 12, Bold | Centred}, &frmPaintColor::CmdAll1_Click},
+        {{"CmdAll1", {90, 2430, 990, 420}, tr("All"), Green, 12, Bold | Centred}, &frmPaintColor::CmdAll1_Click},
         {{"CmdAll4", {120, 2160, 975, 915}, "", Yellow, 12}, &frmPaintColor::CmdAll1_Click},
-        {{"CmdAll3", {1270, 2460, 3285, 420}, "Restore All Default Colors", Yellow, 12}, &frmPaintColor::CmdAll1_Click},
-        {{"CmdOK1", {120, 3510, 1020, 360}, "Cancel", Green, 12, Bold | Centred}, &frmPaintColor::CmdOK1_Click},
+        {{"CmdAll3", {1270, 2460, 3285, 420}, tr("Restore All Default Colors"), Yellow, 12}, &frmPaintColor::CmdAll1_Click},
+        {{"CmdOK1", {120, 3510, 1020, 360}, tr("Cancel"), Green, 12, Bold | Centred}, &frmPaintColor::CmdOK1_Click},
         {{"CmdOK4", {150, 3240, 975, 915}, "", Yellow, 12}, &frmPaintColor::CmdOK1_Click},
-        {{"CmdOK3", {1270, 3480, 2760, 420}, "Exit Without Changing", Yellow, 12}, &frmPaintColor::CmdOK1_Click},
+        {{"CmdOK3", {1270, 3480, 2760, 420}, tr("Exit Without Changing"), Yellow, 12}, &frmPaintColor::CmdOK1_Click},
     };
     // A row's picture or outline and its labels are one button, named by the
     // row's caption (its last text), that the keyboard reaches once.

@@ -121,7 +121,7 @@ public:
         // The layout below centres them in whatever size the window gives;
         // the button keeps its own size, which follows the book's scale.
         address_ = AddLabel(this, {"LinkAddress", {}, {}, White, 18, Bold | Centred});
-        open_ = AddLabel(this, {"LinkOpen", {}, "Open it in my web browser", Black, 14.25, Bold | Centred, Green});
+        open_ = AddLabel(this, {"LinkOpen", {}, QCoreApplication::translate("BrowserLink", "Open it in my web browser"), Black, 14.25, Bold | Centred, Green});
         SetFixedTwipsSize(open_, {4020, 630});
         open_->hide();
         OnClick(open_, this, [this] {

@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace atoz {
 
 namespace {
@@ -144,6 +146,20 @@ void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints)
     shrink(label, points, smallestPoints);
 }
 
+void ShrinkTogether(const std::vector<QLabel*>& labels, qreal points, qreal smallestPoints)
+{
+    // Each one fits on its own first; then all of them start from the
+    // smallest size that took, in points at the classic size, and shrink on
+    // from there only where another scale's rounding asks for it.
+    qreal shared = points;
+    for (QLabel* label : labels) {
+        ShrinkToFit(label, points, smallestPoints);
+        shared = std::min(shared, label->font().pointSizeF() / BookScaleOf(label));
+    }
+    for (QLabel* label : labels)
+        ShrinkToFit(label, shared, smallestPoints);
+}
+
 void ShrinkToFit(QLineEdit* box, qreal points, const QString& longest, qreal smallestPoints)
 {
     box->setProperty(ShrinkPoints, QPointF(points, smallestPoints));
@@ -178,7 +194,7 @@ Picture* AddPicture(QWidget* parent, const PictureRow& row)
     auto* picture = new Picture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.picture)), parent);
     picture->setObjectName(row.name);
     PlaceInTwips(picture, row.place);
-    picture->setToolTip(QString::fromUtf8(row.toolTip));
+    picture->setToolTip(row.toolTip);
     picture->setAccessibleName(picture->toolTip());
     if (picture->toolTip().isEmpty())
         picture->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QLineEdit;
 class QProgressBar;
@@ -49,7 +50,7 @@ struct PictureRow
     QString name;         // objectName, e.g. "UserCmdOpenPic"
     QRect place;          // twips, relative to the parent
     const char* picture;  // an SVG under :/icons, without ".svg"
-    const char* toolTip;  // what the picture does, for a parent's mouse; none: a
+    QString toolTip;      // what the picture does, for a parent's mouse; none: a
                           // decoration that the mouse passes through
 };
 
@@ -126,6 +127,9 @@ OutlineShape* AddShape(QWidget* parent, const QString& name, OutlineShape::Kind 
 // Makes a one-line label's font smaller, down to `smallestPoints`, until its
 // text fits its width: names and printer names of any length stay readable.
 void ShrinkToFit(QLabel* label, qreal points, qreal smallestPoints = 7);
+// The same for labels that are read together, such as the two lines of one
+// caption: they share the largest size at which each of them fits.
+void ShrinkTogether(const std::vector<QLabel*>& labels, qreal points, qreal smallestPoints = 7);
 // The same for an edit box, so that `longest` (the widest text it may hold)
 // shows whole, not scrolled.
 void ShrinkToFit(QLineEdit* box, qreal points, const QString& longest, qreal smallestPoints = 5);
