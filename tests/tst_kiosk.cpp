@@ -10,6 +10,8 @@
 #include <QStyleHints>
 #include <QtTest>
 
+#include <memory>
+
 using namespace atoz;
 
 namespace {
@@ -265,7 +267,9 @@ private slots:
     {
         QFETCH(QString, taps);
         test::Book book;
-        QPointingDevice* screen = QTest::createTouchDevice();
+        // Qt registers the device but never deletes it; deleting it unregisters it.
+        const std::unique_ptr<QPointingDevice> touchScreen(QTest::createTouchDevice());
+        QPointingDevice* screen = touchScreen.get();
         QWidget* window = &book.window();
         int fills = 0;
         connect(&book.window().folder().colouringPage(), &ColouringPage::edited, this, [&fills] { ++fills; });
