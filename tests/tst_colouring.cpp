@@ -9,7 +9,6 @@
 #include <QtTest>
 
 #include <cmath>
-#include <deque>
 #include <vector>
 
 using namespace atoz;
@@ -54,21 +53,27 @@ bool fill(QImage& page, int x, int y, Colour colour)
 }
 
 // The fill done the slow, plain way: a breadth-first walk from the seed over
-// the 4-connected pixels that are not border.
+// the 4-connected pixels that are not border. `fill` is a colour the area does
+// not hold (a marker, or the border itself), so a pixel once filled is passed.
 void breadthFirstFill(std::vector<std::uint32_t>& pixels, int width, int height, std::ptrdiff_t stride, QPoint seed,
                       std::uint32_t fill, std::uint32_t border)
 {
-    std::vector<bool> reached(pixels.size());
-    std::deque<QPoint> queue{seed};
-    while (!queue.empty()) {
-        const QPoint p = queue.front();
-        queue.pop_front();
-        const std::size_t at = std::size_t(p.y() * stride + p.x());
-        if (p.x() < 0 || p.y() < 0 || p.x() >= width || p.y() >= height || reached[at] || pixels[at] == border)
+    std::vector<std::ptrdiff_t> queue{seed.y() * stride + seed.x()};
+    for (std::size_t next = 0; next < queue.size(); ++next) {
+        const std::ptrdiff_t at = queue[next];
+        std::uint32_t& pixel = pixels[std::size_t(at)];
+        if (pixel == border || pixel == fill)
             continue;
-        reached[at] = true;
-        pixels[at] = fill;
-        queue.insert(queue.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+        pixel = fill;
+        const std::ptrdiff_t x = at % stride, y = at / stride;
+        if (x > 0)
+            queue.push_back(at - 1);
+        if (x + 1 < width)
+            queue.push_back(at + 1);
+        if (y > 0)
+            queue.push_back(at - stride);
+        if (y + 1 < height)
+            queue.push_back(at + stride);
     }
 }
 
@@ -265,14 +270,18 @@ private slots:
                     // The plain fill marks the region first, for its bounds.
                     constexpr std::uint32_t Region = 0xFFFF;
                     breadthFirstFill(plain, width, height, stride, {x, y}, Region, Border);
-                    QRect region;
-                    for (std::size_t i = 0; i < plain.size(); ++i)
-                        if (plain[i] == Region) {
-                            region |= QRect(int(i % std::size_t(stride)), int(i / std::size_t(stride)), 1, 1);
-                            plain[i] = Fill;
+                    QPoint topLeft(width, height), bottomRight(-1, -1);
+                    for (std::uint32_t* pixel = plain.data(); pixel != plain.data() + plain.size(); ++pixel)
+                        if (*pixel == Region) {
+                            const int at = int(pixel - plain.data());
+                            const QPoint p(at % stride, at / stride);
+                            topLeft = {std::min(topLeft.x(), p.x()), std::min(topLeft.y(), p.y())};
+                            bottomRight = {std::max(bottomRight.x(), p.x()), std::max(bottomRight.y(), p.y())};
+                            *pixel = Fill;
                         }
                     mismatches += fast != plain
-                               || region != QRect(QPoint(painted.left, painted.top), QPoint(painted.right, painted.bottom));
+                               || QRect(topLeft, bottomRight)
+                                      != QRect(QPoint(painted.left, painted.top), QPoint(painted.right, painted.bottom));
                     breadthFirstFill(areas, width, height, stride, {x, y}, Border, Border);
                     ++fills;
                 }

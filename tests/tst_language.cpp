@@ -24,8 +24,10 @@
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <optional>
+#include <vector>
 
 using namespace atoz;
 
@@ -61,12 +63,21 @@ QRect inkOf(const QWidget* control, const QString& text, int flags)
         // it cuts off is what is wrong.
         painter.drawText(box.translated(room - box.left(), room - box.top()), flags | Qt::TextDontClip, text);
     }
+    // Each line with ink adds its first and last inked pixel; a line of
+    // nothing is passed over whole.
     QRect ink;
+    const std::vector<QRgb> blank(std::size_t(canvas.width()), 0);
+    const std::size_t lineBytes = blank.size() * sizeof(QRgb);
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x)
-            if (qAlpha(line[x]) > 0)
-                ink |= QRect(x, y, 1, 1);
+        if (std::memcmp(line, blank.data(), lineBytes) == 0)
+            continue;
+        int first = 0, last = canvas.width() - 1;
+        while (line[first] == 0)
+            ++first;
+        while (line[last] == 0)
+            --last;
+        ink |= QRect(QPoint(first, y), QPoint(last, y));
     }
     return ink.translated(box.left() - room, box.top() - room).translated(control->pos());
 }
